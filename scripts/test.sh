@@ -5,7 +5,8 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/start-cups.sh
 build=${KELVPPVW_BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DKELVPPVW_FUZZ=ON
+# clang, so that the libFuzzer targets build and their smoke runs are part of the suite.
+cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DKELVPPVW_FUZZ=ON
 cmake --build "$build" --parallel "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" --timeout 600
