@@ -67,6 +67,7 @@ struct Printer::Impl {
     std::string documentName;
     int32_t handle = 0;
     std::unique_ptr<PrintJob> job;
+    std::string jobMedia;                // the sheet the job asks the queue for
 
     QMarginsF hardwareMargins() {
         probe->setPageSize(pageSize);
@@ -330,6 +331,7 @@ void Printer::openJobIfNeeded() {
         return;
     const std::string title = d->documentName.empty() ? std::string("kelvppvw") : d->documentName;
     d->job = std::make_unique<PrintJob>(d->layout(), d->resolution, QString::fromStdString(title));
+    d->jobMedia = d->pageSize.key().toStdString();
 }
 
 void Printer::paintPicture(const PrinterPicture& picture, double x, double y, double width, double height) {
@@ -378,7 +380,10 @@ int Printer::endDoc() {
         return 0;
     std::unique_ptr<PrintJob> job = std::move(d->job);
     const QString pdf = job->finish();
-    CupsQueue::Options options;
+    // The queue is told the sheet to take; without it, it would fit the pages
+    // onto its default paper. A landscape page arrives turned on that sheet,
+    // as any printer prints it.
+    CupsQueue::Options options{{"media", d->jobMedia}};
     if (d->copies > 1)
         options.emplace_back("copies", std::to_string(d->copies));
     if (d->duplex == 2)

@@ -1,0 +1,251 @@
+#include "platform/printer/MetafilePlayer.h"
+#include "platform/printer/PdfOutput.h"
+#include "platform/printer/Printer.h"
+
+#include "platform/automation/AutomationError.h"
+
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <fstream>
+
+using namespace kelvppvw;
+using namespace kelvppvw::testing;
+
+namespace {
+
+int errorOf(auto&& f) {
+    try {
+        f();
+    } catch (const AutomationError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+// A 4 x 4 grid picture, white, with the cell on the diagonal at `cell` black.
+QImage diagonalCell(int cell) {
+    QImage image(400, 400, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter(&image).fillRect(cell * 100, cell * 100, 100, 100, Qt::black);
+    return image;
+}
+
+PrinterPicture asBitmap(const QImage& image) {
+    std::vector<uint32_t> argb(static_cast<size_t>(image.width() * image.height()));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            argb[static_cast<size_t>(y * image.width() + x)] = image.pixel(x, y);
+    return PrinterPicture::bitmap(image.width(), image.height(), std::move(argb));
+}
+
+// Writes the smallest file that reads as an enhanced metafile: a header record.
+std::string writeMetafileStub(const QTemporaryDir& dir) {
+    const std::string path = dir.filePath("stub.emf").toStdString();
+    unsigned char header[108] = {1, 0, 0, 0, 108, 0, 0, 0};
+    header[40] = ' ';
+    header[41] = 'E';
+    header[42] = 'M';
+    header[43] = 'F';
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(header), sizeof header);
+    return path;
+}
+
+// Stands in for the graphics layer's metafile player: it fills the target
+// black and remembers where it was asked to draw.
+struct StandInMetafilePlayer {
+    static inline std::vector<QRectF> targets;
+    static inline bool succeed = true;
+    static bool play(const std::string&, QPainter& painter, const QRectF& target) {
+        targets.push_back(target);
+        if (succeed)
+            painter.fillRect(target, Qt::black);
+        return succeed;
+    }
+};
+
+class PrintJobs : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(queueInstalled());
+        printer = Printer::open(testQueue());
+        printer->setPaperSize(9);
+    }
+    void TearDown() override {
+        setPrinterMetafilePlayer(nullptr);
+        Printer::setPictureResolver(nullptr);
+    }
+    // The printable area in twips, as the viewer paints its pages into it.
+    double printableWidthTw() const { return printer->deviceCaps(caps::HorzRes) * 1440.0 / printer->resolution(); }
+    double printableHeightTw() const { return printer->deviceCaps(caps::VertRes) * 1440.0 / printer->resolution(); }
+    // The rectangle of a diagonal cell in a page rendered at dpi, inset by a
+    // quarter of the cell so anti-aliased edges do not count.
+    QRect cellOnPage(int cell, int dpi) const {
+        const double s = static_cast<double>(dpi) / printer->resolution();
+        const double w = printer->deviceCaps(caps::HorzRes) / 4.0 * s;
+        const double h = printer->deviceCaps(caps::VertRes) / 4.0 * s;
+        const double x = printer->deviceCaps(caps::PhysicalOffsetX) * s + cell * w;
+        const double y = printer->deviceCaps(caps::PhysicalOffsetY) * s + cell * h;
+        return QRectF(x + w / 4, y + h / 4, w / 2, h / 2).toRect();
+    }
+
+    std::shared_ptr<Printer> printer;
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(PrintJobs, three_pages_reach_the_queue_as_a_three_page_pdf_with_their_ink) {
+    const std::string title = uniqueJobTitle("kvt-three");
+    printer->setDocumentName(title);
+    const double w = printableWidthTw(), h = printableHeightTw();
+
+    printer->paintPicture(asBitmap(diagonalCell(0)), 0, 0, w, h);  // a bitmap held in memory
+    EXPECT_TRUE(printer->jobOpen());
+    printer->newPage();
+    const QString second = dir.filePath("second.png");
+    ASSERT_TRUE(diagonalCell(1).save(second));
+    printer->paintPicture(PrinterPicture::imageFile(second.toStdString()), 0, 0, w, h);  // an image file
+    printer->newPage();
+    const QString third = dir.filePath("third.bmp");
+    ASSERT_TRUE(diagonalCell(2).save(third));
+    Args args{Variant(third.toStdString()), Variant(0.0), Variant(0.0), Variant(w), Variant(h)};
+    printer->call("PaintPicture", args);  // the late-bound call with a file path
+    EXPECT_EQ(printer->jobPages(), 3);
+    EXPECT_GT(printer->endDoc(), 0);
+    EXPECT_FALSE(printer->jobOpen());
+
+    const auto pdf = waitForPdf(title);
+    ASSERT_TRUE(pdf) << "no PDF for job " << title << " in " << pdfDirectory();
+    const auto pages = pdfPages(*pdf);
+    ASSERT_EQ(pages.size(), 3u);
+    for (const PdfPage& page : pages) {
+        EXPECT_NEAR(page.widthPt, 595.3, 1.5);
+        EXPECT_NEAR(page.heightPt, 841.9, 1.5);
+    }
+    for (int n = 1; n <= 3; ++n) {
+        const QImage image = renderPdfPage(*pdf, n, 36);
+        ASSERT_FALSE(image.isNull());
+        for (int cell = 0; cell < 4; ++cell) {
+            const double grey = meanGrey(image, cellOnPage(cell, 36));
+            if (cell == n - 1)
+                EXPECT_LT(grey, 60) << "page " << n << " should be inked in cell " << cell;
+            else
+                EXPECT_GT(grey, 200) << "page " << n << " should be blank in cell " << cell;
+        }
+    }
+}
+
+TEST_F(PrintJobs, landscape_a5_comes_out_turned_on_an_a5_sheet) {
+    const std::string title = uniqueJobTitle("kvt-landscape");
+    printer->setDocumentName(title);
+    printer->setPaperSize(11);
+    printer->setOrientation(Printer::Landscape);
+    printer->paintPicture(asBitmap(diagonalCell(0)), 0, 0, printableWidthTw(), printableHeightTw());
+    EXPECT_GT(printer->endDoc(), 0);
+
+    const auto pdf = waitForPdf(title);
+    ASSERT_TRUE(pdf) << "no PDF for job " << title;
+    const auto pages = pdfPages(*pdf);
+    ASSERT_EQ(pages.size(), 1u);
+    // The queue takes an upright A5 sheet and prints the page turned a quarter
+    // counter-clockwise on it, as a printer does.
+    EXPECT_NEAR(pages[0].widthPt, 419.5, 1.5);
+    EXPECT_NEAR(pages[0].heightPt, 595.3, 1.5);
+    const QImage sheet = renderPdfPage(*pdf, 1, 36);
+    ASSERT_FALSE(sheet.isNull());
+    const QImage page = sheet.transformed(QTransform().rotate(90));
+    EXPECT_GT(page.width(), page.height());
+    EXPECT_LT(meanGrey(page, cellOnPage(0, 36)), 60);
+    EXPECT_GT(meanGrey(page, cellOnPage(1, 36)), 200);
+    EXPECT_GT(meanGrey(page, cellOnPage(3, 36)), 200);
+}
+
+TEST_F(PrintJobs, a_killed_job_leaves_no_pdf_and_the_next_job_starts_fresh) {
+    const std::string killed = uniqueJobTitle("kvt-killed");
+    printer->setDocumentName(killed);
+    printer->paintPicture(asBitmap(diagonalCell(0)), 0, 0, 1440, 1440);
+    printer->newPage();
+    printer->killDoc();
+    EXPECT_FALSE(printer->jobOpen());
+    EXPECT_EQ(printer->jobPages(), 0);
+    EXPECT_EQ(printer->endDoc(), 0);
+
+    // Jobs leave the queue in order: once a later job's PDF is there, a
+    // killed job that had slipped through would be there too.
+    const std::string sentinel = uniqueJobTitle("kvt-after-kill");
+    printer->setDocumentName(sentinel);
+    printer->paintPicture(asBitmap(diagonalCell(1)), 0, 0, 1440, 1440);
+    EXPECT_EQ(printer->jobPages(), 1);
+    EXPECT_GT(printer->endDoc(), 0);
+    const auto pdf = waitForPdf(sentinel);
+    ASSERT_TRUE(pdf) << "no PDF for job " << sentinel;
+    EXPECT_EQ(pdfPages(*pdf).size(), 1u);
+    EXPECT_FALSE(pdfExists(killed));
+}
+
+TEST_F(PrintJobs, a_metafile_is_played_by_the_installed_player_into_the_twip_rectangle) {
+    setPrinterMetafilePlayer(&StandInMetafilePlayer::play);
+    StandInMetafilePlayer::targets.clear();
+    StandInMetafilePlayer::succeed = true;
+    printer->setPrintQuality(300);
+    const std::string title = uniqueJobTitle("kvt-metafile");
+    printer->setDocumentName(title);
+    const std::string emf = writeMetafileStub(dir);
+
+    // One inch from the left, half an inch down, two inches by one.
+    Args args{Variant(emf), Variant(1440.0), Variant(720.0), Variant(2880.0), Variant(1440.0)};
+    printer->call("PaintPicture", args);
+    ASSERT_EQ(StandInMetafilePlayer::targets.size(), 1u);
+    EXPECT_EQ(StandInMetafilePlayer::targets[0], QRectF(300, 150, 600, 300));
+    EXPECT_GT(printer->endDoc(), 0);
+
+    const auto pdf = waitForPdf(title);
+    ASSERT_TRUE(pdf) << "no PDF for job " << title;
+    const QImage image = renderPdfPage(*pdf, 1, 72);
+    ASSERT_FALSE(image.isNull());
+    const int ox = printer->deviceCaps(caps::PhysicalOffsetX) * 72 / 300;
+    const int oy = printer->deviceCaps(caps::PhysicalOffsetY) * 72 / 300;
+    EXPECT_LT(meanGrey(image, QRect(ox + 80, oy + 42, 128, 60)), 60);   // inside 72..216 x 36..108
+    EXPECT_GT(meanGrey(image, QRect(ox + 230, oy + 42, 100, 60)), 200); // right of it
+    EXPECT_GT(meanGrey(image, QRect(ox + 80, oy + 130, 128, 60)), 200); // below it
+}
+
+TEST_F(PrintJobs, pictures_that_cannot_be_drawn_raise_481_and_open_no_job) {
+    const std::string emf = writeMetafileStub(dir);
+    setPrinterMetafilePlayer(nullptr);
+    EXPECT_EQ(errorOf([&] { printer->paintPicture(PrinterPicture::metafile(emf), 0, 0, 100, 100); }), 481);
+    EXPECT_EQ(errorOf([&] {
+                  printer->paintPicture(PrinterPicture::imageFile(dir.filePath("none.png").toStdString()), 0, 0, 1, 1);
+              }),
+              481);
+    EXPECT_EQ(errorOf([&] { printer->paintPicture(PrinterPicture::bitmap(2, 2, {0, 0, 0}), 0, 0, 1, 1); }), 481);
+    EXPECT_EQ(errorOf([&] { printer->paintPicture(PrinterPicture{}, 0, 0, 1, 1); }), 481);
+    // An object needs a resolver, which nobody installed.
+    Args withObject{Variant(std::static_pointer_cast<Dispatch>(printer)), Variant(0), Variant(0), Variant(1),
+                    Variant(1)};
+    EXPECT_EQ(errorOf([&] { printer->call("PaintPicture", withObject); }), 481);
+    EXPECT_FALSE(printer->jobOpen());
+
+    setPrinterMetafilePlayer(&StandInMetafilePlayer::play);
+    StandInMetafilePlayer::succeed = false;
+    EXPECT_EQ(errorOf([&] { printer->paintPicture(PrinterPicture::metafile(emf), 0, 0, 100, 100); }), 481);
+    printer->killDoc();
+}
+
+TEST_F(PrintJobs, a_picture_resolver_turns_picture_objects_into_something_to_paint) {
+    int asked = 0;
+    Printer::setPictureResolver([&](const Variant& v) {
+        ++asked;
+        EXPECT_TRUE(v.isObject());
+        return asBitmap(diagonalCell(0));
+    });
+    Args withObject{Variant(std::static_pointer_cast<Dispatch>(printer)), Variant(0), Variant(0), Variant(1440),
+                    Variant(1440)};
+    printer->call("PaintPicture", withObject);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(printer->jobOpen());
+    printer->killDoc();
+}
