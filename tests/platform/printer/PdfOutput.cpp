@@ -12,7 +12,7 @@
 #include <thread>
 #include <unistd.h>
 
-namespace kelvppvw::testing {
+namespace kelvppvw::print_test {
 
 namespace {
 std::string env(const char* name, const char* fallback) {
@@ -113,4 +113,4 @@ double meanGrey(const QImage& image, const QRect& area) {
     return sum / (r.width() * r.height());
 }
 
-} // namespace kelvppvw::testing
+} // namespace kelvppvw::print_test

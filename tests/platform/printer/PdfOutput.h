@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace kelvppvw::testing {
+namespace kelvppvw::print_test {
 
 // The cups-pdf queue the printing tests print to and the folder it writes to
 // (KELVPPVW_TEST_QUEUE, KELVPPVW_PDF_DIR; scripts/start-cups.sh sets both up).
@@ -44,4 +44,4 @@ QImage renderPdfPage(const std::string& path, int page, int dpi);
 // Mean grey level (0 black .. 255 white) of a rectangle of the image.
 double meanGrey(const QImage& image, const QRect& area);
 
-} // namespace kelvppvw::testing
+} // namespace kelvppvw::print_test

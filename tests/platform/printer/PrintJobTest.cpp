@@ -12,7 +12,7 @@
 #include <fstream>
 
 using namespace kelvppvw;
-using namespace kelvppvw::testing;
+using namespace kelvppvw::print_test;
 
 namespace {
 

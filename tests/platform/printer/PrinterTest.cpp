@@ -10,7 +10,7 @@
 #include <cmath>
 
 using namespace kelvppvw;
-using namespace kelvppvw::testing;
+using namespace kelvppvw::print_test;
 
 namespace {
 

@@ -1,0 +1,129 @@
+#include "platform/printer/Printer.h"
+#include "printing/PrinterMargin.h"
+#include "printing/PrinterMetrics.h"
+
+#include "platform/automation/AutomationError.h"
+#include "platform/printer/PdfOutput.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+using namespace kelvppvw;
+
+namespace {
+
+// A printer as its device caps describe it.
+struct Caps {
+    std::map<int, int32_t> values;
+    int32_t operator()(int index) const {
+        const auto it = values.find(index);
+        return it == values.end() ? 0 : it->second;
+    }
+};
+
+// 720 dpi: two twips per pixel.
+Caps sheet(int32_t offsetX, int32_t offsetY) {
+    return Caps{{{caps::LogPixelsX, 720},
+                 {caps::LogPixelsY, 720},
+                 {caps::PhysicalOffsetX, offsetX},
+                 {caps::PhysicalOffsetY, offsetY},
+                 {caps::HorzRes, 5000},
+                 {caps::VertRes, 7000},
+                 {caps::PhysicalWidth, 5200},
+                 {caps::PhysicalHeight, 7300}}};
+}
+
+int errorOf(auto&& f) {
+    try {
+        f();
+    } catch (const AutomationError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST(PrinterMargin, the_seven_indices_measure_margins_and_printable_size_in_twips) {
+    const Caps c = sheet(50, 100);
+    EXPECT_EQ(PrinterMarginFromCaps(c, 1), 300);    // right: 5200 - 5000 - 50 px
+    EXPECT_EQ(PrinterMarginFromCaps(c, 2), 400);    // bottom: 7300 - 7000 - 100 px
+    EXPECT_EQ(PrinterMarginFromCaps(c, 3), 100);
+    EXPECT_EQ(PrinterMarginFromCaps(c, 4), 560);    // a top of 200 twips gets 360 more
+    EXPECT_EQ(PrinterMarginFromCaps(c, 5), 10000);
+    EXPECT_EQ(PrinterMarginFromCaps(c, 6), 14000);
+    EXPECT_EQ(PrinterMarginFromCaps(c, 7), 200);    // the top as it is
+    EXPECT_EQ(PrinterMarginFromCaps(c, 0), 0);
+    EXPECT_EQ(PrinterMarginFromCaps(c, 8), 0);
+    EXPECT_EQ(PrinterMarginFromCaps(c, 255), 0);
+}
+
+TEST(PrinterMargin, only_a_top_below_360_twips_is_raised) {
+    EXPECT_EQ(PrinterMarginFromCaps(sheet(0, 179), 4), 358 + 360);
+    EXPECT_EQ(PrinterMarginFromCaps(sheet(0, 180), 4), 360);
+    EXPECT_EQ(PrinterMarginFromCaps(sheet(0, 0), 4), 360);
+}
+
+TEST(PrinterMargin, twips_round_halves_to_even) {
+    Caps c = sheet(1, 3);
+    c.values[caps::LogPixelsX] = 576;  // 2.5 twips per pixel
+    c.values[caps::LogPixelsY] = 576;
+    EXPECT_EQ(PrinterMarginFromCaps(c, 3), 2);   // 2.5
+    EXPECT_EQ(PrinterMarginFromCaps(c, 7), 8);   // 7.5
+}
+
+TEST(PrinterMargin, a_printer_that_cannot_be_measured_gives_zero) {
+    Caps noDpi = sheet(50, 100);
+    noDpi.values[caps::LogPixelsY] = 0;
+    EXPECT_EQ(errorOf([&] { PrinterMarginFromCaps(noDpi, 1); }), 11);
+    Caps huge = sheet(0, 0);
+    huge.values[caps::LogPixelsX] = 1;
+    huge.values[caps::HorzRes] = 2000000000;
+    EXPECT_EQ(errorOf([&] { PrinterMarginFromCaps(huge, 5); }), 6);
+    EXPECT_EQ(PrinterMargin(nullptr, 4), 0);
+}
+
+TEST(PrinterMargin, a_real_printer_is_measured_through_its_caps) {
+    ASSERT_TRUE(print_test::queueInstalled());
+    const auto printer = Printer::open(print_test::testQueue());
+    printer->setPaperSize(9);
+    const double perPx = 1440.0 / printer->resolution();
+    EXPECT_EQ(PrinterMargin(printer.get(), 5), std::lround(printer->deviceCaps(caps::HorzRes) * perPx));
+    EXPECT_EQ(PrinterMargin(printer.get(), 6), std::lround(printer->deviceCaps(caps::VertRes) * perPx));
+    const int32_t top = PrinterMargin(printer.get(), 7);
+    EXPECT_EQ(PrinterMargin(printer.get(), 4), top < 360 ? top + 360 : top);
+    printer->setOrientation(Printer::Landscape);
+    EXPECT_EQ(PrinterMargin(printer.get(), 5), std::lround(printer->deviceCaps(caps::HorzRes) * perPx));
+    EXPECT_GT(PrinterMargin(printer.get(), 5), PrinterMargin(printer.get(), 6));
+}
+
+TEST(ReadPrinterMetrics, fills_every_field_from_the_printer) {
+    ASSERT_TRUE(print_test::queueInstalled());
+    const auto printer = Printer::open(print_test::testQueue());
+    printer->setPaperSize(11);
+    printer->setOrientation(Printer::Landscape);
+    printer->setPrintQuality(600);
+    PrinterMetrics m;
+    ReadPrinterMetrics(m, printer.get());
+    EXPECT_EQ(m.mlOrientation, 2);
+    EXPECT_EQ(m.mlDpiX, 600);
+    EXPECT_EQ(m.mlDpiY, 600);
+    EXPECT_DOUBLE_EQ(m.mdblTwipsPerPxX, 2.4);
+    EXPECT_DOUBLE_EQ(m.mdblTwipsPerPxY, 2.4);
+    EXPECT_EQ(m.mlPaperWidthPx, printer->deviceCaps(caps::PhysicalWidth));
+    EXPECT_EQ(m.mlPaperHeightPx, printer->deviceCaps(caps::PhysicalHeight));
+    EXPECT_GT(m.mlPaperWidthPx, m.mlPaperHeightPx);
+    EXPECT_EQ(m.mlPrintWidthPx, printer->deviceCaps(caps::HorzRes));
+    EXPECT_EQ(m.mlPrintHeightPx, printer->deviceCaps(caps::VertRes));
+    EXPECT_EQ(m.mlOffsetXPx, printer->deviceCaps(caps::PhysicalOffsetX));
+    EXPECT_EQ(m.mlOffsetYPx, printer->deviceCaps(caps::PhysicalOffsetY));
+    EXPECT_EQ(PrinterResolutionText(m), "600x600");
+
+    // Without a printer the fields keep what they had.
+    const PrinterMetrics before = m;
+    ReadPrinterMetrics(m, nullptr);
+    EXPECT_EQ(m.mlPaperWidthPx, before.mlPaperWidthPx);
+    EXPECT_EQ(m.mlDpiX, before.mlDpiX);
+}

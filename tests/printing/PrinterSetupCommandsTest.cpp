@@ -1,0 +1,141 @@
+#include "components/printersetup/PrinterSetupClass.h"
+#include "components/printersetup/PrinterSetupDialog.h"
+#include "platform/automation/ClassRegistry.h"
+#include "platform/forms/ModalScript.h"
+#include "platform/printer/PdfOutput.h"
+#include "platform/printer/Printer.h"
+#include "platform/printer/Printers.h"
+#include "printing/PrinterSetupCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFile>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+using namespace kelvppvw;
+
+namespace {
+
+std::string readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
+}
+
+class PrinterSetupCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(print_test::queueInstalled());
+        RegisterPrinterSetupClass();
+        ModalScript::clear();
+        start = Printer::open(print_test::testQueue());
+        start->setPaperSize(9);
+        Printer::setCurrent(start);
+        ini = dir.filePath("host.ini");
+        QFile f(ini);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("; the host's own settings\r\n[MyApp]\r\nWindowLeft=120\r\n");
+    }
+    void TearDown() override {
+        ModalScript::clear();
+        Printer::resetCurrent();
+    }
+
+    std::shared_ptr<Printer> start;
+    QTemporaryDir dir;
+    QString ini;
+};
+
+} // namespace
+
+TEST_F(PrinterSetupCommands, landscape_a5_chosen_in_the_dialog_is_stored_read_back_and_applied) {
+    ModalScript::push([](ModalMoment& moment) {
+        EXPECT_EQ(moment.kind, ModalKind::PrinterDialog);
+        PrinterSetupDialog* dialog = PrinterSetupDialog::active();
+        if (!dialog)
+            return 0;
+        auto* paper = dialog->findChild<QComboBox*>("cboPaper");
+        auto* landscape = dialog->findChild<QRadioButton*>("optLandscape");
+        auto* quality = dialog->findChild<QComboBox*>("cboQuality");
+        EXPECT_EQ(dialog->findChild<QComboBox*>("cboPrinter")->currentText().toStdString(), print_test::testQueue());
+        paper->setCurrentIndex(paper->findData(11));
+        landscape->click();
+        quality->setCurrentIndex(quality->findData(-1));
+        return 1;
+    });
+    EXPECT_TRUE(RunPrinterSetup("MyApp", ini.toStdString()));
+    EXPECT_FALSE(ModalScript::hasPending());
+
+    const std::string text = readFile(ini);
+    EXPECT_EQ(text.rfind("; the host's own settings\r\n[MyApp]\r\nWindowLeft=120\r\n", 0), 0u) << text;
+    EXPECT_NE(text.find("PrtSetup_PaperSize=11\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("PrtSetup_Orientation=2\r\n"), std::string::npos) << text;
+
+    const auto current = Printer::current();
+    ASSERT_TRUE(current);
+    EXPECT_NE(current, start);  // the stored printer was selected anew
+    EXPECT_EQ(current->deviceName(), print_test::testQueue());
+    EXPECT_EQ(current->paperSize(), 11);
+    EXPECT_EQ(current->orientation(), Printer::Landscape);
+    EXPECT_EQ(current->printQuality(), Printer::QualityDraft);
+    EXPECT_GT(current->deviceCaps(caps::PhysicalWidth), current->deviceCaps(caps::PhysicalHeight));
+
+    // The read call gives the eight values by reference.
+    const ObjectRef component = ClassRegistry::instance().create(PrinterSetupClassName);
+    Args a(8, Variant(int32_t{0}));
+    a.emplace_back("MyApp");
+    a.emplace_back(ini.toStdString());
+    const int32_t position = component->call("ReadPrinterSetup", a).toLong();
+    EXPECT_EQ(position, Printers::installed()->indexOf(print_test::testQueue()));
+    EXPECT_EQ(a[0].toLong(), position);
+    EXPECT_EQ(a[2].toLong(), 11);
+    EXPECT_EQ(a[5].toLong(), 2);
+    EXPECT_EQ(a[6].toLong(), 1);
+    EXPECT_EQ(a[7].toLong(), -1);
+}
+
+TEST_F(PrinterSetupCommands, a_cancelled_dialog_stores_and_changes_nothing) {
+    const std::string before = readFile(ini);
+    ModalScript::push([](ModalMoment&) {
+        PrinterSetupDialog* dialog = PrinterSetupDialog::active();
+        if (dialog)
+            dialog->findChild<QRadioButton*>("optLandscape")->click();
+        return 0;
+    });
+    EXPECT_FALSE(RunPrinterSetup("MyApp", ini.toStdString()));
+    EXPECT_EQ(readFile(ini), before);
+    EXPECT_EQ(Printer::current(), start);
+    EXPECT_EQ(start->orientation(), Printer::Portrait);
+}
+
+TEST_F(PrinterSetupCommands, an_unanswered_dialog_on_a_headless_run_is_a_cancel) {
+    EXPECT_FALSE(RunPrinterSetup("MyApp", ini.toStdString()));
+    ASSERT_EQ(ModalScript::history().size(), 1u);
+    EXPECT_EQ(ModalScript::history()[0].kind, ModalKind::PrinterDialog);
+}
+
+TEST_F(PrinterSetupCommands, nothing_stored_or_no_component_leaves_the_printer_alone) {
+    ApplyStoredPrinterSetup("OtherApp", ini.toStdString());
+    EXPECT_EQ(Printer::current(), start);
+    ClassRegistry::instance().unregisterClass(PrinterSetupClassName);
+    EXPECT_FALSE(RunPrinterSetup("MyApp", ini.toStdString()));
+    ApplyStoredPrinterSetup("MyApp", ini.toStdString());
+    EXPECT_EQ(Printer::current(), start);
+    EXPECT_TRUE(ModalScript::history().empty());
+}
+
+TEST_F(PrinterSetupCommands, a_stored_setting_the_printer_refuses_is_skipped_and_the_rest_applied) {
+    QFile f(ini);
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write(("[Broken]\r\nPrtSetup_DeviceName=" + print_test::testQueue() +
+             "\r\nPrtSetup_PaperSize=256\r\nPrtSetup_Orientation=2\r\nPrtSetup_Copies=0\r\n")
+                .c_str());
+    f.close();
+    ApplyStoredPrinterSetup("Broken", ini.toStdString());
+    const auto current = Printer::current();
+    ASSERT_TRUE(current);
+    EXPECT_NE(current, start);
+    EXPECT_EQ(current->orientation(), Printer::Landscape);  // after the refused paper size
+    EXPECT_EQ(current->copies(), 1);                       // 0 copies are not applied
+}
