@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <string_view>
 #include <cctype>
 #include <vector>
 
@@ -28,7 +29,7 @@ bool sameName(const std::string& a, const std::string& b) {
 
 struct Lines {
     std::vector<std::string> text;
-    std::string eol = "\r\n";
+    const char* eol = "\r\n";
 };
 
 Lines load(const std::string& file) {
@@ -39,14 +40,15 @@ Lines load(const std::string& file) {
     const std::string bytes = f.readAll().toStdString();
     if (bytes.find("\r\n") == std::string::npos && bytes.find('\n') != std::string::npos)
         lines.eol = "\n";
+    const std::string_view all(bytes);
     size_t start = 0;
-    while (start < bytes.size()) {
-        const size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
-            lines.text.emplace_back(bytes, start);
+    while (start < all.size()) {
+        const size_t end = all.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.text.emplace_back(all.substr(start));
             break;
         }
-        lines.text.emplace_back(bytes, start, end - start);
+        lines.text.emplace_back(all.substr(start, end - start));
         start = end + ((bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1);
     }
     return lines;
@@ -116,7 +118,7 @@ void IniKeyFile::write(const std::string& file, const std::string& section, cons
             continue;
         if (auto kv = keyOf(lines.text[i])) {
             if (sameName(kv->first, key)) {
-                lines.text[i] = entry;
+                lines.text[i] = kv->first + "=" + value;  // the spelling already in the file stays
                 done = true;
             }
             insertAt = i + 1;

@@ -94,7 +94,8 @@ void PrinterSetupDialog::fillForPrinter(const QString& printer) {
     for (const QPageSize& size : info.supportedPageSizes()) {
         const int code = size.windowsId();
         // Only sizes a paper code can carry round-trip through the stored choice.
-        if (code > 0 && QPageSize::id(code) == size.id() && codes.insert(code).second)
+        if (code > 0 && size.id() != QPageSize::Custom && QPageSize::id(code) == size.id() &&
+            codes.insert(code).second)
             paper_->addItem(size.name(), code);
     }
     if (paper_->count() == 0)

@@ -1,0 +1,135 @@
+#include "components/printersetup/PrinterSetup.h"
+#include "components/printersetup/PrinterSetupClass.h"
+#include "components/printersetup/PrinterSetupDialog.h"
+#include "components/printersetup/PrinterSetupStore.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/automation/ClassRegistry.h"
+#include "platform/forms/ModalScript.h"
+#include "platform/printer/PdfOutput.h"
+#include "platform/printer/Printers.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QPageSize>
+#include <QTemporaryDir>
+
+#include <set>
+
+using namespace kelvppvw;
+
+namespace {
+
+class PrinterSetupComponent : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(print_test::queueInstalled());
+        RegisterPrinterSetupClass();
+        ModalScript::clear();
+        component = ClassRegistry::instance().create(PrinterSetupClassName);
+    }
+    void TearDown() override { ModalScript::clear(); }
+
+    Args readArgs(const std::string& section) {
+        Args a;
+        for (int i = 0; i < 8; ++i)
+            a.emplace_back(int32_t{-99});
+        a.emplace_back(section);
+        a.emplace_back(file);
+        return a;
+    }
+
+    ObjectRef component;
+    QTemporaryDir dir;
+    std::string file = dir.filePath("host.ini").toStdString();
+};
+
+} // namespace
+
+TEST_F(PrinterSetupComponent, is_created_by_class_name) {
+    ASSERT_TRUE(component);
+    EXPECT_TRUE(std::dynamic_pointer_cast<PrinterSetup>(component));
+    EXPECT_TRUE(ClassRegistry::instance().isRegistered("KELVPRTSETUP.PRINTERSETUP"));
+}
+
+TEST_F(PrinterSetupComponent, the_read_call_reports_nothing_stored_and_a_printer_gone) {
+    Args a = readArgs("App");
+    EXPECT_EQ(component->call("ReadPrinterSetup", a).toLong(), -1);
+    EXPECT_EQ(a[2].toLong(), -99);  // untouched
+
+    PrinterChoice gone;
+    gone.deviceName = "kelvppvw-no-such-queue";
+    PrinterSetupStore::save(gone, "App", file);
+    a = readArgs("App");
+    EXPECT_EQ(component->call("ReadPrinterSetup", a).toLong(), -2);
+    EXPECT_EQ(a[0].toLong(), -99);
+}
+
+TEST_F(PrinterSetupComponent, the_read_call_gives_the_eight_values_in_their_order) {
+    PrinterChoice c;
+    c.deviceName = print_test::testQueue();
+    c.colorMode = 1;
+    c.paperSize = 11;
+    c.duplex = 2;
+    c.paperBin = 3;
+    c.orientation = 2;
+    c.copies = 5;
+    c.printQuality = 300;
+    PrinterSetupStore::save(c, "App", file);
+    Args a = readArgs("App");
+    const int32_t position = Printers::installed()->indexOf(print_test::testQueue());
+    EXPECT_EQ(component->call("ReadPrinterSetup", a).toLong(), position);
+    const int32_t expected[8] = {position, 1, 11, 2, 3, 2, 5, 300};
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(a[static_cast<size_t>(i)].toLong(), expected[i]) << "value " << i + 1;
+}
+
+TEST_F(PrinterSetupComponent, calls_with_arguments_missing_raise_449) {
+    Args few{Variant("App")};
+    EXPECT_THROW(component->call("ShowPrinterSetup", few), AutomationError);
+    Args eight(8, Variant(int32_t{0}));
+    try {
+        component->call("ReadPrinterSetup", eight);
+        FAIL();
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.number(), 449);
+    }
+}
+
+TEST_F(PrinterSetupComponent, the_dialog_starts_from_the_stored_choice_and_confirms_what_is_shown) {
+    PrinterChoice c;
+    c.deviceName = print_test::testQueue();
+    c.paperSize = 11;
+    c.orientation = 2;
+    c.printQuality = -2;
+    c.duplex = 3;
+    c.copies = 2;
+    PrinterSetupStore::save(c, "App", file);
+    PrinterChoice shown;
+    ModalScript::push([&](ModalMoment&) {
+        shown = PrinterSetupDialog::active()->choice();
+        return 1;
+    });
+    EXPECT_TRUE(component->callWith("ShowPrinterSetup", "App", file).toBool());
+    EXPECT_EQ(shown, c);
+    EXPECT_EQ(PrinterSetupStore::load("App", file), c);
+    EXPECT_EQ(PrinterSetupDialog::active(), nullptr);
+}
+
+TEST_F(PrinterSetupComponent, the_dialog_offers_each_paper_code_once_and_every_one_maps_back) {
+    PrinterSetupDialog dialog(Printers::systemNames(), PrinterChoice{print_test::testQueue()});
+    auto* paper = dialog.findChild<QComboBox*>("cboPaper");
+    ASSERT_TRUE(paper);
+    std::set<int> codes;
+    for (int i = 0; i < paper->count(); ++i) {
+        const int code = paper->itemData(i).toInt();
+        EXPECT_TRUE(codes.insert(code).second) << "twice: " << code;
+        EXPECT_NE(QPageSize::id(code), QPageSize::Custom) << code;
+    }
+    EXPECT_TRUE(codes.count(9));
+    EXPECT_TRUE(codes.count(11));
+
+    PrinterChoice unknown{"kelvppvw-no-such-queue"};
+    EXPECT_FALSE(dialog.setChoice(unknown));
+    EXPECT_EQ(dialog.choice().deviceName, print_test::testQueue());
+}
