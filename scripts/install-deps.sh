@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  cups cups-client cups-bsd libcups2-dev printer-driver-cups-pdf poppler-utils
   fonts-liberation2 fonts-dejavu-core
   xvfb emf2svg
 )
