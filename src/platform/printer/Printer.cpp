@@ -348,6 +348,10 @@ void Printer::paintPicture(const PrinterPicture& picture, double x, double y, do
         if (!image.load(QString::fromStdString(picture.path)))
             throw AutomationError(InvalidPicture, "Invalid picture: " + picture.path);
         break;
+    case PrinterPicture::Kind::Drawable:
+        if (!picture.draw)
+            throw AutomationError(InvalidPicture);
+        break;
     case PrinterPicture::Kind::Bitmap:
         if (picture.width <= 0 || picture.height <= 0 ||
             picture.argb.size() != static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height))
@@ -359,9 +363,11 @@ void Printer::paintPicture(const PrinterPicture& picture, double x, double y, do
     // Only a picture known to be drawable opens the job.
     openJobIfNeeded();
     QPainter& painter = d->job->painter();
-    if (picture.kind == PrinterPicture::Kind::EnhancedMetafile) {
+    if (picture.kind == PrinterPicture::Kind::EnhancedMetafile || picture.kind == PrinterPicture::Kind::Drawable) {
         painter.save();
-        const bool played = printerMetafilePlayer()(picture.path, painter, target);
+        const bool played = picture.kind == PrinterPicture::Kind::Drawable
+                                ? picture.draw(painter, target)
+                                : printerMetafilePlayer()(picture.path, painter, target);
         painter.restore();
         if (!played)
             throw AutomationError(InvalidPicture, "Invalid picture: " + picture.path);

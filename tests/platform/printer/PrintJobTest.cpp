@@ -235,17 +235,24 @@ TEST_F(PrintJobs, pictures_that_cannot_be_drawn_raise_481_and_open_no_job) {
     printer->killDoc();
 }
 
-TEST_F(PrintJobs, a_picture_resolver_turns_picture_objects_into_something_to_paint) {
-    int asked = 0;
+TEST_F(PrintJobs, a_picture_resolver_turns_picture_objects_into_pictures_that_draw_themselves) {
+    std::vector<QRectF> drawn;
     Printer::setPictureResolver([&](const Variant& v) {
-        ++asked;
         EXPECT_TRUE(v.isObject());
-        return asBitmap(diagonalCell(0));
+        return PrinterPicture::drawable([&](QPainter& painter, const QRectF& target) {
+            drawn.push_back(target);
+            painter.fillRect(target, Qt::black);
+            return drawn.size() == 1;  // the second object refuses to draw
+        });
     });
-    Args withObject{Variant(std::static_pointer_cast<Dispatch>(printer)), Variant(0), Variant(0), Variant(1440),
-                    Variant(1440)};
+    printer->setPrintQuality(300);
+    Args withObject{Variant(std::static_pointer_cast<Dispatch>(printer)), Variant(720), Variant(0), Variant(1440),
+                    Variant(2880)};
     printer->call("PaintPicture", withObject);
-    EXPECT_EQ(asked, 1);
+    ASSERT_EQ(drawn.size(), 1u);
+    EXPECT_EQ(drawn[0], QRectF(150, 0, 300, 600));
     EXPECT_TRUE(printer->jobOpen());
+    EXPECT_EQ(errorOf([&] { printer->call("PaintPicture", withObject); }), 481);
+    EXPECT_EQ(errorOf([&] { printer->paintPicture(PrinterPicture::drawable(nullptr), 0, 0, 1, 1); }), 481);
     printer->killDoc();
 }
