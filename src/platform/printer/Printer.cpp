@@ -116,7 +116,14 @@ Printer::Printer(std::string deviceName) : d(std::make_unique<Impl>()) {
     declareMembers();
 }
 
-Printer::~Printer() = default;
+// The DC handle goes with the printer; a job still open is abandoned, as KillDoc would.
+Printer::~Printer() {
+    if (d->handle == 0)
+        return;
+    Registry& r = registry();
+    std::lock_guard lock(r.mutex);
+    r.handles.erase(d->handle);
+}
 
 void Printer::declareMembers() {
     property("DeviceName", [this] { return Variant(deviceName()); });

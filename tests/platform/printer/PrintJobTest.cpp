@@ -213,6 +213,19 @@ TEST_F(PrintJobs, a_metafile_is_played_by_the_installed_player_into_the_twip_rec
     EXPECT_GT(meanGrey(image, QRect(ox + 80, oy + 130, 128, 60)), 200); // below it
 }
 
+TEST_F(PrintJobs, a_queue_that_does_not_exist_refuses_the_job_with_482_and_a_reason) {
+    const auto ghost = Printer::open("kelvppvw-no-such-queue");
+    ghost->paintPicture(asBitmap(diagonalCell(0)), 0, 0, 1440, 1440);
+    try {
+        ghost->endDoc();
+        FAIL() << "the job was accepted";
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.number(), 482);
+        EXPECT_NE(e.description().find("kelvppvw-no-such-queue"), std::string::npos) << e.description();
+    }
+    EXPECT_FALSE(ghost->jobOpen());
+}
+
 TEST_F(PrintJobs, pictures_that_cannot_be_drawn_raise_481_and_open_no_job) {
     const std::string emf = writeMetafileStub(dir);
     setPrinterMetafilePlayer(nullptr);
