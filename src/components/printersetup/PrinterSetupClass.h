@@ -5,9 +5,11 @@ namespace kelvppvw {
 // The printer-setup component, created by class name. Its interface:
 //
 //   ShowPrinterSetup(section As String, iniFile As String) As Boolean
-//     Lets the user choose printer, paper, orientation and quality (a modal
-//     dialog that tests answer through ModalScript, kind PrinterDialog) and
-//     stores the choice in that section of that INI file. True when confirmed.
+//     Lets the user choose printer, paper, orientation and quality and stores
+//     the choice in that section of that INI file. True when confirmed. The
+//     dialog is a modal moment of kind PrinterDialog: a queued ModalScript
+//     action finds it as PrinterSetupDialog::active(), sets its widgets and
+//     returns nonzero to confirm; unanswered on a headless run it is a cancel.
 //
 //   ReadPrinterSetup(v1, v2, v3, v4, v5, v6, v7, v8 (by reference),
 //                    section As String, iniFile As String) As Long

@@ -54,15 +54,21 @@ std::string writeMetafileStub(const QTemporaryDir& dir) {
 }
 
 // Stands in for the graphics layer's metafile player: it fills the target
-// black and remembers where it was asked to draw.
+// black, writes a caption in white on it and remembers where it was asked to draw.
 struct StandInMetafilePlayer {
     static inline std::vector<QRectF> targets;
     static inline bool succeed = true;
     static bool play(const std::string&, QPainter& painter, const QRectF& target) {
         targets.push_back(target);
-        if (succeed)
-            painter.fillRect(target, Qt::black);
-        return succeed;
+        if (!succeed)
+            return false;
+        painter.fillRect(target, Qt::black);
+        QFont font("DejaVu Sans");
+        font.setPixelSize(static_cast<int>(target.height() / 4));
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(target, Qt::AlignCenter, QStringLiteral("Recorded page"));
+        return true;
     }
 };
 
@@ -208,8 +214,13 @@ TEST_F(PrintJobs, a_metafile_is_played_by_the_installed_player_into_the_twip_rec
     ASSERT_FALSE(image.isNull());
     const int ox = printer->deviceCaps(caps::PhysicalOffsetX) * 72 / 300;
     const int oy = printer->deviceCaps(caps::PhysicalOffsetY) * 72 / 300;
-    EXPECT_LT(meanGrey(image, QRect(ox + 80, oy + 42, 128, 60)), 60);   // inside 72..216 x 36..108
-    EXPECT_GT(meanGrey(image, QRect(ox + 230, oy + 42, 100, 60)), 200); // right of it
+    // The box covers 72..216 x 36..108 points; its caption runs through the middle.
+    const double above = meanGrey(image, QRect(ox + 80, oy + 40, 128, 16));
+    const double caption = meanGrey(image, QRect(ox + 80, oy + 64, 128, 16));
+    EXPECT_LT(above, 40);
+    EXPECT_GT(caption, above + 20) << "no caption ink in the box";
+    EXPECT_LT(caption, 200);
+    EXPECT_GT(meanGrey(image, QRect(ox + 230, oy + 42, 100, 60)), 200); // right of the box
     EXPECT_GT(meanGrey(image, QRect(ox + 80, oy + 130, 128, 60)), 200); // below it
 }
 
