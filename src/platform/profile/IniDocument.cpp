@@ -298,12 +298,7 @@ std::size_t IniDocument::removeKeys(std::string_view section, const std::vector<
     }
     if (removed == 0)
         return 0;
-    std::size_t w = 0;
-    for (std::size_t r = 0; r < lines_.size(); ++r)
-        if (!drop[r])
-            lines_[w++] = std::move(lines_[r]);
-    lines_.resize(w);
-    reindex();
+    dropLines(drop);
     return removed;
 }
 
@@ -320,13 +315,22 @@ bool IniDocument::removeSection(std::string_view section)
     }
     if (!any)
         return false;
+    dropLines(drop);
+    return true;
+}
+
+void IniDocument::dropLines(const std::vector<bool>& drop)
+{
     std::size_t w = 0;
-    for (std::size_t r = 0; r < lines_.size(); ++r)
-        if (!drop[r])
-            lines_[w++] = std::move(lines_[r]);
+    for (std::size_t r = 0; r < lines_.size(); ++r) {
+        if (drop[r])
+            continue;
+        if (w != r)
+            lines_[w] = std::move(lines_[r]);
+        ++w;
+    }
     lines_.resize(w);
     reindex();
-    return true;
 }
 
 std::string IniDocument::serialize() const

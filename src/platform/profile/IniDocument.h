@@ -65,6 +65,7 @@ private:
     std::optional<std::size_t> findKey(const Section& s, std::string_view key) const;
     Line makeLine(std::string text) const;
     void endLastLine();
+    void dropLines(const std::vector<bool>& drop);
 
     std::vector<Line> lines_;
     std::vector<Section> sections_;
