@@ -17,6 +17,7 @@ struct LocalDateTime {
     int second = 0;
 
     static LocalDateTime now();
+    bool operator==(const LocalDateTime&) const = default;
 };
 
 // Days since 30 December 1899 with the time of day as the fraction.
