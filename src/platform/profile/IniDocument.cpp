@@ -48,6 +48,15 @@ std::string_view eolText(std::uint8_t eol)
     }
 }
 
+std::string keyIndexName(std::size_t ordinal, std::string_view key)
+{
+    std::string out = std::to_string(ordinal);
+    out.push_back('\0');
+    for (char c : key)
+        out.push_back(lower(c));
+    return out;
+}
+
 }  // namespace
 
 IniDocument IniDocument::parse(std::string_view bytes)
@@ -139,6 +148,8 @@ std::string_view IniDocument::rawValue(const Line& line)
 void IniDocument::reindex()
 {
     sections_.clear();
+    sectionIndex_.clear();
+    keyIndex_.clear();
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         if (lines_[i].kind != LineKind::Header)
             continue;
@@ -146,22 +157,29 @@ void IniDocument::reindex()
             sections_.back().end = i;
         sections_.push_back({i, lines_.size()});
     }
+    for (std::size_t ordinal = 0; ordinal < sections_.size(); ++ordinal) {
+        const Section& s = sections_[ordinal];
+        // Only the first section of a name is ever searched.
+        if (!sectionIndex_.emplace(lowered(name(lines_[s.header])), ordinal).second)
+            continue;
+        for (std::size_t i = s.header + 1; i < s.end; ++i)
+            if (lines_[i].kind == LineKind::Key)
+                keyIndex_.emplace(keyIndexName(ordinal, name(lines_[i])), i);
+    }
 }
 
 const IniDocument::Section* IniDocument::findSection(std::string_view section) const
 {
-    for (const Section& s : sections_)
-        if (sameName(name(lines_[s.header]), section))
-            return &s;
-    return nullptr;
+    auto it = sectionIndex_.find(lowered(section));
+    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
 std::optional<std::size_t> IniDocument::findKey(const Section& s, std::string_view key) const
 {
-    for (std::size_t i = s.header + 1; i < s.end; ++i)
-        if (lines_[i].kind == LineKind::Key && sameName(name(lines_[i]), key))
-            return i;
-    return std::nullopt;
+    auto it = keyIndex_.find(keyIndexName(static_cast<std::size_t>(&s - sections_.data()), key));
+    if (it == keyIndex_.end())
+        return std::nullopt;
+    return it->second;
 }
 
 std::optional<std::string_view> IniDocument::value(std::string_view section, std::string_view key) const

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace kelvppvw {
@@ -69,6 +70,10 @@ private:
 
     std::vector<Line> lines_;
     std::vector<Section> sections_;
+    // Lower-cased names to the first section of that name, and, per such
+    // section, "<section ordinal>\0<lower-cased key>" to the key's first line.
+    std::unordered_map<std::string, std::size_t> sectionIndex_;
+    std::unordered_map<std::string, std::size_t> keyIndex_;
     Eol newline_ = Eol::CrLf;  // what inserted lines end with
 };
 

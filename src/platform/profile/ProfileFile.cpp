@@ -145,6 +145,13 @@ public:
     std::shared_ptr<const IniDocument> load(const std::string& path)
     {
         struct stat st{};
+        // The common case, an old unchanged file, costs one stat.
+        if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+            std::lock_guard lock(mutex_);
+            if (CacheEntry* e = find(path); e && e->id == identityOf(st)
+                && e->id.mtime.tv_sec + kRacySeconds < e->confirmedAt)
+                return e->doc;
+        }
         Fd fd(openRegular(path, st));
         if (fd.get() < 0)
             return nullptr;
