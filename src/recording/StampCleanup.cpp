@@ -14,6 +14,16 @@ namespace {
 
 constexpr std::int64_t kStaleHours = 12;
 
+// Tolerates a hand-edited list with blanks around "=".
+std::string_view trimBlanks(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    return s;
+}
+
 }  // namespace
 
 void PurgeStaleStamps(const PageFolder& folder, const RecordingHooks& hooks)
@@ -35,8 +45,8 @@ void PurgeStaleStamps(const PageFolder& folder, const RecordingHooks& hooks)
         const std::size_t eq = entry.find('=');
         if (eq == std::string_view::npos)
             continue;
-        const std::string_view key = entry.substr(0, eq);
-        const std::string_view value = entry.substr(eq + 1);
+        const std::string_view key = trimBlanks(entry.substr(0, eq));
+        const std::string_view value = trimBlanks(entry.substr(eq + 1));
         const auto serial = ParseDateSerial(value.substr(0, value.find('_')));
         if (!serial)
             continue;

@@ -57,11 +57,16 @@ TEST_F(Purge, entries_after_malformed_ones_are_still_examined)
     kelvppvw::WriteProfileKey(kelvppvw::kStampSection, "huge", "99999999999999999999_001", list);
     std::string text = *readBytes(list);
     text += "a line without equals sign\r\n";
+    text += "  20261203030000_003 \t=  46359.125_003 \r\n";  // edited by hand
+    for (int p = 1; p <= 3; ++p)
+        touch(folder.pageFile("46359.125_003", p));
     writeBytes(list, text);
     const std::string last = addRun({2026, 12, 3, 2, 0, 0}, 2);
     PurgeStaleStamps(folder, hooks);
     EXPECT_TRUE(hasNoPages(first));
     EXPECT_TRUE(hasNoPages(last));
+    EXPECT_TRUE(hasNoPages("46359.125_003"));
+    EXPECT_EQ(listed("20261203030000_003"), "<none>");
     // Unreadable dates stay listed; a readable stale date goes even when its value is no stamp.
     EXPECT_EQ(listed("not_a_date"), "yesterday_001");
     EXPECT_EQ(listed("empty"), "");

@@ -10,9 +10,18 @@ namespace kelvppvw {
 
 namespace {
 
+// Arguments are C strings to the system: a NUL ends them.
+OptionalText cString(OptionalText s)
+{
+    if (s)
+        s = s->substr(0, s->find('\0'));
+    return s;
+}
+
 // Arguments lose surrounding spaces only; tabs in a name are part of it.
 std::string_view trimSpaces(std::string_view s)
 {
+    s = s.substr(0, s.find('\0'));
     while (!s.empty() && s.front() == ' ')
         s.remove_prefix(1);
     while (!s.empty() && s.back() == ' ')
@@ -79,6 +88,9 @@ std::uint32_t GetPrivateProfileString(OptionalText section, OptionalText key, Op
 {
     if (capacity(buffer) == 0)
         return 0;
+    section = cString(section);
+    key = cString(key);
+    defaultValue = cString(defaultValue);
     auto doc = ProfileFile::load(file);
     if (!section) {
         if (!doc)
@@ -117,6 +129,8 @@ bool WritePrivateProfileString(OptionalText section, OptionalText key, OptionalT
 {
     if (!section)
         return false;
+    key = cString(key);
+    value = cString(value);
     const std::string_view sec = trimSpaces(*section);
     const std::string_view k = key ? trimSpaces(*key) : std::string_view{};
     // A line break would let a value forge further lines of the file.

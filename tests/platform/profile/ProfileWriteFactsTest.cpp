@@ -71,6 +71,8 @@ const WriteCase kWriteCases[] = {
     {"delete_in_missing_file_creates_nothing", std::nullopt, "App", "key", std::nullopt, true, std::nullopt},
     {"null_section_fails", "[s]\r\na=1\r\n", std::nullopt, "a", "2", false, "[s]\r\na=1\r\n"},
     {"line_break_in_value_refused", "[s]\r\na=1\r\n", "s", "a", "2\r\n[x]", false, "[s]\r\na=1\r\n"},
+    {"arguments_end_at_nul", std::nullopt, std::string_view("s\0x", 3), std::string_view("k\0y", 3),
+     std::string_view("a\0b", 3), true, "[s]\r\nk=a\r\n"},
     {"line_break_in_key_refused", std::nullopt, "s", "a\nb", "2", false, std::nullopt},
 };
 
