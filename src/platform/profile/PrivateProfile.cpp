@@ -43,7 +43,8 @@ std::uint32_t copyText(std::string_view text, std::span<char> buffer)
     if (size == 0)
         return 0;
     const std::size_t n = std::min<std::size_t>(text.size(), size - 1);
-    std::memcpy(buffer.data(), text.data(), n);
+    if (n > 0)
+        std::memcpy(buffer.data(), text.data(), n);
     buffer[n] = '\0';
     return static_cast<std::uint32_t>(n);
 }
@@ -66,12 +67,14 @@ std::uint32_t copyList(const Items& items, std::span<char> buffer)
         const std::string_view text(item);
         if (pos + text.size() + 1 > limit) {
             const std::size_t n = std::min(text.size(), limit - pos);
-            std::memcpy(buffer.data() + pos, text.data(), n);
+            if (n > 0)
+                std::memcpy(buffer.data() + pos, text.data(), n);
             buffer[limit] = '\0';
             buffer[limit + 1] = '\0';
             return static_cast<std::uint32_t>(limit);
         }
-        std::memcpy(buffer.data() + pos, text.data(), text.size());
+        if (!text.empty())
+            std::memcpy(buffer.data() + pos, text.data(), text.size());
         pos += text.size();
         buffer[pos++] = '\0';
     }
