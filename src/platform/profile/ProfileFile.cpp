@@ -3,7 +3,6 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
-#include <cstdlib>
 #include <cstring>
 #include <list>
 #include <mutex>
@@ -240,7 +239,7 @@ Cache& cache()
 class FileLock {
 public:
     explicit FileLock(const std::string& path)
-        : fd_(::open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666))
+        : fd_(::open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666))
     {
         if (fd_.get() < 0)
             return;
@@ -309,21 +308,19 @@ bool ProfileFile::update(const std::string& path, const Editor& editor)
     bool exists = false;
     std::string bytes;
     mode_t mode = 0666;
-    std::string target = path;
     if (::lstat(path.c_str(), &st) == 0) {
-        // A link is written through, as the file it names is the profile.
-        if (S_ISLNK(st.st_mode)) {
-            char* resolved = ::realpath(path.c_str(), nullptr);
-            if (!resolved)
+        // A link in place of the file is read through but replaced by a
+        // regular file on write: its target, wherever it points, is never written.
+        const bool link = S_ISLNK(st.st_mode);
+        Fd fd(openRegular(path, st));
+        if (fd.get() >= 0) {
+            if (!readAll(fd.get(), bytes, st.st_size))
                 return false;
-            target = resolved;
-            std::free(resolved);
+            exists = true;
+            mode = st.st_mode & 07777;
+        } else if (!link) {
+            return false;  // a folder or device at that name is not ours to replace
         }
-        Fd fd(openRegular(target, st));
-        if (fd.get() < 0 || !readAll(fd.get(), bytes, st.st_size))
-            return false;
-        exists = true;
-        mode = st.st_mode & 07777;
     } else if (errno != ENOENT) {
         return false;
     }
@@ -340,7 +337,7 @@ bool ProfileFile::update(const std::string& path, const Editor& editor)
     }
     std::string out = doc->serialize();
     struct stat written{};
-    if (!replaceFile(target, out, mode, written))
+    if (!replaceFile(path, out, mode, written))
         return false;
     cache().remember(path, identityOf(written), std::move(out), std::move(doc));
     return true;

@@ -119,6 +119,25 @@ TEST(ProfileWrite, folder_in_place_of_the_file_is_left_alone)
     EXPECT_TRUE(std::filesystem::is_directory(path));
 }
 
+TEST(ProfileWrite, link_in_place_of_the_file_is_replaced_and_its_target_kept)
+{
+    TempFolder dir;
+    const std::string victim = dir.file("victim.txt");
+    writeBytes(victim, "[s]\r\nk=1\r\n");
+    const std::string path = dir.file("t.ini");
+    std::filesystem::create_symlink(victim, path);
+    EXPECT_TRUE(WritePrivateProfileString("s", "j", "2", path));
+    EXPECT_EQ(readBytes(victim), "[s]\r\nk=1\r\n");
+    EXPECT_FALSE(std::filesystem::is_symlink(path));
+    EXPECT_EQ(readBytes(path), "[s]\r\nk=1\r\nj=2\r\n");
+
+    const std::string dangling = dir.file("d.ini");
+    std::filesystem::create_symlink(dir.file("nowhere/x"), dangling);
+    EXPECT_TRUE(WritePrivateProfileString("s", "k", "v", dangling));
+    EXPECT_EQ(readBytes(dangling), "[s]\r\nk=v\r\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("nowhere")));
+}
+
 TEST(ProfileDeleteKeys, removes_first_line_of_each_named_key_in_one_rewrite)
 {
     TempFolder dir;
