@@ -3,6 +3,7 @@
 #include "platform/automation/AutomationError.h"
 
 #include <QDir>
+#include <QScreen>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -151,6 +152,35 @@ TEST_F(RulerWidget, marker_appears_where_moved_and_goes_with_hide_marker) {
     }
 }
 
+TEST_F(RulerWidget, on_screen_the_marker_moves_without_leaving_a_trail) {
+    Ruler r;
+    setUpRuler(r, RulerOrientation::Horizontal);
+    r.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&r));
+    // What the window system shows, not a fresh render of the widget.
+    auto screen = [&r] { return QGuiApplication::primaryScreen()->grabWindow(r.winId()).toImage(); };
+    r.MoveMarker(3000.0f, 0.0f);
+    QTest::qWait(20);
+    ASSERT_EQ(screen().pixel(150, 17), rgbOf(kMarker));
+    r.MoveMarker(6000.0f, 0.0f);
+    QTest::qWait(20);
+    QImage shown = screen();
+    EXPECT_EQ(shown.pixel(300, 17), rgbOf(kMarker));
+    EXPECT_EQ(shown.pixel(150, 17), rgbOf(kRangeIn));
+    r.setDisplayMarkerWidth(4);
+    QTest::qWait(20);
+    EXPECT_EQ(screen().pixel(298, 17), rgbOf(kMarker));
+    r.setDisplayMarkerWidth(1);
+    QTest::qWait(20);
+    shown = screen();
+    EXPECT_EQ(shown.pixel(298, 17), rgbOf(kRangeIn));
+    EXPECT_EQ(shown.pixel(300, 17), rgbOf(kMarker));
+    r.HideMarker();
+    QTest::qWait(20);
+    EXPECT_EQ(screen().pixel(300, 17), rgbOf(kRangeIn));
+    r.hide();
+}
+
 TEST_F(RulerWidget, marker_text_gives_the_position_in_each_unit) {
     const char* expected[] = {"3384 twips", "169.2 pt", "226 px", "28.2 ch", "2.35 in",
                               "59.7 mm",    "5.97 cm",  "0.597 dm", "14.10 pc", "47.0 pitch"};
@@ -192,7 +222,10 @@ TEST_F(RulerWidget, hold_redraw_batches_repaints_into_one) {
     const int settled = r.backgroundRenders();
     ASSERT_GE(settled, 1);
 
+    // A layout pass under hold: the host resizes the ruler (the window
+    // system then asks for a paint) and changes what it maps.
     r.setHoldRedraw(true);
+    r.resize(700, 20);
     r.setPrinterPageWidth(11906);
     r.setDisplayRangeBeginning(300);
     r.setDisplayRangeEnding(400);
