@@ -50,8 +50,21 @@ QFont RulerPainter::toFont(const FontDescription& d, double dpi, int minPixels) 
     return font;
 }
 
+int RulerPainter::textBottom(const QFont& font) const {
+    // Numerals and unit names have no descenders; one more row for the shadow.
+    return 1 + static_cast<int>(std::ceil(QFontMetricsF(font).ascent())) + 1;
+}
+
+bool RulerPainter::showsNumerals() const {
+    return s_.appearance.displayTickNumerals && textBottom(s_.numeralFont) <= lowerRail();
+}
+
+bool RulerPainter::showsScaleName() const {
+    return s_.appearance.displayScaleName && textBottom(s_.scaleNameFont) <= lowerRail();
+}
+
 double RulerPainter::scaleNameStart() const {
-    if (!s_.appearance.displayScaleName)
+    if (!showsScaleName())
         return length();
     const QString name = QString::fromUtf8(rulerUnitSymbol(rulerUnitFromIndex(s_.appearance.rulerScale)).data());
     return length() - 2.0 - QFontMetricsF(s_.scaleNameFont).horizontalAdvance(name);
@@ -63,7 +76,7 @@ TickPlan RulerPainter::plan() const {
     r.mapping = mapping();
     r.twipsPerUnit = s_.twipsPerUnit;
     r.ladder = &unitLadder(rulerUnitFromIndex(s_.appearance.rulerScale));
-    r.numerals = s_.appearance.displayTickNumerals;
+    r.numerals = showsNumerals();
     r.fineTicks = s_.appearance.ticksDisplayFine;
     r.labelLimit = scaleNameStart() - r.spacing.labelGap;
     r.labelExtent = [&metrics](std::string_view text) {
@@ -136,8 +149,7 @@ void RulerPainter::paintBackground(QPainter& p) const {
 
     const TickPlan ticks = plan();
     // Minor and fine ticks that pass under a numeral stop short of it.
-    const QFontMetricsF numeralMetrics(s_.numeralFont);
-    const int belowText = rail - 1 - static_cast<int>(std::ceil(numeralMetrics.height())) - 1;
+    const int belowText = rail - textBottom(s_.numeralFont);
     const double nameStart = scaleNameStart();
     auto label = ticks.labels.begin();
     for (const Tick& t : ticks.ticks) {
@@ -160,7 +172,7 @@ void RulerPainter::paintBackground(QPainter& p) const {
     for (const TickLabel& l : ticks.labels)
         drawText(p, l.start, 1, QString::fromStdString(l.text), s_.numeralFont, text, textShadow);
 
-    if (a.displayScaleName) {
+    if (showsScaleName()) {
         const QString name = QString::fromUtf8(rulerUnitSymbol(rulerUnitFromIndex(a.rulerScale)).data());
         drawText(p, scaleNameStart(), 1, name, s_.scaleNameFont, toColor(a.color(RulerColor::ColorScaleNameColor)),
                  toColor(a.color(RulerColor::ColorScaleNameShadowColor)));

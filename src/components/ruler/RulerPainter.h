@@ -56,6 +56,10 @@ private:
     void fill(QPainter& p, int along, int across, int alongLength, int acrossLength, const QColor& c) const;
     void drawText(QPainter& p, double along, int across, const QString& text, const QFont& font,
                   const QColor& color, const QColor& shadow) const;
+    // First row below text drawn in font; text shows only where it clears the rail.
+    int textBottom(const QFont& font) const;
+    bool showsNumerals() const;
+    bool showsScaleName() const;
     double scaleNameStart() const;
 
     const RulerScene& s_;

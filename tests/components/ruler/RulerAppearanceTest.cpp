@@ -120,23 +120,22 @@ TEST(RulerAppearance, malformed_values_are_ignored_and_out_of_range_numbers_clam
 
 TEST(RulerAppearance, flags_and_colours_accept_their_forms_and_refuse_the_rest) {
     RulerAppearance a;
-    EXPECT_EQ(applyRulerSetting(a, "DisplayScaleName", Variant("False")), SettingOutcome::Applied);
-    EXPECT_FALSE(a.displayScaleName);
-    EXPECT_EQ(applyRulerSetting(a, "DisplayScaleName", Variant("-1")), SettingOutcome::Applied);
-    EXPECT_TRUE(a.displayScaleName);
-    EXPECT_EQ(applyRulerSetting(a, "DisplayScaleName", Variant("0")), SettingOutcome::Applied);
-    EXPECT_FALSE(a.displayScaleName);
+    const std::pair<const char*, bool> flags[] = {{"False", false}, {"-1", true}, {"0", false}, {"True", true}};
+    for (const auto& [text, expected] : flags) {
+        EXPECT_EQ(applyRulerSetting(a, "DisplayScaleName", Variant(text)), SettingOutcome::Applied);
+        EXPECT_EQ(a.displayScaleName, expected) << text;
+    }
     EXPECT_EQ(applyRulerSetting(a, "DisplayScaleName", Variant("maybe")), SettingOutcome::Ignored);
-    EXPECT_FALSE(a.displayScaleName);
+    EXPECT_TRUE(a.displayScaleName);
 
-    EXPECT_EQ(applyRulerSetting(a, "ColorRangeInColor", Variant("-2147483636")), SettingOutcome::Applied);
-    EXPECT_EQ(a.color(RulerColor::ColorRangeInColor), systemColor(12));
-    EXPECT_EQ(applyRulerSetting(a, "ColorRangeInColor", Variant("2147483660")), SettingOutcome::Applied);
-    EXPECT_EQ(a.color(RulerColor::ColorRangeInColor), systemColor(12));
-    EXPECT_EQ(applyRulerSetting(a, "ColorRangeInColor", Variant("16777215")), SettingOutcome::Applied);
-    EXPECT_EQ(a.color(RulerColor::ColorRangeInColor), 0xFFFFFF);
+    // A system colour as its signed or its unsigned reading.
+    for (const char* text : {"-2147483636", "2147483660"}) {
+        a.color(RulerColor::ColorRangeInColor) = 0;
+        EXPECT_EQ(applyRulerSetting(a, "ColorRangeInColor", Variant(text)), SettingOutcome::Applied);
+        EXPECT_EQ(a.color(RulerColor::ColorRangeInColor), systemColor(12)) << text;
+    }
     for (const char* bad : {"16777216", "-1", "12.5", "blue", "-2147483600", "1e20"})
         EXPECT_EQ(applyRulerSetting(a, "ColorRangeInColor", Variant(bad)), SettingOutcome::Ignored) << bad;
-    EXPECT_EQ(a.color(RulerColor::ColorRangeInColor), 0xFFFFFF);
     EXPECT_EQ(applyRulerSetting(a, "ColorRangeInColor", Variant::null()), SettingOutcome::Ignored);
+    EXPECT_EQ(a.color(RulerColor::ColorRangeInColor), systemColor(12));
 }

@@ -162,11 +162,3 @@ TEST(TickLayout, nothing_to_draw_for_an_empty_sheet_or_ruler) {
     r = letterWidth(RulerUnit::Inches, 1.0);
     EXPECT_EQ(planTicks(r).majorStep, 0.0);
 }
-
-TEST(TickLayout, step_decimals) {
-    EXPECT_EQ(stepDecimals(10.0), 0);
-    EXPECT_EQ(stepDecimals(0.5), 1);
-    EXPECT_EQ(stepDecimals(0.25), 2);
-    EXPECT_EQ(stepDecimals(0.001), 3);
-    EXPECT_EQ(stepDecimals(1.0 / 3.0), 6);
-}
