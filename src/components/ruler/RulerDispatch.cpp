@@ -171,4 +171,9 @@ void registerRulerClass(ClassRegistry& registry) {
     registry.registerClass("kelvRule.Font", [] { return std::make_shared<FontObject>(); });
 }
 
+void unregisterRulerClass(ClassRegistry& registry) {
+    registry.unregisterClass("kelvRule.Ruler");
+    registry.unregisterClass("kelvRule.Font");
+}
+
 } // namespace kelvppvw

@@ -42,5 +42,6 @@ private:
 // Makes kelvRule.Ruler and kelvRule.Font creatable by class name. Creating a
 // ruler needs a running QApplication.
 void registerRulerClass(ClassRegistry& registry);
+void unregisterRulerClass(ClassRegistry& registry);
 
 } // namespace kelvppvw

@@ -271,6 +271,9 @@ TEST_F(RulerWidget, mouse_over_the_ruler_raises_move_and_button_events_in_page_t
     EXPECT_EQ(m[2].toLong(), 1);
     EXPECT_FLOAT_EQ(m[3].toSingle(), 6120.0f);
     EXPECT_FLOAT_EQ(m[4].toSingle(), 150.0f);
+    // A host that answers the move with MoveMarker(X, Y) puts the marker under the pointer.
+    h.MoveMarker(m[3].toSingle(), m[4].toSingle());
+    EXPECT_EQ(h.markerPixel(), 306);
 
     const auto buttons = vLog.named("RulerMouseButton");
     ASSERT_EQ(buttons.size(), 1u);
@@ -280,6 +283,8 @@ TEST_F(RulerWidget, mouse_over_the_ruler_raises_move_and_button_events_in_page_t
     EXPECT_EQ(b[2].toLong(), 6);
     EXPECT_FLOAT_EQ(b[3].toSingle(), 75.0f);
     EXPECT_FLOAT_EQ(b[4].toSingle(), 1440.0f);
+    v.MoveMarker(b[3].toSingle(), b[4].toSingle());
+    EXPECT_EQ(v.markerPixel(), 72);
 
     // A handler that fails does not unwind through the event loop.
     h.events().connect([](std::string_view, Args&) { throw AutomationError(5); });
