@@ -98,6 +98,8 @@ void Ruler::HideMarker() {
 
 void Ruler::MoveMarker(float x, float y) {
     const double along = orientation_ == RulerOrientation::Horizontal ? x : y;
+    if (!std::isfinite(along))
+        return;  // no position to show or tell
     const auto old = markerPixel();
     markerShown_ = true;
     markerTwips_ = along;

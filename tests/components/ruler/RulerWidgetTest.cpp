@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace kelvppvw;
 using namespace kelvppvw::test;
 
@@ -358,6 +360,17 @@ TEST_F(RulerWidget, an_empty_or_unsized_ruler_paints_without_ticks_or_crash) {
     r.resize(300, 20);
     r.MoveMarker(100.0f, 0.0f);
     EXPECT_FALSE(r.markerPixel());
+    r.setPrinterPageWidth(12240);
+    EXPECT_EQ(r.markerPixel(), 2);  // the sheet now has a length: 100 twips of 12240 over 300 pixels
+    r.HideMarker();
+    EventLog log(r.events());
+    r.MoveMarker(std::numeric_limits<float>::quiet_NaN(), 0.0f);
+    r.MoveMarker(std::numeric_limits<float>::infinity(), 0.0f);
+    EXPECT_FALSE(r.markerPixel());
+    EXPECT_TRUE(log.named("MarkerText").empty());
+    r.MoveMarker(1e30f, 0.0f);  // far past the sheet: told, not drawn
+    EXPECT_FALSE(r.markerPixel());
+    r.setPrinterPageWidth(0);
     const QImage image = r.grab().toImage();
     EXPECT_EQ(image.pixel(150, 10), rgbOf(r.color(RulerColor::ColorBackColor)));
     Ruler tiny;
