@@ -59,8 +59,9 @@ protected:
     }
 
     static void saveArtefact(const QImage& image, const QString& name) {
-        QDir().mkpath(QStringLiteral("ruler-renders"));
-        image.save(QStringLiteral("ruler-renders/") + name + QStringLiteral(".png"));
+        const QString folder = QStringLiteral(KELVPPVW_RULER_RENDERS);
+        QDir().mkpath(folder);
+        EXPECT_TRUE(image.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"))) << name.toStdString();
     }
 };
 
