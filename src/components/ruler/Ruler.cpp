@@ -177,6 +177,8 @@ void Ruler::setHoldRedraw(bool hold) {
 }
 
 void Ruler::setPageFont(const FontDescription& font) {
+    if (pageFont_ == font)
+        return;  // refreshes re-read held fonts; measuring again is not free
     pageFont_ = font;
     remeasureCells();
     invalidate();
