@@ -1,48 +1,26 @@
 #include "components/printersetup/PrinterSetupStore.h"
 
-#include "components/printersetup/IniKeyFile.h"
 #include "platform/automation/ErrorTrap.h"
+#include "platform/automation/AutomationError.h"
 #include "platform/automation/Variant.h"
+#include "platform/profile/PrivateProfile.h"
 
-#include <mutex>
+#include <cstdint>
 
 namespace kelvppvw {
 
 namespace {
 
-struct Access {
-    std::mutex mutex;
-    PrinterSetupStore::ReadKey read;
-    PrinterSetupStore::WriteKey write;
-};
-
-Access& access() {
-    static Access a;
-    return a;
-}
-
 std::string readKey(const std::string& section, const std::string& key, const std::string& def,
                     const std::string& file) {
-    PrinterSetupStore::ReadKey read;
-    {
-        std::lock_guard lock(access().mutex);
-        read = access().read;
-    }
-    if (read)
-        return read(section, key, def, file);
-    return IniKeyFile::read(file, section, key).value_or(def);
+    char buffer[256];
+    const std::uint32_t n = GetPrivateProfileString(section, key, def, buffer, file);
+    return std::string(buffer, n);
 }
 
 void writeKey(const std::string& section, const std::string& key, const std::string& value, const std::string& file) {
-    PrinterSetupStore::WriteKey write;
-    {
-        std::lock_guard lock(access().mutex);
-        write = access().write;
-    }
-    if (write)
-        write(section, key, value, file);
-    else
-        IniKeyFile::write(file, section, key, value);
+    if (!WritePrivateProfileString(section, key, value, file))
+        throw AutomationError(75, "Path/File access error: " + file);
 }
 
 // Key names carry the component's prefix: the section is the host's and holds its own keys too.
@@ -56,12 +34,6 @@ constexpr const char* KeyBin = "PrtSetup_PaperBin";
 constexpr const char* KeyCopies = "PrtSetup_Copies";
 
 } // namespace
-
-void PrinterSetupStore::setProfileAccess(ReadKey read, WriteKey write) {
-    std::lock_guard lock(access().mutex);
-    access().read = std::move(read);
-    access().write = std::move(write);
-}
 
 std::optional<PrinterChoice> PrinterSetupStore::load(const std::string& section, const std::string& file) {
     PrinterChoice c;
