@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 namespace kelvppvw {
@@ -18,10 +19,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     Form* form_;
     bool active_ = false;
+    const QEvent* lastKeyEvent_ = nullptr;
+    QPointer<QWidget> lastKeyTarget_;
 };
 
 } // namespace kelvppvw
