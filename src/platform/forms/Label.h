@@ -2,8 +2,6 @@
 
 #include "platform/forms/Control.h"
 
-#include <functional>
-
 namespace kelvppvw {
 
 // Static text. Alignment 0 left, 1 right, 2 centre; BackStyle 0 transparent, 1 opaque.
@@ -19,8 +17,6 @@ public:
     void SetBackStyle(int16_t style);
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool on);
-
-    std::function<void()> onClick;
 
 protected:
     void appearanceChanged() override;
