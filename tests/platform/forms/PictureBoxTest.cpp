@@ -5,6 +5,7 @@
 #include "platform/forms/PictureBox.h"
 #include "platform/forms/RasterPicture.h"
 #include "platform/forms/Shape.h"
+#include "platform/forms/StdFont.h"
 
 #include <gtest/gtest.h>
 
@@ -261,4 +262,37 @@ TEST_F(PictureBoxTest, the_device_handle_comes_from_the_installed_factory_on_the
     EXPECT_EQ(seen, static_cast<DeviceSurface*>(pic.get()));
     EXPECT_EQ(pic->Point(0, 0), static_cast<int32_t>(RGB(0, 255, 0)));
     PictureBox::SetDeviceContextFactory(nullptr);
+}
+
+TEST_F(PictureBoxTest, a_host_draws_on_the_surface_object_by_member_name) {
+    // The print data object receives the drawing surface as an object.
+    ObjectRef surface = pic;
+    surface->put("ScaleMode", Variant(int16_t{3})); // pixels
+    surface->put("CurrentX", Variant(10.0));
+    surface->put("CurrentY", Variant(20.0));
+    surface->callWith("Print", "Total", false);
+    EXPECT_GT(surface->get("CurrentX").toDouble(), 10.0);
+    EXPECT_DOUBLE_EQ(surface->get("CurrentY").toDouble(), 20.0);
+    Args box{Variant(50.0), Variant(50.0), Variant(60.0), Variant(60.0), Variant(int32_t(kBlue)), Variant("BF")};
+    surface->call("Line", box);
+    EXPECT_EQ(pic->Point(55, 55), static_cast<int32_t>(kBlue));
+    surface->put("FontName", Variant("Courier New"));
+    EXPECT_EQ(pic->Font()->Name(), "Courier New");
+    EXPECT_THROW(surface->get("NoSuchMember"), AutomationError);
+}
+
+TEST_F(PictureBoxTest, without_a_persistent_image_the_paint_event_redraws_on_each_repaint) {
+    form->Show();
+    pic->SetAutoRedraw(false);
+    int paints = 0;
+    pic->onPaint = [&] {
+        ++paints;
+        pic->Line(0, 0, 750, 750, kRed, LineBox::BoxFilled);
+    };
+    const QImage shot = pic->widget()->grab().toImage(); // a repaint of the window
+    EXPECT_EQ(paints, 1);
+    EXPECT_EQ(shot.pixel(20, 20), qRgb(255, 0, 0));
+    pic->SetAutoRedraw(true);
+    pic->widget()->grab();
+    EXPECT_EQ(paints, 1); // the persistent image needs no Paint
 }
