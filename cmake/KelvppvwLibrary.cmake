@@ -39,6 +39,8 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/kelvppvwConfigVersion.cma
 install(FILES ${PROJECT_BINARY_DIR}/kelvppvwConfig.cmake
   ${PROJECT_BINARY_DIR}/kelvppvwConfigVersion.cmake
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/kelvppvw)
+# Relocatable: the prefix is found from the .pc file's own place.
+file(RELATIVE_PATH KELVPPVW_PC_TO_PREFIX ${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig ${CMAKE_INSTALL_PREFIX})
 configure_file(${PROJECT_SOURCE_DIR}/cmake/kelvppvw.pc.in
   ${PROJECT_BINARY_DIR}/kelvppvw.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/kelvppvw.pc
