@@ -86,6 +86,8 @@ void ListBox::AddItem(const std::string& item, int32_t index) {
     auto* list = native<QListWidget>();
     if (index > list->count() || index < -1)
         throw AutomationError(err::InvalidProcedureCall);
+    if (list->count() >= Capacity)
+        throw AutomationError(7, "Out of memory");
     const bool guard = updating_;
     updating_ = true;
     if (index < 0)

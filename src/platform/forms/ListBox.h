@@ -23,7 +23,11 @@ public:
     int16_t MultiSelect() const { return multiSelect_; }
     void SetMultiSelect(int16_t mode);
 
-    // Appends, or inserts at index; raises 5 for an index past the end.
+    // The most items a list holds (indexes are 16-bit in the classic control).
+    static constexpr int32_t Capacity = 32767;
+
+    // Appends, or inserts at index; raises 5 for an index past the end and
+    // 7 (out of memory) when the list is full.
     void AddItem(const std::string& item, int32_t index = -1);
     void RemoveItem(int32_t index);
     void Clear();

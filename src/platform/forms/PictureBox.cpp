@@ -176,8 +176,8 @@ double PictureBox::unitsPerPixelY() const { return 15.0 / twipsPerUnitY(); }
 double PictureBox::toPixelX(double x) const { return (x - ScaleLeft()) / unitsPerPixelX(); }
 double PictureBox::toPixelY(double y) const { return (y - ScaleTop()) / unitsPerPixelY(); }
 
-void PictureBox::scaleChanged() { hostScaleChanged(); }
-
+// Children keep their place in twips when the scale changes; only the numbers
+// they report change.
 void PictureBox::SetScaleMode(int16_t mode) {
     if (mode < 0 || mode > 7)
         throw AutomationError(380, "Invalid property value");
@@ -185,11 +185,11 @@ void PictureBox::SetScaleMode(int16_t mode) {
         // Switching to user keeps the current numbers as the user scale.
         userLeft_ = ScaleLeft();
         userTop_ = ScaleTop();
-        userWidth_ = ScaleWidth();
-        userHeight_ = ScaleHeight();
+        // An empty box has no scale to keep; one unit per twip avoids a zero.
+        userWidth_ = ScaleWidth() != 0 ? ScaleWidth() : 1;
+        userHeight_ = ScaleHeight() != 0 ? ScaleHeight() : 1;
     }
     scaleMode_ = mode;
-    scaleChanged();
 }
 
 void PictureBox::Scale(double x1, double y1, double x2, double y2) {
@@ -200,37 +200,31 @@ void PictureBox::Scale(double x1, double y1, double x2, double y2) {
     userTop_ = y1;
     userWidth_ = x2 - x1;
     userHeight_ = y2 - y1;
-    scaleChanged();
 }
 
 void PictureBox::Scale() {
     scaleMode_ = vb::Twips;
-    scaleChanged();
 }
 
 void PictureBox::SetScaleLeft(double v) {
     SetScaleMode(vb::User);
     userLeft_ = v;
-    scaleChanged();
 }
 void PictureBox::SetScaleTop(double v) {
     SetScaleMode(vb::User);
     userTop_ = v;
-    scaleChanged();
 }
 void PictureBox::SetScaleWidth(double v) {
     if (v == 0)
         throw AutomationError(380, "Invalid property value");
     SetScaleMode(vb::User);
     userWidth_ = v;
-    scaleChanged();
 }
 void PictureBox::SetScaleHeight(double v) {
     if (v == 0)
         throw AutomationError(380, "Invalid property value");
     SetScaleMode(vb::User);
     userHeight_ = v;
-    scaleChanged();
 }
 
 // ---- persistent image ---------------------------------------------------------
@@ -273,7 +267,6 @@ void PictureBox::geometryChanged() {
 void PictureBox::geometryApplied(bool sizeChanged) {
     if (!sizeChanged)
         return;
-    hostScaleChanged();
     layoutAligned();
     if (onResize)
         onResize();

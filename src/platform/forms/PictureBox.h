@@ -135,7 +135,6 @@ private:
     double toPixelY(double y) const;
     void makeImage(int width, int height, bool keepContent);
     void drawn();
-    void scaleChanged();
 
     struct Surface;
     std::unique_ptr<Surface> surface_;

@@ -90,6 +90,17 @@ TEST_F(ControlsTest, prefix_search_finds_the_first_item_case_insensitively) {
     EXPECT_EQ(sendFind(*list, "Page"), -1);
 }
 
+TEST_F(ControlsTest, a_full_list_refuses_the_next_item_with_out_of_memory) {
+    auto list = form->add<ListBox>("lstPage");
+    for (int32_t n = 0; n < ListBox::Capacity; ++n)
+        list->AddItem("p");
+    expectError(7, [&] { list->AddItem("one too many"); });
+    EXPECT_EQ(list->ListCount(), ListBox::Capacity);
+    list->RemoveItem(0);
+    EXPECT_NO_THROW(list->AddItem("fits again"));
+    EXPECT_EQ(list->List(ListBox::Capacity - 1), "fits again");
+}
+
 TEST_F(ControlsTest, range_message_selects_forward_and_deselects_backward) {
     auto list = pageList(6);
     int clicks = 0;
