@@ -1,6 +1,7 @@
 #include "platform/forms/Form.h"
 
 #include "platform/forms/Application.h"
+#include "platform/forms/Control.h"
 #include "platform/forms/FormWindow.h"
 #include "platform/forms/Menu.h"
 #include "platform/forms/ModalScript.h"
@@ -205,6 +206,17 @@ void Form::raiseKeyUp(int16_t keyCode, int16_t shift) {
 }
 
 QWidget* Form::hostWidget() const { return window_; }
+
+Variant Form::invoke(std::string_view name, InvokeKind kind, Args& args) {
+    if (kind == InvokeKind::Get || kind == InvokeKind::Method) {
+        if (!hasMember(name)) {
+            const int16_t index = args.empty() ? int16_t{-1} : args[0].toInteger();
+            if (auto c = control(name, index))
+                return Variant(std::static_pointer_cast<Dispatch>(c));
+        }
+    }
+    return DispatchObject::invoke(name, kind, args);
+}
 
 void Form::SetBackColor(uint32_t color) {
     (void)toQColor(color);

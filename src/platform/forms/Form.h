@@ -76,6 +76,9 @@ public:
     // anything else chooses nothing.
     void PopupMenu(Menu& menu);
 
+    // Controls are members too: form.get("picBack"), form.get("lblCP", {3}).
+    Variant invoke(std::string_view name, InvokeKind kind, Args& args) override;
+
     // ControlHost
     QWidget* hostWidget() const override;
     double innerWidthTwips() const override { return ScaleWidth(); }

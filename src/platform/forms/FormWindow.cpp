@@ -30,11 +30,8 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* target = static_cast<QWidget*>(watched);
     if (key->isAutoRepeat() || target->window() != this)
         return false;
-    // A key event climbing to the parents passes here once per widget.
-    if (event == lastKeyEvent_ && lastKeyTarget_ && target != lastKeyTarget_ && target->isAncestorOf(lastKeyTarget_))
-        return false;
-    lastKeyEvent_ = event;
-    lastKeyTarget_ = target;
+    // Application filters see an event once, at its first receiver, before it
+    // climbs to the parents: the form hears each key exactly once.
     if (target == this || form_->KeyPreview())
         form_->raiseKeyUp(classicKeyCode(key->key()), classicShift(key->modifiers()));
     return false;

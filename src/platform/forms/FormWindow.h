@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 
 namespace kelvppvw {
@@ -25,8 +24,7 @@ protected:
 private:
     Form* form_;
     bool active_ = false;
-    const QEvent* lastKeyEvent_ = nullptr;
-    QPointer<QWidget> lastKeyTarget_;
+
 };
 
 } // namespace kelvppvw

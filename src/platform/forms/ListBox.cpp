@@ -18,6 +18,7 @@ ListBox::ListBox() {
     auto* list = new QListWidget();
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
+    list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setWidget(list);
     SetBackColor(0x80000005u);
     SetForeColor(0x80000008u);
@@ -188,16 +189,18 @@ void ListBox::SetSelected(int32_t index, bool selected) {
 
 int32_t ListBox::SelCount() const { return static_cast<int32_t>(native<QListWidget>()->selectedItems().size()); }
 
+// Scrolling by whole items makes the scroll position the top item's index.
 int32_t ListBox::TopIndex() const {
     auto* list = native<QListWidget>();
-    const QModelIndex top = list->indexAt(QPoint(2, 2));
-    return top.isValid() ? top.row() : (list->count() ? list->verticalScrollBar()->value() : 0);
+    list->doItemsLayout();
+    return list->verticalScrollBar()->value();
 }
 
 void ListBox::SetTopIndex(int32_t index) {
     checkIndex(index);
     auto* list = native<QListWidget>();
-    list->scrollToItem(list->item(index), QAbstractItemView::PositionAtTop);
+    list->doItemsLayout();
+    list->verticalScrollBar()->setValue(index);
 }
 
 int32_t ListBox::FindString(const std::string& prefix, int32_t start) const {

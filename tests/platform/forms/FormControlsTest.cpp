@@ -80,6 +80,8 @@ TEST(FormControls, controls_are_found_by_name_and_index_and_arrays_index_them) {
     EXPECT_THROW(lblCP(5), AutomationError);
     EXPECT_THROW(form->addIndexed<Label>("lblCP", 2), AutomationError);
     lblCP(4).put("Caption", Variant("by name"));
+    EXPECT_EQ(form->get("lblcp", {Variant(int16_t{4})}).objectAs<Label>(), lblCP.at(4));
+    EXPECT_THROW(form->get("lblCP", {Variant(int16_t{9})}), AutomationError);
     EXPECT_EQ(static_cast<QLabel*>(lblCP(4).widget())->text(), "by name");
     form->remove(lblCP(0));
     EXPECT_EQ(form->control("lblCP", 0), nullptr);

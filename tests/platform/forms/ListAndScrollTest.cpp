@@ -66,6 +66,10 @@ TEST_F(ControlsTest, list_index_from_code_raises_click_and_keeps_the_selection) 
     EXPECT_EQ(list->List(11), "Page 12");
     EXPECT_EQ(list->List(12), "");
     expectError(381, [&] { list->Selected(12); });
+    list->SetItemData(7, 70007);
+    EXPECT_EQ(list->ItemData(7), 70007);
+    EXPECT_EQ(list->get("ItemData", {Variant(int32_t{7})}).toLong(), 70007);
+    EXPECT_EQ(list->TopIndex(), 0);
     expectError(380, [&] { list->SetListIndex(12); });
 
     // A user's click goes through the same event.
@@ -88,6 +92,17 @@ TEST_F(ControlsTest, prefix_search_finds_the_first_item_case_insensitively) {
     EXPECT_EQ(list->FindString("Page 1", 11), 9);
     list->Clear();
     EXPECT_EQ(sendFind(*list, "Page"), -1);
+}
+
+TEST_F(ControlsTest, top_index_scrolls_the_list_by_whole_items) {
+    auto list = pageList(99);
+    list->SetTopIndex(40);
+    EXPECT_EQ(list->TopIndex(), 40);
+    auto* native = static_cast<QListWidget*>(list->widget());
+    EXPECT_EQ(native->indexAt(QPoint(4, 4)).row(), 40);
+    list->SetTopIndex(98); // as far as the list can scroll
+    EXPECT_LT(list->TopIndex(), 98);
+    EXPECT_GT(list->TopIndex(), 80);
 }
 
 TEST_F(ControlsTest, a_full_list_refuses_the_next_item_with_out_of_memory) {
