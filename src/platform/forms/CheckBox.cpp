@@ -1,6 +1,7 @@
 #include "platform/forms/CheckBox.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/forms/FormsErrors.h"
 #include "platform/forms/NativeConvert.h"
 
 #include <QCheckBox>
@@ -35,7 +36,7 @@ void CheckBox::show() {
 
 void CheckBox::SetValue(int16_t value) {
     if (value < 0 || value > 2)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     if (value == value_)
         return;
     value_ = value;

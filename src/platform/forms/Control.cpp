@@ -1,4 +1,6 @@
 #include "platform/forms/Control.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/forms/FormsErrors.h"
 
 #include "platform/forms/Application.h"
 #include "platform/forms/ControlHost.h"
@@ -151,7 +153,7 @@ void Control::Move(double left, double top, double width, double height) {
 void Control::setTwips(double left, double top, double width, double height) {
     if (!std::isfinite(left) || !std::isfinite(top) || !std::isfinite(width) || !std::isfinite(height) ||
         width < 0 || height < 0)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     const double oldW = widthTw_, oldH = heightTw_;
     const double oldL = leftTw_, oldT = topTw_;
     leftTw_ = left;
@@ -174,7 +176,7 @@ void Control::setTwips(double left, double top, double width, double height) {
 
 void Control::SetAlign(int16_t align) {
     if (align < 0 || align > 2)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     align_ = align;
     if (host_ && align_ != 0)
         host_->layoutAligned();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/automation/AutomationError.h"
+#include "platform/forms/FormsErrors.h"
 #include "platform/forms/ControlHost.h"
 
 #include <cstdint>
@@ -27,7 +28,7 @@ public:
     T& operator()(int16_t index) const {
         const auto it = items_.find(index);
         if (it == items_.end())
-            throw AutomationError(340, "Control array element does not exist");
+            throw AutomationError(err::ControlArrayElementMissing, "Control array element does not exist");
         return *it->second;
     }
     std::shared_ptr<T> at(int16_t index) const {

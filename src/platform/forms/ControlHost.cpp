@@ -1,6 +1,7 @@
 #include "platform/forms/ControlHost.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/forms/FormsErrors.h"
 #include "platform/forms/Control.h"
 
 #include <QPainter>
@@ -15,7 +16,7 @@ ControlHost::~ControlHost() = default;
 
 void ControlHost::adopt(std::shared_ptr<Control> control, std::string name, int16_t index) {
     if (this->control(name, index))
-        throw AutomationError(360, "Object already loaded");
+        throw AutomationError(err::ObjectAlreadyLoaded, "Object already loaded");
     controls_.push_back(control);
     control->attach(this, std::move(name), index);
     if (control->Align() != 0)

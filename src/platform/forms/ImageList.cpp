@@ -1,6 +1,7 @@
 #include "platform/forms/ImageList.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/forms/FormsErrors.h"
 #include "platform/forms/PictureSource.h"
 
 namespace kelvppvw {
@@ -13,7 +14,7 @@ ImageList::ImageList() {
 
 void ImageList::SetImageSize(int width, int height) {
     if (width < 1 || height < 1)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     width_ = width;
     height_ = height;
 }
@@ -24,7 +25,7 @@ void ImageList::Add(std::string key, std::shared_ptr<PictureSource> picture) {
     if (!key.empty())
         for (const auto& e : images_)
             if (e.key == key)
-                throw AutomationError(35602, "Key is not unique in collection");
+                throw AutomationError(err::KeyNotUnique, "Key is not unique in collection");
     images_.push_back({std::move(key), std::move(picture)});
 }
 

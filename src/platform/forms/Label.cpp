@@ -1,6 +1,7 @@
 #include "platform/forms/Label.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/forms/FormsErrors.h"
 #include "platform/forms/NativeConvert.h"
 
 #include <QLabel>
@@ -27,7 +28,7 @@ void Label::SetCaption(const std::string& caption) {
 
 void Label::SetAlignment(int16_t alignment) {
     if (alignment < 0 || alignment > 2)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     alignment_ = alignment;
     static const Qt::Alignment h[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
     native<QLabel>()->setAlignment(h[alignment] | Qt::AlignTop);
@@ -35,7 +36,7 @@ void Label::SetAlignment(int16_t alignment) {
 
 void Label::SetBackStyle(int16_t style) {
     if (style < 0 || style > 1)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     backStyle_ = style;
     appearanceChanged();
 }

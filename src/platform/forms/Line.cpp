@@ -1,6 +1,7 @@
 #include "platform/forms/Line.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/forms/FormsErrors.h"
 #include "platform/forms/BorderPen.h"
 #include "platform/forms/ControlHost.h"
 #include "platform/forms/NativeConvert.h"
@@ -56,13 +57,13 @@ void Line::SetBorderColor(uint32_t color) {
 }
 void Line::SetBorderStyle(int16_t style) {
     if (style < 0 || style > 6)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     borderStyle_ = style;
     changed();
 }
 void Line::SetBorderWidth(int16_t pixels) {
     if (pixels < 1)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     borderWidth_ = pixels;
     changed();
 }

@@ -1,6 +1,7 @@
 #include "platform/forms/ListBox.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/forms/FormsErrors.h"
 #include "platform/forms/NativeConvert.h"
 
 #include <QListWidget>
@@ -9,7 +10,6 @@
 namespace kelvppvw {
 
 namespace {
-constexpr int32_t kInvalidPropertyArrayIndex = 381;
 constexpr uint32_t kFindString = 0x1A2;
 constexpr uint32_t kSelItemRangeEx = 0x183;
 } // namespace
@@ -76,7 +76,7 @@ ListBox::ListBox() {
 
 void ListBox::SetMultiSelect(int16_t mode) {
     if (mode < 0 || mode > 2)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     multiSelect_ = mode;
     static const QAbstractItemView::SelectionMode modes[] = {
         QAbstractItemView::SingleSelection, QAbstractItemView::MultiSelection, QAbstractItemView::ExtendedSelection};
@@ -88,7 +88,7 @@ void ListBox::AddItem(const std::string& item, int32_t index) {
     if (index > list->count() || index < -1)
         throw AutomationError(err::InvalidProcedureCall);
     if (list->count() >= Capacity)
-        throw AutomationError(7, "Out of memory");
+        throw AutomationError(err::OutOfMemory);
     const bool guard = updating_;
     updating_ = true;
     if (index < 0)
@@ -124,7 +124,7 @@ std::string ListBox::List(int32_t index) const {
 
 void ListBox::checkIndex(int32_t index) const {
     if (index < 0 || index >= ListCount())
-        throw AutomationError(kInvalidPropertyArrayIndex, "Invalid property array index");
+        throw AutomationError(err::InvalidPropertyArrayIndex, "Invalid property array index");
 }
 
 void ListBox::SetList(int32_t index, const std::string& text) {
@@ -154,7 +154,7 @@ int32_t ListBox::ListIndex() const {
 void ListBox::SetListIndex(int32_t index) {
     auto* list = native<QListWidget>();
     if (index < -1 || index >= list->count())
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     updating_ = true;
     if (index < 0) {
         list->setCurrentRow(-1, QItemSelectionModel::NoUpdate);

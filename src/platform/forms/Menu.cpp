@@ -1,6 +1,7 @@
 #include "platform/forms/Menu.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/forms/FormsErrors.h"
 
 #include <strings.h>
 
@@ -26,7 +27,7 @@ Menu& Menu::Item(const std::string& name, int16_t index) const {
     for (const auto& item : items_)
         if (item->index_ == index && strcasecmp(item->name_.c_str(), name.c_str()) == 0)
             return *item;
-    throw AutomationError(340, "Control array element does not exist");
+    throw AutomationError(err::ControlArrayElementMissing, "Control array element does not exist");
 }
 
 void Menu::Click() {

@@ -1,6 +1,7 @@
 #include "platform/forms/OleColor.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/forms/FormsErrors.h"
 
 #include <array>
 
@@ -27,7 +28,7 @@ uint32_t ResolveColor(uint32_t color) {
         return color;
     if ((color & 0xFF000000u) == vb::SystemColorBase && (color & 0x00FFFFFFu) < kClassic.size())
         return kClassic[color & 0x00FFFFFFu];
-    throw AutomationError(380, "Invalid property value");
+    throw AutomationError(err::InvalidPropertyValue);
 }
 
 } // namespace kelvppvw

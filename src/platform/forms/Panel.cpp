@@ -1,6 +1,7 @@
 #include "platform/forms/Panel.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/forms/FormsErrors.h"
 #include "platform/forms/StatusBar.h"
 
 namespace kelvppvw {
@@ -31,21 +32,21 @@ void Panel::SetToolTipText(const std::string& text) {
 
 void Panel::SetWidth(double twips) {
     if (!(twips >= 0))
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     width_ = twips;
     changed();
 }
 
 void Panel::SetAutoSize(int16_t mode) {
     if (mode < 0 || mode > 2)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     autoSize_ = mode;
     changed();
 }
 
 void Panel::SetAlignment(int16_t alignment) {
     if (alignment < 0 || alignment > 2)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     alignment_ = alignment;
     changed();
 }

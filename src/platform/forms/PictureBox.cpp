@@ -1,6 +1,7 @@
 #include "platform/forms/PictureBox.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/forms/FormsErrors.h"
 #include "platform/forms/NativeConvert.h"
 #include "platform/forms/OleColor.h"
 #include "platform/forms/PictureBoxWidget.h"
@@ -180,7 +181,7 @@ double PictureBox::toPixelY(double y) const { return (y - ScaleTop()) / unitsPer
 // they report change.
 void PictureBox::SetScaleMode(int16_t mode) {
     if (mode < 0 || mode > 7)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     if (mode == vb::User) {
         // Switching to user keeps the current numbers as the user scale.
         userLeft_ = ScaleLeft();
@@ -194,7 +195,7 @@ void PictureBox::SetScaleMode(int16_t mode) {
 
 void PictureBox::Scale(double x1, double y1, double x2, double y2) {
     if (x2 == x1 || y2 == y1)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     scaleMode_ = vb::User;
     userLeft_ = x1;
     userTop_ = y1;
@@ -216,13 +217,13 @@ void PictureBox::SetScaleTop(double v) {
 }
 void PictureBox::SetScaleWidth(double v) {
     if (v == 0)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     SetScaleMode(vb::User);
     userWidth_ = v;
 }
 void PictureBox::SetScaleHeight(double v) {
     if (v == 0)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     SetScaleMode(vb::User);
     userHeight_ = v;
 }
@@ -288,7 +289,7 @@ void PictureBox::SetAutoRedraw(bool on) {
 
 void PictureBox::SetBorderStyle(int16_t style) {
     if (style < 0 || style > 1)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     const int16_t old = borderStyle_;
     borderStyle_ = style;
     try {
@@ -334,17 +335,17 @@ void PictureBox::SetDeviceContextFactory(DeviceContextFactory factory) { context
 
 void PictureBox::SetDrawStyle(int16_t style) {
     if (style < 0 || style > 6)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     drawStyle_ = style;
 }
 void PictureBox::SetDrawWidth(int16_t pixels) {
     if (pixels < 1)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     drawWidth_ = pixels;
 }
 void PictureBox::SetFillStyle(int16_t style) {
     if (style < 0 || style > 7)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     fillStyle_ = style;
 }
 void PictureBox::SetFillColor(uint32_t color) {

@@ -1,6 +1,7 @@
 #include "platform/forms/RasterPicture.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/forms/FormsErrors.h"
 #include "platform/forms/NativeConvert.h"
 
 #include <QImage>
@@ -19,7 +20,7 @@ RasterPicture::~RasterPicture() = default;
 std::shared_ptr<RasterPicture> RasterPicture::fromFile(const std::string& path) {
     QImage image;
     if (!image.load(qs(path)))
-        throw AutomationError(481, "Invalid picture: " + path);
+        throw AutomationError(err::InvalidPicture, "Invalid picture: " + path);
     return std::make_shared<RasterPicture>(image);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/forms/ResourceStore.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/forms/FormsErrors.h"
 #include "platform/forms/NativeConvert.h"
 #include "platform/forms/RasterPicture.h"
 
@@ -69,7 +70,7 @@ const ResourceStore::Table& ResourceStore::table(const std::string& file, Table&
 const ResourceStore::Entry& ResourceStore::find(const Table& t, int id) const {
     const auto it = t.find(id);
     if (it == t.end())
-        throw AutomationError(326, "Resource with identifier '" + std::to_string(id) + "' not found");
+        throw AutomationError(err::ResourceNotFound, "Resource with identifier '" + std::to_string(id) + "' not found");
     return it->second;
 }
 
@@ -81,7 +82,7 @@ std::shared_ptr<RasterPicture> ResourceStore::LoadResCursor(int id) const {
     const Entry& e = find(table("cursors.txt", cursors_, cursorsLoaded_), id);
     QImage image(qs(root_ + "/" + e.text));
     if (image.isNull())
-        throw AutomationError(326, "Resource with identifier '" + std::to_string(id) + "' not found");
+        throw AutomationError(err::ResourceNotFound, "Resource with identifier '" + std::to_string(id) + "' not found");
     auto cursor = std::make_shared<RasterPicture>(image, 3);
     if (e.hotX >= 0)
         cursor->setHotSpot(e.hotX, e.hotY);
@@ -92,7 +93,7 @@ std::shared_ptr<RasterPicture> ResourceStore::LoadResPicture(int id) const {
     const Entry& e = find(table("pictures.txt", pictures_, picturesLoaded_), id);
     QImage image(qs(root_ + "/" + e.text));
     if (image.isNull())
-        throw AutomationError(326, "Resource with identifier '" + std::to_string(id) + "' not found");
+        throw AutomationError(err::ResourceNotFound, "Resource with identifier '" + std::to_string(id) + "' not found");
     return std::make_shared<RasterPicture>(image);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/forms/ScrollBar.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/forms/FormsErrors.h"
 
 #include <QScrollBar>
 
@@ -98,7 +99,7 @@ void ScrollBar::SetMax(int32_t value) {
 void ScrollBar::SetValue(int32_t value) {
     const int lo = std::min(min_, max_), hi = std::max(min_, max_);
     if (value < lo || value > hi)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     if (value == value_)
         return;
     value_ = static_cast<int16_t>(value);
@@ -110,7 +111,7 @@ void ScrollBar::SetValue(int32_t value) {
 void ScrollBar::SetSmallChange(int32_t value) {
     const int16_t v = to16(value);
     if (v < 0)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     small_ = v;
     apply();
 }
@@ -118,7 +119,7 @@ void ScrollBar::SetSmallChange(int32_t value) {
 void ScrollBar::SetLargeChange(int32_t value) {
     const int16_t v = to16(value);
     if (v < 0)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     large_ = v;
     apply();
 }

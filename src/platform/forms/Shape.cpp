@@ -1,6 +1,7 @@
 #include "platform/forms/Shape.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/forms/FormsErrors.h"
 #include "platform/forms/BorderPen.h"
 #include "platform/forms/ControlHost.h"
 #include "platform/forms/NativeConvert.h"
@@ -12,7 +13,7 @@ namespace kelvppvw {
 namespace {
 void checkRange(int16_t v, int16_t lo, int16_t hi) {
     if (v < lo || v > hi)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "platform/forms/StatusBar.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/forms/FormsErrors.h"
 #include "platform/forms/NativeConvert.h"
 #include "platform/forms/Panel.h"
 #include "platform/forms/StatusBarWidget.h"
@@ -33,7 +34,7 @@ StatusBar::StatusBar() : natives_(std::make_unique<Natives>()) {
             for (const auto& p : panels_)
                 if (p->Key() == a[0].toString())
                     return Variant(p);
-            throw AutomationError(35601, "Element not found");
+            throw AutomationError(err::ElementNotFound, "Element not found");
         }
         return Variant(Panels(a[0].toLong()).shared_from_this());
     });
@@ -56,7 +57,7 @@ std::shared_ptr<Panel> StatusBar::AddPanel(std::string key, std::string text) {
 
 Panel& StatusBar::Panels(int index) const {
     if (index < 1 || index > PanelCount())
-        throw AutomationError(35600, "Index out of bounds");
+        throw AutomationError(err::IndexOutOfBounds, "Index out of bounds");
     return *panels_[index - 1];
 }
 

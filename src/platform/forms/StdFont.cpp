@@ -1,6 +1,7 @@
 #include "platform/forms/StdFont.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/forms/FormsErrors.h"
 
 namespace kelvppvw {
 
@@ -27,7 +28,7 @@ void StdFont::SetName(const std::string& name) {
 
 void StdFont::SetSize(double points) {
     if (!(points > 0) || points > 2048)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     size_ = points;
     notify();
 }

@@ -1,6 +1,7 @@
 #include "platform/forms/Timer.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/forms/FormsErrors.h"
 
 #include <QTimer>
 
@@ -21,7 +22,7 @@ Timer::~Timer() = default;
 
 void Timer::SetInterval(int32_t milliseconds) {
     if (milliseconds < 0 || milliseconds > 65535)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     interval_ = milliseconds;
     restart();
 }

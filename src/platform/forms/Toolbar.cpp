@@ -1,6 +1,7 @@
 #include "platform/forms/Toolbar.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/forms/FormsErrors.h"
 #include "platform/forms/ButtonMenu.h"
 #include "platform/forms/ImageList.h"
 #include "platform/forms/NativeConvert.h"
@@ -45,7 +46,7 @@ Toolbar::~Toolbar() = default;
 
 void Toolbar::SetStyle(int16_t style) {
     if (style < 0 || style > 1)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     style_ = style;
     rebuild();
 }
@@ -65,7 +66,7 @@ std::shared_ptr<ToolbarButton> Toolbar::AddButton(std::string key, std::string c
     if (!key.empty())
         for (const auto& b : buttons_)
             if (b->Key() == key)
-                throw AutomationError(35602, "Key is not unique in collection");
+                throw AutomationError(err::KeyNotUnique, "Key is not unique in collection");
     auto button = std::make_shared<ToolbarButton>(*this, static_cast<int>(buttons_.size()) + 1, std::move(key));
     buttons_.push_back(button);
     button->SetCaption(caption);
@@ -78,12 +79,12 @@ ToolbarButton& Toolbar::Button(const std::string& key) const {
     for (const auto& b : buttons_)
         if (b->Key() == key)
             return *b;
-    throw AutomationError(35601, "Element not found");
+    throw AutomationError(err::ElementNotFound, "Element not found");
 }
 
 ToolbarButton& Toolbar::ButtonAt(int index) const {
     if (index < 1 || index > ButtonCount())
-        throw AutomationError(35600, "Index out of bounds");
+        throw AutomationError(err::IndexOutOfBounds, "Index out of bounds");
     return *buttons_[index - 1];
 }
 

@@ -1,6 +1,7 @@
 #include "platform/forms/ToolbarButton.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/forms/FormsErrors.h"
 #include "platform/forms/ButtonMenu.h"
 #include "platform/forms/Toolbar.h"
 
@@ -28,7 +29,7 @@ ToolbarButton::ToolbarButton(Toolbar& owner, int index, std::string key)
             for (const auto& m : menus_)
                 if (m->Key() == a[0].toString())
                     return Variant(m);
-            throw AutomationError(35601, "Element not found");
+            throw AutomationError(err::ElementNotFound, "Element not found");
         }
         return Variant(ButtonMenuAt(a[0].toLong()).shared_from_this());
     });
@@ -48,14 +49,14 @@ void ToolbarButton::SetToolTipText(const std::string& text) {
 
 void ToolbarButton::SetStyle(int16_t style) {
     if (style < 0 || style > 5)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     style_ = style;
     owner_->rebuild();
 }
 
 void ToolbarButton::SetValue(int16_t value) {
     if (value < 0 || value > 2)
-        throw AutomationError(380, "Invalid property value");
+        throw AutomationError(err::InvalidPropertyValue);
     value_ = value == 0 ? 0 : 1;
     if (value_ == vb::Pressed && style_ == vb::ButtonGroup)
         owner_->releaseGroupOf(*this);
@@ -81,7 +82,7 @@ std::shared_ptr<ButtonMenu> ToolbarButton::AddButtonMenu(std::string key, std::s
     if (!key.empty())
         for (const auto& m : menus_)
             if (m->Key() == key)
-                throw AutomationError(35602, "Key is not unique in collection");
+                throw AutomationError(err::KeyNotUnique, "Key is not unique in collection");
     auto menu = std::make_shared<ButtonMenu>(*this, static_cast<int>(menus_.size()) + 1, std::move(key), std::move(text));
     menus_.push_back(menu);
     owner_->rebuild();
@@ -90,7 +91,7 @@ std::shared_ptr<ButtonMenu> ToolbarButton::AddButtonMenu(std::string key, std::s
 
 ButtonMenu& ToolbarButton::ButtonMenuAt(int index) const {
     if (index < 1 || index > static_cast<int>(menus_.size()))
-        throw AutomationError(35600, "Index out of bounds");
+        throw AutomationError(err::IndexOutOfBounds, "Index out of bounds");
     return *menus_[index - 1];
 }
 
