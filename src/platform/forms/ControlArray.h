@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/automation/AutomationError.h"
-#include "platform/forms/FormsErrors.h"
 #include "platform/forms/ControlHost.h"
+#include "platform/forms/FormsErrors.h"
 
 #include <cstdint>
 #include <map>
