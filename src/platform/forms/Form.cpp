@@ -1,14 +1,22 @@
 #include "platform/forms/Form.h"
 
 #include "platform/forms/Application.h"
+#include "platform/forms/Control.h"
 #include "platform/forms/FormWindow.h"
+#include "platform/forms/Menu.h"
 #include "platform/forms/ModalScript.h"
+#include "platform/forms/NativeConvert.h"
+#include "platform/forms/StdFont.h"
 
+#include <QAction>
+#include <QCursor>
 #include <QEventLoop>
+#include <QMenu>
 #include <QPointer>
 #include <QTimer>
 
 #include <cmath>
+#include <strings.h>
 
 namespace kelvppvw {
 
@@ -20,11 +28,19 @@ namespace {
 int toPixels(double twips) { return static_cast<int>(roundHalfEven(twips / Form::TwipsPerPixel)); }
 } // namespace
 
-Form::Form() { registerMembers(); }
+Form::Form() : font_(std::make_shared<StdFont>()) {
+    font_->changed = [this] {
+        if (window_)
+            window_->setFont(toQFont(*font_));
+    };
+    registerMembers();
+}
 
 Form::~Form() {
+    font_->changed = nullptr;
     if (window_) {
         window_->detach();
+        hostWidgetGoing();
         delete window_;
     }
 }
@@ -41,6 +57,22 @@ void Form::registerMembers() {
              [this](const Variant& v) { v.toBool() ? Show() : Hide(); });
     method("Show", [this](Args& a) {
         Show(a.size() > 0 && !a[0].isMissing() ? a[0].toInteger() : 0, a.size() > 1 ? a[1] : Variant());
+        return Variant();
+    });
+    property("KeyPreview", [this] { return Variant(keyPreview_); }, [this](const Variant& v) { keyPreview_ = v.toBool(); });
+    property("BackColor", [this] { return Variant(static_cast<int32_t>(backColor_)); },
+             [this](const Variant& v) { SetBackColor(static_cast<uint32_t>(v.toLong())); });
+    objectProperty("Font", [this] { return Variant(font_); }, [this](const Variant& v) {
+        if (auto f = v.objectAs<StdFont>())
+            font_->copyFrom(*f);
+        else
+            throw AutomationError(err::TypeMismatch);
+    });
+    method("PopupMenu", [this](Args& a) {
+        auto menu = a.empty() ? nullptr : a[0].objectAs<Menu>();
+        if (!menu)
+            throw AutomationError(err::TypeMismatch);
+        PopupMenu(*menu);
         return Variant();
     });
     method("Hide", [this](Args&) {
@@ -63,6 +95,10 @@ void Form::Load() {
     window_ = new FormWindow(*this, nullptr);
     window_->setWindowTitle(QString::fromStdString(caption_));
     window_->setGeometry(toPixels(left_), toPixels(top_), toPixels(width_), toPixels(height_));
+    window_->setFont(toQFont(*font_));
+    applyBackColor();
+    hostWidgetCreated();
+    layoutAligned();
     Form_Load();
 }
 
@@ -122,6 +158,7 @@ bool Form::Unload(int16_t unloadMode) {
     if (window) {
         window->detach();
         window->hide();
+        hostWidgetGoing();
         // The unload may come from inside one of the window's own handlers.
         window->deleteLater();
     }
@@ -148,8 +185,10 @@ void Form::Move(double left, double top, double width, double height) {
     top_ = top;
     width_ = std::max(0.0, width);
     height_ = std::max(0.0, height);
-    if (window_)
+    if (window_) {
         window_->setGeometry(toPixels(left_), toPixels(top_), toPixels(width_), toPixels(height_));
+        layoutAligned();
+    }
 }
 
 double Form::ScaleWidth() const { return window_ ? window_->width() * TwipsPerPixel : width_; }
@@ -161,12 +200,99 @@ QWidget* Form::widget() const { return window_; }
 
 void Form::raiseActivate() { Form_Activate(); }
 
+void Form::raiseKeyUp(int16_t keyCode, int16_t shift) {
+    if (keyCode != 0)
+        Form_KeyUp(keyCode, shift);
+}
+
+QWidget* Form::hostWidget() const { return window_; }
+
+Variant Form::invoke(std::string_view name, InvokeKind kind, Args& args) {
+    if (kind == InvokeKind::Get || kind == InvokeKind::Method) {
+        if (!hasMember(name)) {
+            const int16_t index = args.empty() ? int16_t{-1} : args[0].toInteger();
+            if (auto c = control(name, index))
+                return Variant(std::static_pointer_cast<Dispatch>(c));
+        }
+    }
+    return DispatchObject::invoke(name, kind, args);
+}
+
+void Form::SetBackColor(uint32_t color) {
+    (void)toQColor(color);
+    backColor_ = color;
+    applyBackColor();
+}
+
+void Form::applyBackColor() {
+    if (!window_)
+        return;
+    QPalette p = window_->palette();
+    p.setColor(QPalette::Window, toQColor(backColor_));
+    window_->setPalette(p);
+    window_->setAutoFillBackground(true);
+}
+
+std::shared_ptr<Menu> Form::AddMenu(std::string name, std::string caption) {
+    auto menu = std::make_shared<Menu>(std::move(name), std::move(caption));
+    menus_.push_back(menu);
+    return menu;
+}
+
+std::shared_ptr<Menu> Form::FindMenu(std::string_view name) const {
+    for (const auto& m : menus_)
+        if (m->Name().size() == name.size() && strncasecmp(m->Name().data(), name.data(), name.size()) == 0)
+            return m;
+    return nullptr;
+}
+
+void Form::PopupMenu(Menu& menu) {
+    Application::ensure();
+    std::vector<Menu*> shown;
+    std::string captions;
+    for (const auto& item : menu.Items()) {
+        shown.push_back(item.get());
+        captions += (captions.empty() ? "" : "\n") + item->Caption();
+    }
+    ModalMoment moment{ModalKind::PopupMenu, menu.Caption(), captions, 0, this};
+    Menu* chosen = nullptr;
+    if (ModalAction action = ModalScript::take(moment)) {
+        const int pick = action(moment);
+        if (pick >= 0 && pick < static_cast<int>(shown.size()))
+            chosen = shown[pick];
+    } else if (!Application::isHeadless()) {
+        QMenu popup(window_);
+        std::vector<std::pair<QAction*, Menu*>> actions;
+        for (Menu* item : shown) {
+            if (!item->Visible())
+                continue;
+            if (item->isSeparator()) {
+                popup.addSeparator();
+                continue;
+            }
+            QAction* a = popup.addAction(qs(item->Caption()));
+            a->setCheckable(item->Checked());
+            a->setChecked(item->Checked());
+            a->setEnabled(item->Enabled());
+            actions.emplace_back(a, item);
+        }
+        QAction* picked = popup.exec(QCursor::pos());
+        for (auto& [a, item] : actions)
+            if (a == picked)
+                chosen = item;
+    }
+    // Hidden, disabled and separator items cannot be chosen, scripted or not.
+    if (chosen && chosen->Visible() && chosen->Enabled() && !chosen->isSeparator())
+        chosen->Click();
+}
+
 void Form::raiseResize() {
     if (window_) {
         // A user resize changes the outer size; keep the twips in step.
         width_ = window_->width() * TwipsPerPixel;
         height_ = window_->height() * TwipsPerPixel;
     }
+    layoutAligned();
     Form_Resize();
 }
 

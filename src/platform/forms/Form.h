@@ -1,15 +1,20 @@
 #pragma once
 
 #include "platform/automation/DispatchObject.h"
+#include "platform/forms/ControlHost.h"
 
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 class QWidget;
 
 namespace kelvppvw {
 
 class FormWindow;
+class Menu;
+class StdFont;
 
 namespace vb {
 // Why a form is being unloaded.
@@ -22,8 +27,9 @@ inline constexpr int16_t FormOwner = 5;
 // A top-level window written the classic way: the derived class overrides the
 // lifecycle events, geometry is in twips (15 per screen pixel), and a modal
 // show runs a nested message loop that returns when the form unloads.
-// Create forms with NewForm<T>() so that Form_Initialize runs.
-class Form : public DispatchObject {
+// Create forms with NewForm<T>() so that Form_Initialize runs. Child controls
+// are added with add<T>(name): auto pic = form.add<PictureBox>("picBack").
+class Form : public DispatchObject, public ControlHost {
 public:
     static constexpr double TwipsPerPixel = 15.0;
 
@@ -53,6 +59,31 @@ public:
     double ScaleHeight() const;
     bool Visible() const;
 
+    // The window font; controls do not inherit it.
+    std::shared_ptr<StdFont> Font() const { return font_; }
+    uint32_t BackColor() const { return backColor_; }
+    void SetBackColor(uint32_t color);
+    // With key preview the form sees key events of every control first.
+    bool KeyPreview() const { return keyPreview_; }
+    void SetKeyPreview(bool on) { keyPreview_ = on; }
+
+    // A pop-up menu of the form (not shown on a menu bar).
+    std::shared_ptr<Menu> AddMenu(std::string name, std::string caption);
+    std::shared_ptr<Menu> FindMenu(std::string_view name) const;
+    // Shows the menu at the pointer and returns after the chosen item's Click
+    // ran (or at once when nothing was chosen). A modal moment tests script:
+    // the action returns the 0-based position of the item in menu.Items(),
+    // anything else chooses nothing.
+    void PopupMenu(Menu& menu);
+
+    // Controls are members too: form.get("picBack"), form.get("lblCP", {3}).
+    Variant invoke(std::string_view name, InvokeKind kind, Args& args) override;
+
+    // ControlHost
+    QWidget* hostWidget() const override;
+    double innerWidthTwips() const override { return ScaleWidth(); }
+    double innerHeightTwips() const override { return ScaleHeight(); }
+
     // For forms/ itself and for tests that look at pixels: the native window.
     QWidget* widget() const;
 
@@ -61,6 +92,7 @@ public:
     void raiseActivate();
     void raiseResize();
     bool requestClose();
+    void raiseKeyUp(int16_t keyCode, int16_t shift);
 
 protected:
     virtual void Form_Initialize() {}
@@ -72,9 +104,14 @@ protected:
         (void)unloadMode;
     }
     virtual void Form_Unload(int16_t& cancel) { (void)cancel; }
+    virtual void Form_KeyUp(int16_t& keyCode, int16_t shift) {
+        (void)keyCode;
+        (void)shift;
+    }
 
 private:
     void registerMembers();
+    void applyBackColor();
 
     FormWindow* window_ = nullptr;
     struct Loop;
@@ -82,6 +119,10 @@ private:
     std::string caption_;
     double left_ = 0, top_ = 0, width_ = 9600, height_ = 7200;
     bool initialized_ = false;
+    bool keyPreview_ = false;
+    uint32_t backColor_ = 0x8000000Fu;
+    std::shared_ptr<StdFont> font_;
+    std::vector<std::shared_ptr<Menu>> menus_;
 };
 
 template <class T, class... A>

@@ -1,12 +1,41 @@
 #include "platform/forms/FormWindow.h"
 
 #include "platform/forms/Form.h"
+#include "platform/forms/NativeConvert.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
 
 namespace kelvppvw {
 
-FormWindow::FormWindow(Form& form, QWidget* owner) : QWidget(owner, Qt::Window), form_(&form) {}
+FormWindow::FormWindow(Form& form, QWidget* owner) : QWidget(owner, Qt::Window), form_(&form) {
+    // Key events of the controls pass here first (the form's key preview).
+    qApp->installEventFilter(this);
+}
+
+void FormWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!form_)
+        return;
+    QPainter painter(this);
+    form_->paintWindowlessChildren(painter);
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyRelease || !form_ || !watched->isWidgetType())
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    auto* target = static_cast<QWidget*>(watched);
+    if (key->isAutoRepeat() || target->window() != this)
+        return false;
+    // Application filters see an event once, at its first receiver, before it
+    // climbs to the parents: the form hears each key exactly once.
+    if (target == this || form_->KeyPreview())
+        form_->raiseKeyUp(classicKeyCode(key->key()), classicShift(key->modifiers()));
+    return false;
+}
 
 void FormWindow::closeEvent(QCloseEvent* event) {
     // The form decides: its QueryUnload and Unload handlers may cancel.

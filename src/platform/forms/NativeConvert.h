@@ -1,0 +1,30 @@
+#pragma once
+
+// Internal to forms/: conversions between the classic values and Qt's.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <cstdint>
+#include <string>
+
+namespace kelvppvw {
+
+class PictureSource;
+class StdFont;
+
+QColor toQColor(uint32_t oleColor);
+QFont toQFont(const StdFont& font);
+inline QString qs(const std::string& s) { return QString::fromStdString(s); }
+// Twips to whole pixels, halves to even.
+int twipsToPixels(double twips);
+// Mouse button / keyboard modifiers as the classic events report them.
+int16_t classicButtons(Qt::MouseButtons buttons);
+int16_t classicButton(Qt::MouseButton button);
+int16_t classicShift(Qt::KeyboardModifiers modifiers);
+int16_t classicKeyCode(int qtKey);
+// A small pixmap of a picture, for icons and cursors.
+QPixmap renderPicture(const PictureSource& picture, int width = 0, int height = 0);
+
+} // namespace kelvppvw

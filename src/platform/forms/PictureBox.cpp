@@ -1,0 +1,581 @@
+#include "platform/forms/PictureBox.h"
+
+#include "platform/automation/AutomationError.h"
+#include "platform/forms/FormsErrors.h"
+#include "platform/forms/NativeConvert.h"
+#include "platform/forms/OleColor.h"
+#include "platform/forms/PictureBoxWidget.h"
+#include "platform/forms/PictureSource.h"
+#include "platform/forms/StdFont.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+
+#include <cmath>
+
+namespace kelvppvw {
+
+namespace {
+
+DeviceContextFactory& contextFactory() {
+    static DeviceContextFactory factory;
+    return factory;
+}
+
+double& imageLimit() {
+    static double limit = 512.0 * 1024 * 1024;
+    return limit;
+}
+
+constexpr int kMaxImageSide = 32767; // the painter's coordinate range
+
+double twipsPerStandardUnit(int16_t mode, bool vertical) {
+    switch (mode) {
+    case vb::Points: return 20.0;
+    case vb::Pixels: return 15.0;
+    case 4: return vertical ? 240.0 : 120.0; // characters
+    case vb::Inches: return 1440.0;
+    case vb::Millimeters: return 1440.0 / 25.4;
+    case vb::Centimeters: return 1440.0 / 2.54;
+    default: return 1.0;
+    }
+}
+
+int ipx(double v) { return static_cast<int>(std::floor(v + 0.5)); }
+
+} // namespace
+
+struct PictureBox::Surface {
+    QImage image;
+    uint32_t lastBackColor = 0;
+};
+
+PictureBox::PictureBox() : surface_(std::make_unique<Surface>()) {
+    SetBackColor(0x8000000Fu);
+    surface_->lastBackColor = BackColor();
+    setWidget(new PictureBoxWidget(*this));
+    makeImage(innerPixelWidth(), innerPixelHeight(), false);
+    registerMembers();
+}
+
+PictureBox::~PictureBox() {
+    if (auto* w = native<PictureBoxWidget>())
+        w->detach();
+}
+
+void PictureBox::registerMembers() {
+    property("ScaleMode", [this] { return Variant(scaleMode_); }, [this](const Variant& v) { SetScaleMode(v.toInteger()); });
+    property("ScaleLeft", [this] { return Variant(ScaleLeft()); }, [this](const Variant& v) { SetScaleLeft(v.toDouble()); });
+    property("ScaleTop", [this] { return Variant(ScaleTop()); }, [this](const Variant& v) { SetScaleTop(v.toDouble()); });
+    property("ScaleWidth", [this] { return Variant(ScaleWidth()); },
+             [this](const Variant& v) { SetScaleWidth(v.toDouble()); });
+    property("ScaleHeight", [this] { return Variant(ScaleHeight()); },
+             [this](const Variant& v) { SetScaleHeight(v.toDouble()); });
+    property("CurrentX", [this] { return Variant(currentX_); }, [this](const Variant& v) { currentX_ = v.toDouble(); });
+    property("CurrentY", [this] { return Variant(currentY_); }, [this](const Variant& v) { currentY_ = v.toDouble(); });
+    property("DrawStyle", [this] { return Variant(drawStyle_); }, [this](const Variant& v) { SetDrawStyle(v.toInteger()); });
+    property("DrawWidth", [this] { return Variant(drawWidth_); }, [this](const Variant& v) { SetDrawWidth(v.toInteger()); });
+    property("FillStyle", [this] { return Variant(fillStyle_); }, [this](const Variant& v) { SetFillStyle(v.toInteger()); });
+    property("FillColor", [this] { return Variant(static_cast<int32_t>(fillColor_)); },
+             [this](const Variant& v) { SetFillColor(static_cast<uint32_t>(v.toLong())); });
+    property("AutoRedraw", [this] { return Variant(autoRedraw_); }, [this](const Variant& v) { SetAutoRedraw(v.toBool()); });
+    property("BorderStyle", [this] { return Variant(borderStyle_); },
+             [this](const Variant& v) { SetBorderStyle(v.toInteger()); });
+    property("hDC", [this] { return Variant(hDC()); });
+    objectProperty("Picture", [this] { return Variant(std::dynamic_pointer_cast<Dispatch>(picture_)); },
+                   [this](const Variant& v) {
+                       auto p = std::dynamic_pointer_cast<PictureSource>(v.toObject());
+                       if (v.toObject() && !p)
+                           throw AutomationError(err::TypeMismatch);
+                       SetPicture(p);
+                   });
+    method("Scale", [this](Args& a) {
+        if (a.size() >= 4)
+            Scale(a[0].toDouble(), a[1].toDouble(), a[2].toDouble(), a[3].toDouble());
+        else
+            Scale();
+        return Variant();
+    });
+    method("Print", [this](Args& a) {
+        Print(a.empty() ? std::string() : a[0].toString(), a.size() < 2 || a[1].isMissing() || a[1].toBool());
+        return Variant();
+    });
+    method("Cls", [this](Args&) {
+        Cls();
+        return Variant();
+    });
+    method("Line", [this](Args& a) {
+        if (a.size() < 4)
+            throw AutomationError(err::ArgumentNotOptional);
+        std::optional<uint32_t> color;
+        if (a.size() > 4 && !a[4].isMissing())
+            color = static_cast<uint32_t>(a[4].toLong());
+        LineBox box = LineBox::None;
+        if (a.size() > 5 && !a[5].isMissing()) {
+            const std::string f = a[5].toString();
+            box = (f == "BF" || f == "bf") ? LineBox::BoxFilled : (f == "B" || f == "b") ? LineBox::Box : LineBox::None;
+        }
+        Line(a[0].toDouble(), a[1].toDouble(), a[2].toDouble(), a[3].toDouble(), color, box);
+        return Variant();
+    });
+    method("PSet", [this](Args& a) {
+        if (a.size() < 2)
+            throw AutomationError(err::ArgumentNotOptional);
+        std::optional<uint32_t> color;
+        if (a.size() > 2 && !a[2].isMissing())
+            color = static_cast<uint32_t>(a[2].toLong());
+        PSet(a[0].toDouble(), a[1].toDouble(), color);
+        return Variant();
+    });
+    method("PaintPicture", [this](Args& a) {
+        if (a.size() < 3)
+            throw AutomationError(err::ArgumentNotOptional);
+        auto picture = std::dynamic_pointer_cast<PictureSource>(a[0].toObject());
+        if (!picture)
+            throw AutomationError(err::TypeMismatch);
+        auto opt = [&](size_t i) { return a.size() > i && !a[i].isMissing() ? a[i].toDouble() : kKeep; };
+        PaintPicture(*picture, a[1].toDouble(), a[2].toDouble(), opt(3), opt(4));
+        return Variant();
+    });
+    method("TextWidth", [this](Args& a) { return Variant(TextWidth(a.empty() ? "" : a[0].toString())); });
+    method("TextHeight", [this](Args& a) { return Variant(TextHeight(a.empty() ? "" : a[0].toString())); });
+    method("Point", [this](Args& a) {
+        if (a.size() < 2)
+            throw AutomationError(err::ArgumentNotOptional);
+        return Variant(Point(a[0].toDouble(), a[1].toDouble()));
+    });
+}
+
+// ---- scale ------------------------------------------------------------------
+
+int PictureBox::innerOffsetPx() const { return borderStyle_ == 1 ? 2 : 0; }
+int PictureBox::innerPixelWidth() const { return std::max(0, twipsToPixels(widthTw()) - 2 * innerOffsetPx()); }
+int PictureBox::innerPixelHeight() const { return std::max(0, twipsToPixels(heightTw()) - 2 * innerOffsetPx()); }
+
+double PictureBox::ScaleLeft() const { return scaleMode_ == vb::User ? userLeft_ : 0.0; }
+double PictureBox::ScaleTop() const { return scaleMode_ == vb::User ? userTop_ : 0.0; }
+double PictureBox::ScaleWidth() const {
+    return scaleMode_ == vb::User ? userWidth_ : innerPixelWidth() * 15.0 / twipsPerStandardUnit(scaleMode_, false);
+}
+double PictureBox::ScaleHeight() const {
+    return scaleMode_ == vb::User ? userHeight_ : innerPixelHeight() * 15.0 / twipsPerStandardUnit(scaleMode_, true);
+}
+
+double PictureBox::twipsPerUnitX() const {
+    if (scaleMode_ != vb::User)
+        return twipsPerStandardUnit(scaleMode_, false);
+    return std::max(1, innerPixelWidth()) * 15.0 / userWidth_;
+}
+double PictureBox::twipsPerUnitY() const {
+    if (scaleMode_ != vb::User)
+        return twipsPerStandardUnit(scaleMode_, true);
+    return std::max(1, innerPixelHeight()) * 15.0 / userHeight_;
+}
+double PictureBox::unitsPerPixelX() const { return 15.0 / twipsPerUnitX(); }
+double PictureBox::unitsPerPixelY() const { return 15.0 / twipsPerUnitY(); }
+double PictureBox::toPixelX(double x) const { return (x - ScaleLeft()) / unitsPerPixelX(); }
+double PictureBox::toPixelY(double y) const { return (y - ScaleTop()) / unitsPerPixelY(); }
+
+// Children keep their place in twips when the scale changes; only the numbers
+// they report change.
+void PictureBox::SetScaleMode(int16_t mode) {
+    if (mode < 0 || mode > 7)
+        throw AutomationError(err::InvalidPropertyValue);
+    if (mode == vb::User) {
+        // Switching to user keeps the current numbers as the user scale.
+        userLeft_ = ScaleLeft();
+        userTop_ = ScaleTop();
+        // An empty box has no scale to keep; one unit per twip avoids a zero.
+        userWidth_ = ScaleWidth() != 0 ? ScaleWidth() : 1;
+        userHeight_ = ScaleHeight() != 0 ? ScaleHeight() : 1;
+    }
+    scaleMode_ = mode;
+}
+
+void PictureBox::Scale(double x1, double y1, double x2, double y2) {
+    if (x2 == x1 || y2 == y1)
+        throw AutomationError(err::InvalidPropertyValue);
+    scaleMode_ = vb::User;
+    userLeft_ = x1;
+    userTop_ = y1;
+    userWidth_ = x2 - x1;
+    userHeight_ = y2 - y1;
+}
+
+void PictureBox::Scale() {
+    scaleMode_ = vb::Twips;
+}
+
+void PictureBox::SetScaleLeft(double v) {
+    SetScaleMode(vb::User);
+    userLeft_ = v;
+}
+void PictureBox::SetScaleTop(double v) {
+    SetScaleMode(vb::User);
+    userTop_ = v;
+}
+void PictureBox::SetScaleWidth(double v) {
+    if (v == 0)
+        throw AutomationError(err::InvalidPropertyValue);
+    SetScaleMode(vb::User);
+    userWidth_ = v;
+}
+void PictureBox::SetScaleHeight(double v) {
+    if (v == 0)
+        throw AutomationError(err::InvalidPropertyValue);
+    SetScaleMode(vb::User);
+    userHeight_ = v;
+}
+
+// ---- persistent image ---------------------------------------------------------
+
+void PictureBox::SetImageMemoryLimit(double bytes) { imageLimit() = bytes; }
+
+void PictureBox::makeImage(int width, int height, bool keepContent) {
+    const bool tooBig = width > kMaxImageSide || height > kMaxImageSide ||
+                        4.0 * std::max(1, width) * std::max(1, height) > imageLimit();
+    if (tooBig) {
+        if (autoRedraw_)
+            throw AutomationError(err::CannotCreateAutoRedrawImage);
+        surface_->image = QImage(); // drawing without a persistent image is lost
+        return;
+    }
+    QImage image(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+    if (image.isNull()) {
+        if (autoRedraw_)
+            throw AutomationError(err::CannotCreateAutoRedrawImage);
+        surface_->image = QImage();
+        return;
+    }
+    image.setDotsPerMeterX(3780); // 96 pixels per inch
+    image.setDotsPerMeterY(3780);
+    image.fill(toQColor(BackColor()));
+    if (keepContent && !surface_->image.isNull()) {
+        QPainter p(&image);
+        p.drawImage(0, 0, surface_->image);
+    }
+    surface_->image = std::move(image);
+}
+
+void PictureBox::geometryChanged() {
+    const int w = innerPixelWidth(), h = innerPixelHeight();
+    if (surface_->image.isNull() || surface_->image.width() != std::max(1, w) ||
+        surface_->image.height() != std::max(1, h))
+        makeImage(w, h, true);
+}
+
+void PictureBox::geometryApplied(bool sizeChanged) {
+    if (!sizeChanged)
+        return;
+    layoutAligned();
+    if (onResize)
+        onResize();
+}
+
+void PictureBox::SetAutoRedraw(bool on) {
+    if (on == autoRedraw_)
+        return;
+    autoRedraw_ = on;
+    if (on && surface_->image.isNull()) {
+        try {
+            makeImage(innerPixelWidth(), innerPixelHeight(), false);
+        } catch (...) {
+            autoRedraw_ = false;
+            throw;
+        }
+    }
+}
+
+void PictureBox::SetBorderStyle(int16_t style) {
+    if (style < 0 || style > 1)
+        throw AutomationError(err::InvalidPropertyValue);
+    const int16_t old = borderStyle_;
+    borderStyle_ = style;
+    try {
+        geometryChanged();
+    } catch (...) {
+        borderStyle_ = old;
+        throw;
+    }
+    hostScaleChanged();
+}
+
+void PictureBox::appearanceChanged() {
+    Control::appearanceChanged();
+    if (surface_ && BackColor() != surface_->lastBackColor) {
+        // A new background colour wipes the drawing, as it always has.
+        surface_->lastBackColor = BackColor();
+        Cls();
+    }
+}
+
+QImage& PictureBox::surfaceImage() {
+    if (surface_->image.isNull())
+        makeImage(innerPixelWidth(), innerPixelHeight(), false);
+    return surface_->image;
+}
+
+void PictureBox::surfaceChanged() { drawn(); }
+
+void PictureBox::drawn() {
+    if (QWidget* w = widget())
+        w->update();
+}
+
+int32_t PictureBox::hDC() {
+    if (!contextFactory())
+        throw AutomationError(err::InvalidProcedureCall, "No device context provider is installed");
+    return contextFactory()(*this);
+}
+
+void PictureBox::SetDeviceContextFactory(DeviceContextFactory factory) { contextFactory() = std::move(factory); }
+
+// ---- drawing ------------------------------------------------------------------
+
+void PictureBox::SetDrawStyle(int16_t style) {
+    if (style < 0 || style > 6)
+        throw AutomationError(err::InvalidPropertyValue);
+    drawStyle_ = style;
+}
+void PictureBox::SetDrawWidth(int16_t pixels) {
+    if (pixels < 1)
+        throw AutomationError(err::InvalidPropertyValue);
+    drawWidth_ = pixels;
+}
+void PictureBox::SetFillStyle(int16_t style) {
+    if (style < 0 || style > 7)
+        throw AutomationError(err::InvalidPropertyValue);
+    fillStyle_ = style;
+}
+void PictureBox::SetFillColor(uint32_t color) {
+    (void)toQColor(color);
+    fillColor_ = color;
+}
+
+namespace {
+
+QPen classicPen(QColor color, int16_t style, int16_t width) {
+    if (style == vb::Invisible)
+        return QPen(Qt::NoPen);
+    QPen pen(color);
+    pen.setWidth(width <= 1 ? 0 : width);
+    pen.setCapStyle(Qt::FlatCap);
+    if (width <= 1) {
+        // Styled lines exist only one pixel wide; dots alternate pixel by pixel.
+        switch (style) {
+        case vb::Dash: pen.setDashPattern({6, 2}); break;
+        case vb::Dot: pen.setDashPattern({1, 1}); break;
+        case vb::DashDot: pen.setDashPattern({6, 2, 1, 2}); break;
+        case vb::DashDotDot: pen.setDashPattern({6, 2, 1, 2, 1, 2}); break;
+        default: break;
+        }
+    }
+    return pen;
+}
+
+Qt::BrushStyle hatch(int16_t fillStyle) {
+    switch (fillStyle) {
+    case 2: return Qt::HorPattern;
+    case 3: return Qt::VerPattern;
+    case 4: return Qt::FDiagPattern;
+    case 5: return Qt::BDiagPattern;
+    case 6: return Qt::CrossPattern;
+    case 7: return Qt::DiagCrossPattern;
+    default: return Qt::SolidPattern;
+    }
+}
+
+QStringList splitLines(const std::string& text) {
+    QString t = QString::fromStdString(text);
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return t.split(QLatin1Char('\n'));
+}
+
+} // namespace
+
+void PictureBox::Cls() {
+    QImage& image = surface_->image;
+    if (!image.isNull()) {
+        image.fill(toQColor(BackColor()));
+        if (picture_) {
+            QPainter p(&image);
+            picture_->paint(p, QRectF(0, 0, picture_->widthHimetric() * 96.0 / 2540.0,
+                                      picture_->heightHimetric() * 96.0 / 2540.0));
+        }
+    }
+    currentX_ = 0;
+    currentY_ = 0;
+    drawn();
+}
+
+void PictureBox::SetPicture(std::shared_ptr<PictureSource> picture) {
+    picture_ = std::move(picture);
+    const double x = currentX_, y = currentY_;
+    Cls();
+    currentX_ = x;
+    currentY_ = y;
+}
+
+void PictureBox::Print(const std::string& text, bool endLine) {
+    const QFont font = toQFont(*Font());
+    QImage& image = surface_->image;
+    const QFontMetricsF fm = image.isNull() ? QFontMetricsF(font) : QFontMetricsF(font, &image);
+    std::unique_ptr<QPainter> painter;
+    if (!image.isNull()) {
+        painter = std::make_unique<QPainter>(&image);
+        painter->setFont(font);
+        painter->setPen(toQColor(ForeColor()));
+    }
+    const QStringList lines = splitLines(text);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const bool last = i + 1 == lines.size();
+        if (painter && !lines[i].isEmpty())
+            painter->drawText(QPointF(toPixelX(currentX_), toPixelY(currentY_) + fm.ascent()), lines[i]);
+        if (last && !endLine) {
+            currentX_ += fm.horizontalAdvance(lines[i]) * unitsPerPixelX();
+        } else {
+            currentX_ = ScaleLeft();
+            currentY_ += fm.height() * unitsPerPixelY();
+        }
+    }
+    painter.reset();
+    drawn();
+}
+
+double PictureBox::TextWidth(const std::string& text) const {
+    const QFontMetricsF fm(toQFont(*Font()), &surface_->image);
+    double widest = 0;
+    for (const QString& line : splitLines(text))
+        widest = std::max(widest, fm.horizontalAdvance(line));
+    return widest * std::fabs(unitsPerPixelX());
+}
+
+double PictureBox::TextHeight(const std::string& text) const {
+    const QFontMetricsF fm(toQFont(*Font()), &surface_->image);
+    return fm.height() * splitLines(text).size() * std::fabs(unitsPerPixelY());
+}
+
+void PictureBox::Line(double x1, double y1, double x2, double y2, std::optional<uint32_t> color, LineBox box) {
+    const QColor c = toQColor(color.value_or(ForeColor()));
+    currentX_ = x2;
+    currentY_ = y2;
+    QImage& image = surface_->image;
+    if (image.isNull())
+        return;
+    const int ax = ipx(toPixelX(x1)), ay = ipx(toPixelY(y1)), bx = ipx(toPixelX(x2)), by = ipx(toPixelY(y2));
+    QPainter p(&image);
+    if (box == LineBox::None) {
+        p.setPen(classicPen(c, drawStyle_, drawWidth_));
+        p.drawLine(ax, ay, bx, by);
+    } else {
+        const int l = std::min(ax, bx), r = std::max(ax, bx), t = std::min(ay, by), b = std::max(ay, by);
+        if (box == LineBox::BoxFilled) {
+            p.fillRect(QRect(l, t, r - l + 1, b - t + 1), c);
+        } else {
+            if (fillStyle_ != vb::FillTransparent)
+                p.fillRect(QRect(l, t, r - l + 1, b - t + 1), QBrush(toQColor(fillColor_), hatch(fillStyle_)));
+            p.setPen(classicPen(c, drawStyle_, drawWidth_));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(QRect(l, t, r - l, b - t));
+        }
+    }
+    p.end();
+    drawn();
+}
+
+void PictureBox::PSet(double x, double y, std::optional<uint32_t> color) {
+    currentX_ = x;
+    currentY_ = y;
+    QImage& image = surface_->image;
+    const int px = ipx(toPixelX(x)), py = ipx(toPixelY(y));
+    if (image.isNull() || !image.rect().contains(px, py))
+        return;
+    image.setPixelColor(px, py, toQColor(color.value_or(ForeColor())));
+    drawn();
+}
+
+void PictureBox::PaintPicture(const PictureSource& picture, double x, double y, double width, double height) {
+    // Natural size: hundredths of a millimetre -> twips -> scale units.
+    if (width == kKeep)
+        width = picture.widthHimetric() * 1440.0 / 2540.0 / twipsPerUnitX();
+    if (height == kKeep)
+        height = picture.heightHimetric() * 1440.0 / 2540.0 / twipsPerUnitY();
+    QImage& image = surface_->image;
+    if (image.isNull())
+        return;
+    const double x1 = toPixelX(x), y1 = toPixelY(y), x2 = toPixelX(x + width), y2 = toPixelY(y + height);
+    const QRectF target = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    picture.paint(p, target);
+    p.end();
+    drawn();
+}
+
+int32_t PictureBox::Point(double x, double y) const {
+    const QImage& image = surface_->image;
+    const int px = ipx(toPixelX(x)), py = ipx(toPixelY(y));
+    if (image.isNull() || !image.rect().contains(px, py))
+        return -1;
+    const QRgb c = image.pixel(px, py);
+    return static_cast<int32_t>(RGB(qRed(c), qGreen(c), qBlue(c)));
+}
+
+// ---- native -------------------------------------------------------------------
+
+void PictureBox::nativePaint(QPainter& painter) {
+    QWidget* w = widget();
+    const int b = innerOffsetPx();
+    if (b == 2) {
+        const QRect r = w->rect();
+        painter.setPen(toQColor(0x80000010u));
+        painter.drawLine(r.left(), r.top(), r.right() - 1, r.top());
+        painter.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
+        painter.setPen(toQColor(0x80000014u));
+        painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+        painter.drawLine(r.right(), r.top(), r.right(), r.bottom());
+        painter.setPen(toQColor(0x80000015u));
+        painter.drawLine(r.left() + 1, r.top() + 1, r.right() - 2, r.top() + 1);
+        painter.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 2);
+        painter.setPen(toQColor(0x80000016u));
+        painter.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
+        painter.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+    }
+    const QRect inner(b, b, innerPixelWidth(), innerPixelHeight());
+    painter.setClipRect(inner);
+    painter.fillRect(inner, toQColor(BackColor()));
+    if (!autoRedraw_ && onPaint)
+        onPaint();
+    if (!surface_->image.isNull())
+        painter.drawImage(b, b, surface_->image);
+    paintWindowlessChildren(painter);
+}
+
+void PictureBox::nativeMouse(int kind, int16_t button, int16_t shift, double px, double py) {
+    const int b = innerOffsetPx();
+    const float x = static_cast<float>((px - b) * unitsPerPixelX() + ScaleLeft());
+    const float y = static_cast<float>((py - b) * unitsPerPixelY() + ScaleTop());
+    switch (kind) {
+    case 0:
+        if (onMouseDown)
+            onMouseDown(button, shift, x, y);
+        break;
+    case 1:
+        if (onMouseMove)
+            onMouseMove(button, shift, x, y);
+        break;
+    case 2:
+        if (onMouseUp)
+            onMouseUp(button, shift, x, y);
+        if (onClick && widget() && widget()->rect().contains(static_cast<int>(px), static_cast<int>(py)))
+            onClick();
+        break;
+    default:
+        if (onDblClick)
+            onDblClick();
+        break;
+    }
+}
+
+} // namespace kelvppvw

@@ -1,0 +1,150 @@
+#pragma once
+
+#include "platform/forms/Control.h"
+#include "platform/forms/ControlHost.h"
+#include "platform/forms/DeviceSurface.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace kelvppvw {
+
+namespace vb {
+// ScaleMode
+inline constexpr int16_t User = 0;
+inline constexpr int16_t Twips = 1;
+inline constexpr int16_t Points = 2;
+inline constexpr int16_t Pixels = 3;
+inline constexpr int16_t Inches = 5;
+inline constexpr int16_t Millimeters = 6;
+inline constexpr int16_t Centimeters = 7;
+// DrawStyle (also the BorderStyle of Shape and Line)
+inline constexpr int16_t Solid = 0;
+inline constexpr int16_t Dash = 1;
+inline constexpr int16_t Dot = 2;
+inline constexpr int16_t DashDot = 3;
+inline constexpr int16_t DashDotDot = 4;
+inline constexpr int16_t Invisible = 5;
+inline constexpr int16_t InsideSolid = 6;
+// FillStyle
+inline constexpr int16_t FillSolid = 0;
+inline constexpr int16_t FillTransparent = 1;
+} // namespace vb
+
+enum class LineBox { None, Box, BoxFilled };
+
+// A drawing surface and container: scale modes, text output at the current
+// position, lines and boxes, stretched pictures and a persistent image
+// (AutoRedraw) that survives repaints.
+class PictureBox : public Control, public ControlHost, public DeviceSurface {
+public:
+    PictureBox();
+    ~PictureBox() override;
+
+    int16_t ScaleMode() const { return scaleMode_; }
+    void SetScaleMode(int16_t mode);
+    // A user coordinate system: (x1, y1) top left, (x2, y2) bottom right.
+    void Scale(double x1, double y1, double x2, double y2);
+    // Back to twips.
+    void Scale();
+    double ScaleLeft() const;
+    double ScaleTop() const;
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+    void SetScaleLeft(double v);
+    void SetScaleTop(double v);
+    void SetScaleWidth(double v);
+    void SetScaleHeight(double v);
+
+    double CurrentX() const { return currentX_; }
+    double CurrentY() const { return currentY_; }
+    void SetCurrentX(double x) { currentX_ = x; }
+    void SetCurrentY(double y) { currentY_ = y; }
+    int16_t DrawStyle() const { return drawStyle_; }
+    void SetDrawStyle(int16_t style);
+    int16_t DrawWidth() const { return drawWidth_; }
+    void SetDrawWidth(int16_t pixels);
+    int16_t FillStyle() const { return fillStyle_; }
+    void SetFillStyle(int16_t style);
+    uint32_t FillColor() const { return fillColor_; }
+    void SetFillColor(uint32_t color);
+    int16_t BorderStyle() const { return borderStyle_; }
+    // 0 none, 1 a sunken two-pixel border around the inner area.
+    void SetBorderStyle(int16_t style);
+    bool AutoRedraw() const { return autoRedraw_; }
+    // Raises 480 when the persistent image cannot be made at the current size.
+    void SetAutoRedraw(bool on);
+
+    // Prints text at the current position; endLine moves to the start of the
+    // next line, otherwise the position moves right past the text.
+    void Print(const std::string& text = {}, bool endLine = true);
+    void Cls();
+    // From (x1, y1) to (x2, y2); a box outlines (and fills by FillStyle) or fills.
+    void Line(double x1, double y1, double x2, double y2, std::optional<uint32_t> color = {},
+              LineBox box = LineBox::None);
+    void PSet(double x, double y, std::optional<uint32_t> color = {});
+    // Stretches the picture into the rectangle; a missing size is its natural size.
+    void PaintPicture(const PictureSource& picture, double x, double y, double width = kKeep,
+                      double height = kKeep);
+    double TextWidth(const std::string& text) const;
+    double TextHeight(const std::string& text) const;
+    // The colour at a point of the persistent image, -1 outside it.
+    int32_t Point(double x, double y) const;
+
+    std::shared_ptr<PictureSource> Picture() const { return picture_; }
+    void SetPicture(std::shared_ptr<PictureSource> picture);
+
+    // The device handle of the persistent image, from the gdi layer's factory.
+    int32_t hDC();
+    static void SetDeviceContextFactory(DeviceContextFactory factory);
+    QImage& surfaceImage() override;
+    void surfaceChanged() override;
+    // Largest persistent image in bytes; bigger ones raise 480.
+    static void SetImageMemoryLimit(double bytes);
+
+    std::function<void(int16_t button, int16_t shift, float x, float y)> onMouseDown, onMouseMove, onMouseUp;
+    std::function<void()> onClick, onDblClick, onResize, onPaint;
+
+    // ControlHost
+    double twipsPerUnitX() const override;
+    double twipsPerUnitY() const override;
+    double scaleOriginX() const override { return ScaleLeft(); }
+    double scaleOriginY() const override { return ScaleTop(); }
+    int innerOffsetPx() const override;
+    QWidget* hostWidget() const override { return widget(); }
+    double innerWidthTwips() const override { return innerPixelWidth() * 15.0; }
+    double innerHeightTwips() const override { return innerPixelHeight() * 15.0; }
+
+    // Called by the native widget.
+    void nativePaint(QPainter& painter);
+    void nativeMouse(int kind, int16_t button, int16_t shift, double px, double py);
+
+protected:
+    void geometryChanged() override;
+    void geometryApplied(bool sizeChanged) override;
+    void appearanceChanged() override;
+
+private:
+    void registerMembers();
+    int innerPixelWidth() const;
+    int innerPixelHeight() const;
+    double unitsPerPixelX() const;
+    double unitsPerPixelY() const;
+    double toPixelX(double x) const;
+    double toPixelY(double y) const;
+    void makeImage(int width, int height, bool keepContent);
+    void drawn();
+
+    struct Surface;
+    std::unique_ptr<Surface> surface_;
+    int16_t scaleMode_ = vb::Twips;
+    double userLeft_ = 0, userTop_ = 0, userWidth_ = 1, userHeight_ = 1;
+    double currentX_ = 0, currentY_ = 0;
+    int16_t drawStyle_ = vb::Solid, drawWidth_ = 1, fillStyle_ = vb::FillTransparent, borderStyle_ = 1;
+    uint32_t fillColor_ = 0;
+    bool autoRedraw_ = false;
+    std::shared_ptr<PictureSource> picture_;
+};
+
+} // namespace kelvppvw

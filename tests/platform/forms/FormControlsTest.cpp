@@ -1,0 +1,223 @@
+#include "platform/automation/AutomationError.h"
+#include "platform/forms/ComponentHost.h"
+#include "platform/forms/ControlArray.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Frame.h"
+#include "platform/forms/Image.h"
+#include "platform/forms/Label.h"
+#include "platform/forms/OleColor.h"
+#include "platform/forms/PictureBox.h"
+#include "platform/forms/RasterPicture.h"
+#include "platform/forms/ResourceStore.h"
+#include "platform/forms/StdFont.h"
+#include "platform/forms/TextBox.h"
+
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTest>
+#include <QWidget>
+
+using namespace kelvppvw;
+
+namespace {
+
+class KeyForm : public Form {
+public:
+    std::vector<int> keys;
+
+protected:
+    void Form_KeyUp(int16_t& keyCode, int16_t shift) override { keys.push_back(keyCode * 10 + shift); }
+};
+
+// A stand-in for a separately built component: its own widget and adapter.
+class Gauge : public DispatchObject {
+public:
+    int32_t width = 0;
+    bool held = false;
+    Gauge() {
+        field("PrinterPageWidth", width);
+        field("HoldRedraw", held);
+        method("RefreshRuler", [this](Args&) { return Variant(++refreshes); });
+    }
+    int32_t refreshes = 0;
+};
+
+} // namespace
+
+TEST(FormControls, geometry_round_trips_exactly_in_twips_and_shows_at_the_nearest_pixel) {
+    auto form = NewForm<Form>();
+    form->Load();
+    auto pic = form->add<PictureBox>("picBack");
+    pic->Move(307.5, 22.5, 1000.01, 7.4);
+    EXPECT_EQ(pic->Left(), 307.5);
+    EXPECT_EQ(pic->Top(), 22.5);
+    EXPECT_EQ(pic->Width(), 1000.01);
+    EXPECT_EQ(pic->Height(), 7.4);
+    const QRect r = pic->widget()->geometry();
+    EXPECT_EQ(r, QRect(20, 2, 67, 0)); // 20.5 and 1.5 round to even
+    pic->put("Left", Variant(-45.0));
+    EXPECT_EQ(pic->get("left").toDouble(), -45.0);
+    EXPECT_EQ(pic->widget()->x(), -3);
+    EXPECT_THROW(pic->SetWidth(-1), AutomationError);
+    EXPECT_EQ(pic->Width(), 1000.01);
+    form->Unload();
+}
+
+TEST(FormControls, controls_are_found_by_name_and_index_and_arrays_index_them) {
+    auto form = NewForm<Form>();
+    form->Load();
+    ControlArray<Label> lblCP;
+    for (int16_t i = 0; i <= 4; ++i)
+        lblCP.load(*form, "lblCP", i)->SetCaption("label " + std::to_string(i));
+    EXPECT_EQ(lblCP(3).Caption(), "label 3");
+    EXPECT_EQ(lblCP(3).Index(), 3);
+    EXPECT_EQ(lblCP.UBound(), 4);
+    EXPECT_EQ(form->control("LBLCP", 2).get(), lblCP.at(2).get());
+    EXPECT_EQ(form->control("lblCP"), nullptr);
+    EXPECT_EQ(lblCP(1).widget()->objectName(), "lblCP(1)");
+    EXPECT_THROW(lblCP(5), AutomationError);
+    EXPECT_THROW(form->addIndexed<Label>("lblCP", 2), AutomationError);
+    lblCP(4).put("Caption", Variant("by name"));
+    EXPECT_EQ(form->get("lblcp", {Variant(int16_t{4})}).objectAs<Label>(), lblCP.at(4));
+    EXPECT_THROW(form->get("lblCP", {Variant(int16_t{9})}), AutomationError);
+    EXPECT_EQ(static_cast<QLabel*>(lblCP(4).widget())->text(), "by name");
+    form->remove(lblCP(0));
+    EXPECT_EQ(form->control("lblCP", 0), nullptr);
+    form->Unload();
+}
+
+TEST(FormControls, a_hosted_component_gets_geometry_here_and_other_members_there) {
+    auto form = NewForm<Form>();
+    form->Load();
+    auto back = form->add<PictureBox>("picBack");
+    back->SetBorderStyle(0);
+    back->Move(0, 0, 6000, 6000);
+    auto* widget = new QWidget();
+    auto gauge = std::make_shared<Gauge>();
+    ControlArray<ComponentHost> picRuler;
+    picRuler.load(*back, "picRuler", 0, widget, gauge);
+    picRuler(0).Move(300, 150, 4500, 300);
+    EXPECT_EQ(widget->parentWidget(), back->widget());
+    EXPECT_EQ(widget->geometry(), QRect(20, 10, 300, 20));
+    picRuler(0).put("PrinterPageWidth", Variant(int32_t{12240}));
+    picRuler(0).put("Visible", Variant(false));
+    picRuler(0).put("HoldRedraw", Variant(true));
+    Args none;
+    EXPECT_EQ(picRuler(0).call("RefreshRuler", none).toLong(), 1);
+    EXPECT_EQ(gauge->width, 12240);
+    EXPECT_TRUE(gauge->held);
+    EXPECT_FALSE(picRuler(0).Visible());
+    EXPECT_FALSE(widget->isVisibleTo(back->widget()));
+    EXPECT_EQ(picRuler(0).get("Left").toDouble(), 300);
+    EXPECT_THROW(picRuler(0).get("NoSuchMember"), AutomationError);
+    form->Unload();
+}
+
+TEST(FormControls, key_preview_lets_the_form_see_keys_released_in_its_controls) {
+    auto form = NewForm<KeyForm>();
+    form->Load();
+    form->Show();
+    auto text = form->add<TextBox>("txtJump");
+    // Through the application's dispatch, as the window system delivers keys.
+    auto release = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QKeyEvent event(QEvent::KeyRelease, key, modifiers);
+        QCoreApplication::sendEvent(text->widget(), &event);
+    };
+    release(Qt::Key_Escape);
+    EXPECT_TRUE(form->keys.empty());
+    form->SetKeyPreview(true);
+    release(Qt::Key_Escape);
+    release(Qt::Key_A, Qt::ShiftModifier);
+    EXPECT_EQ(form->keys, (std::vector<int>{270, 651}));
+    form->Unload();
+}
+
+TEST(FormControls, colours_fonts_and_pointers_reach_the_native_widgets) {
+    EXPECT_EQ(ResolveColor(0x8000000Fu), RGB(212, 208, 200));
+    EXPECT_EQ(ResolveColor(0x80000005u), RGB(255, 255, 255));
+    EXPECT_EQ(ResolveColor(RGB(1, 2, 3)), RGB(1, 2, 3));
+    EXPECT_THROW(ResolveColor(0x80000040u), AutomationError);
+    EXPECT_THROW(ResolveColor(0x01000000u), AutomationError);
+
+    auto form = NewForm<Form>();
+    form->Load();
+    auto label = form->add<Label>("lblA");
+    label->SetBackColor(0x8000000Du); // highlight
+    label->SetForeColor(RGB(255, 0, 0));
+    StdFont font;
+    font.SetName("Courier New");
+    font.SetSize(12);
+    font.SetBold(true);
+    label->SetFont(font);
+    label->SetFontStrikethru(true);
+    const QWidget* w = label->widget();
+    EXPECT_EQ(w->palette().color(QPalette::Window), QColor(10, 36, 106));
+    EXPECT_EQ(w->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(w->font().family(), "Courier New");
+    EXPECT_TRUE(w->font().bold());
+    EXPECT_TRUE(w->font().strikeOut());
+    EXPECT_DOUBLE_EQ(w->font().pointSizeF(), 12);
+    EXPECT_THROW(label->SetBackColor(0x80000099u), AutomationError);
+    EXPECT_EQ(label->BackColor(), 0x8000000Du);
+    label->SetToolTipText("tip");
+    EXPECT_EQ(w->toolTip(), "tip");
+
+    auto lens = RasterPicture::filled(32, 32, RGB(0, 0, 0));
+    lens->setHotSpot(11, 10);
+    label->SetMouseIcon(lens);
+    label->SetMousePointer(vb::Custom);
+    EXPECT_EQ(w->cursor().hotSpot(), QPoint(11, 10));
+    label->SetMousePointer(vb::Hourglass);
+    EXPECT_EQ(w->cursor().shape(), Qt::WaitCursor);
+    form->Unload();
+}
+
+TEST(FormControls, resources_come_from_a_resource_folder_by_id) {
+    const ResourceStore store(":/kelvppvw-test");
+    EXPECT_EQ(store.LoadResString(107), "Page");
+    EXPECT_EQ(store.LoadResString(200), "Two\r\nlines");
+    try {
+        store.LoadResString(999);
+        FAIL();
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.number(), 326);
+    }
+    auto cursor = store.LoadResCursor(101);
+    int x = 0, y = 0;
+    ASSERT_TRUE(cursor->hotSpot(x, y));
+    EXPECT_EQ(x, 11);
+    EXPECT_EQ(y, 10);
+    EXPECT_EQ(cursor->pictureType(), 3);
+    EXPECT_NEAR(cursor->widthHimetric(), 32 * 2540.0 / 96, 1e-9);
+    auto frame = store.LoadResPicture(301);
+    EXPECT_NEAR(frame->heightHimetric(), 16 * 2540.0 / 96, 1e-9);
+    EXPECT_THROW(store.LoadResPicture(302), AutomationError); // listed, file missing
+    EXPECT_THROW(ResourceStore(":/nowhere").LoadResString(107), AutomationError);
+}
+
+TEST(FormControls, frames_hold_controls_and_images_take_their_pictures_size) {
+    auto form = NewForm<Form>();
+    form->Load();
+    auto frame = form->add<Frame>("fraA");
+    frame->Move(150, 150, 3000, 1500);
+    auto label = frame->add<Label>("lblIn");
+    label->Move(150, 300, 1500, 300);
+    EXPECT_EQ(label->widget()->parentWidget(), frame->widget());
+    EXPECT_EQ(label->widget()->pos(), QPoint(10, 20));
+
+    auto image = form->add<Image>("imgMov");
+    image->SetPicture(RasterPicture::filled(16, 16, RGB(0, 0, 255)));
+    EXPECT_DOUBLE_EQ(image->Width(), 240);
+    image->SetStretch(true);
+    image->Move(0, 0, 600, 600);
+    image->SetPicture(RasterPicture::filled(16, 16, RGB(0, 0, 255)));
+    EXPECT_DOUBLE_EQ(image->Width(), 600);
+    form->Unload();
+    // Controls outlive an unload and come back with the next load.
+    form->Load();
+    EXPECT_EQ(label->widget()->parentWidget(), frame->widget());
+    EXPECT_EQ(frame->widget()->parentWidget(), form->widget());
+    form->Unload();
+}

@@ -1,0 +1,253 @@
+#include "platform/automation/AutomationError.h"
+#include "platform/forms/CheckBox.h"
+#include "platform/forms/CommandButton.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/ListBox.h"
+#include "platform/forms/ScrollBar.h"
+#include "platform/forms/TextBox.h"
+
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+using namespace kelvppvw;
+
+namespace {
+
+class ControlsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form = NewForm<Form>();
+        form->Move(0, 0, 9000, 9000);
+        form->Load();
+        form->Show();
+    }
+    void TearDown() override { form->Unload(); }
+
+    std::shared_ptr<ListBox> pageList(int pages) {
+        auto list = form->add<ListBox>("lstPage");
+        list->SetMultiSelect(vb::MultiSelectExtended);
+        list->Move(0, 0, 1500, 3000);
+        for (int n = 1; n <= pages; ++n)
+            list->AddItem("Page " + std::string(n < 10 ? "0" : "") + std::to_string(n));
+        return list;
+    }
+    static int32_t sendFind(ListBox& list, const std::string& prefix) { return list.SendMessage(0x1A2, -1, prefix); }
+
+    std::shared_ptr<Form> form;
+};
+
+void expectError(int number, const std::function<void()>& f) {
+    try {
+        f();
+        ADD_FAILURE() << "expected error " << number;
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.number(), number);
+    }
+}
+
+} // namespace
+
+TEST_F(ControlsTest, list_index_from_code_raises_click_and_keeps_the_selection) {
+    auto list = pageList(12);
+    std::vector<int32_t> clicks;
+    list->onClick = [&] { clicks.push_back(list->ListIndex()); };
+    list->SetSelected(4, true);
+    EXPECT_TRUE(clicks.empty()); // selecting is no page change
+    list->SetListIndex(2);
+    list->SetListIndex(2); // the same index again still reports
+    EXPECT_EQ(clicks, (std::vector<int32_t>{2, 2}));
+    EXPECT_TRUE(list->Selected(2));
+    EXPECT_TRUE(list->Selected(4));
+    EXPECT_EQ(list->SelCount(), 2);
+    EXPECT_EQ(list->ListCount(), 12);
+    EXPECT_EQ(list->List(11), "Page 12");
+    EXPECT_EQ(list->List(12), "");
+    expectError(381, [&] { list->Selected(12); });
+    list->SetItemData(7, 70007);
+    EXPECT_EQ(list->ItemData(7), 70007);
+    EXPECT_EQ(list->get("ItemData", {Variant(int32_t{7})}).toLong(), 70007);
+    EXPECT_EQ(list->TopIndex(), 0);
+    expectError(380, [&] { list->SetListIndex(12); });
+
+    // A user's click goes through the same event.
+    auto* native = static_cast<QListWidget*>(list->widget());
+    const QRect r = native->visualItemRect(native->item(5));
+    QTest::mouseClick(native->viewport(), Qt::LeftButton, {}, r.center());
+    EXPECT_EQ(clicks.back(), 5);
+    EXPECT_EQ(list->ListIndex(), 5);
+}
+
+TEST_F(ControlsTest, prefix_search_finds_the_first_item_case_insensitively) {
+    auto list = pageList(12);
+    EXPECT_EQ(sendFind(*list, "Page 03"), 2);
+    EXPECT_EQ(sendFind(*list, "page 1"), 9);
+    EXPECT_EQ(sendFind(*list, "Page "), 0);
+    EXPECT_EQ(sendFind(*list, "Page 3"), -1);
+    EXPECT_EQ(sendFind(*list, "Page 013"), -1);
+    // A start index searches after it and wraps.
+    EXPECT_EQ(list->FindString("Page 1", 10), 11);
+    EXPECT_EQ(list->FindString("Page 1", 11), 9);
+    list->Clear();
+    EXPECT_EQ(sendFind(*list, "Page"), -1);
+}
+
+TEST_F(ControlsTest, top_index_scrolls_the_list_by_whole_items) {
+    auto list = pageList(99);
+    list->SetTopIndex(40);
+    EXPECT_EQ(list->TopIndex(), 40);
+    auto* native = static_cast<QListWidget*>(list->widget());
+    EXPECT_EQ(native->indexAt(QPoint(4, 4)).row(), 40);
+    list->SetTopIndex(98); // as far as the list can scroll
+    EXPECT_LT(list->TopIndex(), 98);
+    EXPECT_GT(list->TopIndex(), 80);
+}
+
+TEST_F(ControlsTest, a_full_list_refuses_the_next_item_with_out_of_memory) {
+    auto list = form->add<ListBox>("lstPage");
+    for (int32_t n = 0; n < ListBox::Capacity; ++n)
+        list->AddItem("p");
+    expectError(7, [&] { list->AddItem("one too many"); });
+    EXPECT_EQ(list->ListCount(), ListBox::Capacity);
+    list->RemoveItem(0);
+    EXPECT_NO_THROW(list->AddItem("fits again"));
+    EXPECT_EQ(list->List(ListBox::Capacity - 1), "fits again");
+}
+
+TEST_F(ControlsTest, range_message_selects_forward_and_deselects_backward) {
+    auto list = pageList(6);
+    int clicks = 0;
+    list->onClick = [&] { ++clicks; };
+    list->SendMessage(0x183, 0, 5);
+    EXPECT_EQ(list->SelCount(), 6);
+    list->SendMessage(0x183, 4, 1); // first greater than last: deselect 1..4
+    EXPECT_EQ(list->SelCount(), 2);
+    EXPECT_TRUE(list->Selected(0));
+    EXPECT_FALSE(list->Selected(1));
+    EXPECT_FALSE(list->Selected(4));
+    EXPECT_TRUE(list->Selected(5));
+    list->SelItemRangeEx(5, 0);
+    EXPECT_EQ(list->SelCount(), 0);
+    EXPECT_EQ(clicks, 0);
+    auto single = form->add<ListBox>("lstOne");
+    single->AddItem("a");
+    expectError(5, [&] { single->SelItemRangeEx(0, 0); });
+}
+
+TEST_F(ControlsTest, scroll_bar_change_comes_only_with_a_real_change) {
+    auto bar = form->add<ScrollBar>("hscPV", ScrollBar::Orientation::Horizontal);
+    bar->SetMin(0);
+    bar->SetMax(1000);
+    int changes = 0, scrolls = 0;
+    std::vector<int16_t> seen;
+    bar->onChange = [&] {
+        ++changes;
+        seen.push_back(bar->Value());
+    };
+    bar->onScroll = [&] { ++scrolls; };
+    bar->SetValue(0);
+    EXPECT_EQ(changes, 0);
+    bar->SetValue(250);
+    bar->SetValue(250);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(seen.back(), 250);
+    EXPECT_EQ(static_cast<QScrollBar*>(bar->widget())->value(), 250);
+
+    // Dragging the thumb reports Scroll with the moving value, letting go Change.
+    auto* native = static_cast<QScrollBar*>(bar->widget());
+    native->setSliderDown(true);
+    native->setSliderPosition(400);
+    native->setSliderPosition(500);
+    EXPECT_EQ(scrolls, 2);
+    EXPECT_EQ(bar->Value(), 500);
+    EXPECT_EQ(changes, 1);
+    native->setSliderDown(false);
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(seen.back(), 500);
+
+    // A page step from the keyboard is a user change too.
+    bar->SetLargeChange(100);
+    native->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(bar->Value(), 600);
+    EXPECT_EQ(changes, 3);
+    // A smaller Max pulls Value in and reports it.
+    bar->SetMax(300);
+    EXPECT_EQ(bar->Value(), 300);
+    EXPECT_EQ(changes, 4);
+}
+
+TEST_F(ControlsTest, scroll_bar_values_stay_in_the_signed_16_bit_range) {
+    auto bar = form->add<ScrollBar>("vscPV", ScrollBar::Orientation::Vertical);
+    bar->SetMax(5000);
+    bar->SetLargeChange(500);
+    expectError(6, [&] { bar->SetMax(40000); });
+    EXPECT_EQ(bar->Max(), 5000);
+    expectError(6, [&] { bar->put("Max", Variant(int32_t{-40000})); });
+    EXPECT_EQ(bar->Max(), 5000);
+    bar->SetMax(32767);
+    bar->SetMin(-32768);
+    bar->SetValue(-32768);
+    EXPECT_EQ(bar->get("Value").toLong(), -32768);
+    expectError(380, [&] { bar->SetValue(40000); });
+
+    // A reversed range: the top end holds the largest value.
+    bar->SetMin(100);
+    bar->SetMax(0);
+    auto* native = static_cast<QScrollBar*>(bar->widget());
+    auto thumbTop = [&] {
+        QStyleOptionSlider option;
+        option.initFrom(native);
+        option.orientation = Qt::Vertical;
+        option.minimum = native->minimum();
+        option.maximum = native->maximum();
+        option.sliderPosition = native->sliderPosition();
+        option.sliderValue = native->value();
+        option.pageStep = native->pageStep();
+        option.upsideDown = native->invertedAppearance();
+        return native->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, native).top();
+    };
+    bar->SetValue(100);
+    const int atLargest = thumbTop();
+    bar->SetValue(0);
+    EXPECT_LT(atLargest, thumbTop());
+    EXPECT_EQ(native->value(), 0);
+    EXPECT_EQ(native->minimum(), 0);
+}
+
+TEST_F(ControlsTest, check_box_text_box_and_button_raise_their_events) {
+    auto check = form->add<CheckBox>("chkA");
+    int clicks = 0;
+    check->onClick = [&] { ++clicks; };
+    check->SetValue(0);
+    EXPECT_EQ(clicks, 0);
+    check->SetValue(1);
+    check->SetValue(1);
+    EXPECT_EQ(clicks, 1);
+    QTest::mouseClick(check->widget(), Qt::LeftButton, {}, QPoint(6, check->widget()->height() / 2));
+    EXPECT_EQ(check->Value(), 0);
+    EXPECT_EQ(clicks, 2);
+    expectError(380, [&] { check->SetValue(3); });
+
+    auto text = form->add<TextBox>("txtJump");
+    std::vector<std::string> changes;
+    text->onChange = [&] { changes.push_back(text->Text()); };
+    text->SetText("Jump To Page");
+    text->SetText("Jump To Page");
+    text->widget()->setFocus();
+    QTest::keyClicks(text->widget(), "3");
+    EXPECT_EQ(changes, (std::vector<std::string>{"Jump To Page", "Jump To Page3"}));
+
+    auto button = form->add<CommandButton>("cmdCanlP");
+    button->SetCaption("Cancel");
+    int pressed = 0;
+    button->onClick = [&] { ++pressed; };
+    QTest::mouseClick(button->widget(), Qt::LeftButton);
+    button->SetValue(true);
+    button->SetEnabled(false);
+    QTest::mouseClick(button->widget(), Qt::LeftButton);
+    EXPECT_EQ(pressed, 2);
+}
