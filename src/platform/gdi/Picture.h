@@ -1,0 +1,48 @@
+#pragma once
+// A picture object as hosts hand them over: a type, a gdi handle and a size
+// in hundredths of a millimetre. The picture owns its handle.
+#include "platform/gdi/GdiTypes.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace kelvppvw {
+
+enum PictureTypeConstants : std::int32_t {
+    ptNone = 0,
+    ptBitmap = 1,
+    ptMetafile = 2,
+    ptIcon = 3,
+    ptEMetafile = 4,
+};
+
+class Picture {
+public:
+    Picture() = default;
+    Picture(PictureTypeConstants type, gdi::Handle handle, std::int32_t width, std::int32_t height);
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+    virtual ~Picture();
+
+    // BMP, ICO, EMF, WMF (kept, never drawn) and the raster formats Qt reads
+    // (a PNG or JPEG becomes a bitmap). Null with `error` set when the file is
+    // missing or not a picture.
+    static std::shared_ptr<Picture> load(const std::string& path, std::string* error = nullptr);
+
+    PictureTypeConstants type() const { return type_; }
+    gdi::Handle handle() const { return handle_; }
+    std::int32_t width() const { return width_; }   // hundredths of a millimetre
+    std::int32_t height() const { return height_; } // hundredths of a millimetre
+
+    // Pixels at 96 per inch to hundredths of a millimetre, rounded.
+    static std::int32_t pixelsToHimetric(std::int32_t pixels);
+
+private:
+    PictureTypeConstants type_ = ptNone;
+    gdi::Handle handle_ = 0;
+    std::int32_t width_ = 0;
+    std::int32_t height_ = 0;
+};
+
+} // namespace kelvppvw
