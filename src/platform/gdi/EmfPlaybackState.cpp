@@ -613,6 +613,9 @@ void EmfPlaybackState::image(const QRectF& dest, const QImage& img, const QRectF
                     out[x] = qRgba(0, 0, 0, 0);
         }
         pendingMask_.reset();
+        const QRectF onDevice = full_.mapRect(target);
+        painter_.setRenderHint(QPainter::SmoothPixmapTransform,
+                               onDevice.width() < src.width() || onDevice.height() < src.height());
         painter_.drawImage(target, combined, src);
         return;
     }
@@ -624,6 +627,10 @@ void EmfPlaybackState::image(const QRectF& dest, const QImage& img, const QRectF
     else if (rasterOps && rop == 0x00EE0086)
         mode = QPainter::RasterOp_SourceOrDestination;
     painter_.setCompositionMode(mode);
+    // Enlarged bitmaps keep crisp pixels, as GDI stretches them; reduced ones are smoothed.
+    const QRectF onDevice = full_.mapRect(target);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform,
+                           onDevice.width() < src.width() || onDevice.height() < src.height());
     painter_.drawImage(target, picture, src);
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }

@@ -6,6 +6,7 @@
 #include "platform/gdi/EmfRecord.h"
 #include "platform/gdi/EmfRecordType.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/QtRuntime.h"
 
 #include <QPainter>
 #include <QRectF>
@@ -638,6 +639,7 @@ bool EmfPlayer::play(QPainter& painter, std::span<const std::uint8_t> bytes, con
     const EmfFileInfo header = EmfFileInfo::readHeader(bytes);
     if (!header.valid || !painter.isActive())
         return false;
+    QtRuntime::ensure();
     if (!destination.isValid() || !std::isfinite(destination.width()) || !std::isfinite(destination.height()))
         return true;
 
