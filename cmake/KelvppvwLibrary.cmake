@@ -3,7 +3,10 @@ get_property(layer_targets GLOBAL PROPERTY KELVPPVW_LAYER_TARGETS)
 
 add_library(kelvppvw SHARED ${PROJECT_SOURCE_DIR}/cmake/empty.cpp)
 add_library(kelvppvw::kelvppvw ALIAS kelvppvw)
-target_link_libraries(kelvppvw PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${layer_targets}>")
+# Whole archives: the layers' registration code and exported entry points have
+# no caller inside the library. Later repeats of a layer (pulled in by another
+# layer's usage requirements) are harmless.
+target_link_libraries(kelvppvw PRIVATE -Wl,--whole-archive ${layer_targets} -Wl,--no-whole-archive)
 target_link_libraries(kelvppvw PUBLIC Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport)
 target_include_directories(kelvppvw PUBLIC
   $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>
@@ -36,6 +39,8 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/kelvppvwConfigVersion.cma
 install(FILES ${PROJECT_BINARY_DIR}/kelvppvwConfig.cmake
   ${PROJECT_BINARY_DIR}/kelvppvwConfigVersion.cmake
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/kelvppvw)
+# Relocatable: the prefix is found from the .pc file's own place.
+file(RELATIVE_PATH KELVPPVW_PC_TO_PREFIX ${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig ${CMAKE_INSTALL_PREFIX})
 configure_file(${PROJECT_SOURCE_DIR}/cmake/kelvppvw.pc.in
   ${PROJECT_BINARY_DIR}/kelvppvw.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/kelvppvw.pc

@@ -1,0 +1,23 @@
+#pragma once
+
+namespace kelvppvw {
+
+// The process-wide user-interface loop the component runs in.
+class Application {
+public:
+    // Creates the Qt application on first use when the host has none. Without
+    // a display it runs on Qt's offscreen platform.
+    static void ensure();
+    // True when no person can answer a modal window (offscreen platform).
+    static bool isHeadless();
+};
+
+// Lets pending window messages run once.
+void DoEvents();
+
+enum class ScreenPointer { Default, Hourglass };
+// The pointer over every window of the application.
+void SetScreenPointer(ScreenPointer pointer);
+ScreenPointer CurrentScreenPointer();
+
+} // namespace kelvppvw

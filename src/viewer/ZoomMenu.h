@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace kelvppvw {
+
+// One entry of the zoom button's drop-down menu and its pop-up twin.
+struct ZoomEntry {
+    int16_t index;
+    std::string_view text;
+    std::string_view key;
+    std::string_view tag; // the zoom divisor as text
+    std::string_view popupCaption;
+};
+
+inline constexpr std::array<ZoomEntry, 16> ZoomEntries = {{
+    {1, "10%", "z010", "10", "10%"},
+    {2, "20%", "z020", "5", "20%"},
+    {3, "30%", "z030", "3.333", "30%"},
+    {4, "40%", "z040", "2.5", "40%"},
+    {5, "50%", "z050", "2", "50%"},
+    {6, "60%", "z060", "1.666", "60%"},
+    {7, "70%", "z070", "1.428", "70%"},
+    {8, "80%", "z080", "1.25", "80%"},
+    {9, "90%", "z090", "1.111", "90%"},
+    {10, "100%", "z100", "1", "100%"},
+    {11, "125%", "z125", "0.8", "125%"},
+    {12, "150%", "z150", "0.666", "150%"},
+    {13, "200%", "z200", "0.5", "200%"},
+    {14, "Auto", "zAuto", "1", "&Auto"},
+    {15, "-", "", "", "-"},
+    {16, "&Previewer Options", "pOptions", "", "&Previewer Options"},
+}};
+
+inline constexpr int16_t FitZoomIndex = 9;
+
+} // namespace kelvppvw

@@ -1,0 +1,182 @@
+#include "host/PreviewValues.h"
+#include "host/clsPreview.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/ModalScript.h"
+#include "platform/forms/MsgBox.h"
+#include "viewer/frmPrtPreview.h"
+
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+#include <cstdlib>
+#include <filesystem>
+
+using namespace kelvppvw;
+namespace fs = std::filesystem;
+
+namespace {
+
+class PreviewEntry : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Application::ensure();
+        ModalScript::clear();
+        char pattern[] = "/tmp/kelvppvw-host-XXXXXX";
+        home_ = mkdtemp(pattern);
+        setenv(AppPathVariable, home_.c_str(), 1);
+        preview_ = std::make_shared<clsPreview>();
+    }
+    void TearDown() override {
+        unsetenv(AppPathVariable);
+        fs::remove_all(home_);
+        ModalScript::clear();
+    }
+
+    // Closes the viewer as a user would once it is up, and records what was open.
+    void closeWhenShown(std::function<void(frmPrtPreview&)> look = {}) {
+        ModalScript::push([look](ModalMoment& m) {
+            auto* viewer = dynamic_cast<frmPrtPreview*>(m.form);
+            EXPECT_NE(viewer, nullptr);
+            if (viewer && look)
+                look(*viewer);
+            m.form->widget()->close();
+            return 0;
+        });
+    }
+
+    bool show(int32_t milliWait = 0, const std::string& sect = "Sect") {
+        return preview_->ShowPreviewDialog("Host.Report", "", true, "App", sect, "Prnt", "host.ini", "Report.txt",
+                                           "/tmp", "Title", "List", true, milliWait, "Setup");
+    }
+
+    std::string home_;
+    std::shared_ptr<clsPreview> preview_;
+};
+
+} // namespace
+
+TEST_F(PreviewEntry, runs_a_modal_viewer_and_clears_the_run_strings_but_the_settings_section) {
+    std::string captionSeen, listSeen;
+    bool flat = false, poButton = false;
+    closeWhenShown([&](frmPrtPreview& v) {
+        captionSeen = v.Caption();
+        listSeen = v.sListText();
+        flat = v.mbFlatToolbars;
+        poButton = v.mbShowPrintOptions;
+        EXPECT_EQ(v.gm_clsPreview(), preview_);
+        EXPECT_EQ(gsObjClassName, "Host.Report");
+        EXPECT_EQ(gsPrtAppIni, "host.ini");
+    });
+    ASSERT_TRUE(show());
+    EXPECT_EQ(captionSeen, "Print Preview (Report.txt)");
+    EXPECT_EQ(listSeen, "List");
+    EXPECT_TRUE(flat);
+    EXPECT_TRUE(poButton);
+    EXPECT_TRUE(fs::is_directory(home_ + "/Preview"));
+    EXPECT_EQ(gsAppPath, home_);
+    for (const std::string* s : {&gsObjClassName, &gsRmtServerName, &gsSetupKey, &gsAppName, &gsAppPrnt,
+                                 &gsPrtFileName, &gsPrtFilePath, &gsPrtAppIni})
+        EXPECT_EQ(*s, "");
+    EXPECT_EQ(gsAppSect, "Sect");
+}
+
+TEST_F(PreviewEntry, request_data_comes_before_any_value_of_the_call_is_stored) {
+    gsAppName = "previous";
+    gsSetupKey = "previous";
+    std::string asked, appNameSeen, setupKeySeen;
+    auto owner = NewForm<frmPrtPreview>();
+    owner->Load();
+    preview_->onRequestData([&](std::string& want) {
+        asked = want;
+        appNameSeen = gsAppName;
+        setupKeySeen = gsSetupKey;
+        preview_->gm_Me_Passer = Variant(owner); // the host names its owner window
+    });
+    QWidget* parentSeen = nullptr;
+    closeWhenShown([&](frmPrtPreview& v) { parentSeen = v.widget()->parentWidget(); });
+    ASSERT_TRUE(show());
+    EXPECT_EQ(asked, "Me_Passer_Form");
+    EXPECT_EQ(appNameSeen, "previous");
+    EXPECT_EQ(setupKeySeen, "previous");
+    EXPECT_EQ(parentSeen, owner->widget());
+    owner->Unload();
+}
+
+TEST_F(PreviewEntry, clamps_the_cancel_countdown_to_100_when_out_of_range) {
+    struct Case {
+        int32_t given, wait, waitSet;
+    };
+    glMilliWaitSet = 777;
+    const Case cases[] = {
+        {0, 0, 777},   {-5, -5, 777}, {50, 100, 100},   {100, 100, 100}, {5000, 5000, 5000},
+        {5001, 100, 100}, {6000, 100, 100}, {99, 100, 100}, {-1, -1, 100},   {2500, 2500, 2500},
+    };
+    for (const auto& c : cases) {
+        int32_t inside = -999;
+        closeWhenShown([&](frmPrtPreview& v) { inside = v.cMilling(); });
+        ASSERT_TRUE(show(c.given));
+        EXPECT_EQ(inside, c.wait) << c.given;
+        EXPECT_EQ(glMilliWait, c.wait) << c.given;
+        EXPECT_EQ(glMilliWaitSet, c.waitSet) << c.given;
+    }
+}
+
+TEST_F(PreviewEntry, a_failure_shows_the_four_line_box_and_returns_false) {
+    preview_->onRequestData([](std::string&) { throw AutomationError(91); });
+    ModalScript::push([](ModalMoment& m) {
+        EXPECT_EQ(m.kind, ModalKind::MessageBox);
+        EXPECT_EQ(m.buttons & 0x70, vb::Exclamation);
+        return vb::OK;
+    });
+    gsAppName = "stale";
+    EXPECT_FALSE(show());
+    ASSERT_EQ(ModalScript::history().size(), 1u);
+    EXPECT_EQ(ModalScript::history()[0].text,
+              "Error: 91\r\nObject variable or With block variable not set\r\nShowPreviewDialog\r\n0");
+    EXPECT_EQ(gsAppName, "");
+}
+
+TEST_F(PreviewEntry, refresh_and_resend_reach_the_open_viewer_and_are_harmless_otherwise) {
+    preview_->RefreshPreview();
+    preview_->ResendingPreViewData("ignored");
+    std::string after;
+    closeWhenShown([&](frmPrtPreview& v) {
+        preview_->ResendingPreViewData("New text");
+        after = v.sListText();
+        preview_->RefreshPreview(); // the viewer cannot refresh yet: swallowed
+    });
+    ASSERT_TRUE(show());
+    EXPECT_EQ(after, "New text");
+}
+
+TEST_F(PreviewEntry, is_callable_by_name_with_optional_arguments_left_out) {
+    closeWhenShown();
+    Args args{Variant("Host.Report"), Variant(""), Variant(false), Variant("App"), Variant("S2"), Variant("P"),
+              Variant("i.ini"), Variant("f"), Variant("p"), Variant("t"), Variant("l")};
+    EXPECT_TRUE(preview_->call("showpreviewdialog", args).toBool());
+    EXPECT_EQ(gsAppSect, "S2");
+    EXPECT_EQ(preview_->get("PlugNameVersion").toString(), "kelvppvw\t1.0.0");
+}
+
+TEST(PreviewFolder, follows_the_module_and_drops_the_root_separator) {
+    EXPECT_EQ(FolderOfModule("/usr/lib/x86_64-linux-gnu/libkelvppvw.so.1"), "/usr/lib/x86_64-linux-gnu");
+    EXPECT_EQ(FolderOfModule("/libkelvppvw.so"), "");
+    EXPECT_EQ(PreviewFolderOf(FolderOfModule("/libkelvppvw.so")), "/Preview");
+    EXPECT_EQ(PreviewFolderOf("/opt/app"), "/opt/app/Preview");
+    EXPECT_TRUE(FileExists("/"));
+    EXPECT_FALSE(FileExists("/no/such/path/at/all"));
+}
+
+TEST(PreviewFolder, is_the_library_folder_without_an_override) {
+    unsetenv(AppPathVariable);
+    const std::string folder = ComponentFolder();
+    EXPECT_TRUE(FileExists(folder + "/libkelvppvw.so")) << folder;
+}
+
+TEST(PreviewFolder, creation_stops_silently_when_the_parent_is_missing) {
+    setenv(AppPathVariable, "/no/such/parent", 1);
+    CreatePreviewFolder();
+    EXPECT_FALSE(FileExists("/no/such/parent/Preview"));
+    unsetenv(AppPathVariable);
+}

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+set -euo pipefail
+build=$1 consumer=$2 work=$3 cxx=$4
+rm -rf "$work"
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+test -f "$prefix/include/kelvppvw/kelvppvw.h"
+cmake -S "$consumer" -B "$work/consumer" -G Ninja -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+cmake --build "$work/consumer" >/dev/null
+export KELVPPVW_HOME=$work/home
+mkdir -p "$KELVPPVW_HOME"
+LD_LIBRARY_PATH=$prefix/lib:${LD_LIBRARY_PATH:-} "$work/consumer/consumer"
+test -d "$KELVPPVW_HOME/Preview"
+
+# The same program through pkg-config.
+export PKG_CONFIG_PATH=$prefix/lib/pkgconfig:$prefix/lib/x86_64-linux-gnu/pkgconfig
+"$cxx" -std=c++20 "$consumer/main.cpp" -o "$work/consumer-pc" $(pkg-config --cflags --libs kelvppvw) -Wl,-rpath,"$prefix/lib"
+"$work/consumer-pc"
+echo "installed component consumed through CMake and pkg-config"

@@ -1,0 +1,86 @@
+#include "platform/automation/ClassRegistry.h"
+#include "platform/automation/DispatchObject.h"
+#include "platform/automation/ErrorTrap.h"
+#include "platform/automation/EventSource.h"
+
+#include <gtest/gtest.h>
+
+using namespace kelvppvw;
+
+namespace {
+
+class Thing : public DispatchObject {};
+
+int errorOf(auto&& f) {
+    try {
+        f();
+    } catch (const AutomationError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST(ClassRegistry, creates_registered_classes_here_and_refuses_elsewhere) {
+    ClassRegistry registry;
+    registry.registerClass("Host.Report", [] { return std::make_shared<Thing>(); });
+    EXPECT_NE(registry.create("host.REPORT"), nullptr);
+    EXPECT_NE(registry.create("Host.Report", ClassRegistry::localMachineName()), nullptr);
+    EXPECT_NE(registry.create("Host.Report", ""), nullptr);
+    EXPECT_EQ(errorOf([&] { registry.create("Host.Report", "faraway-server"); }), err::RemoteServerUnavailable);
+    EXPECT_EQ(errorOf([&] { registry.create("Host.Unknown"); }), err::CannotCreateObject);
+    EXPECT_EQ(errorOf([&] { registry.create("Host.Unknown", "faraway-server"); }), err::RemoteServerUnavailable);
+    EXPECT_TRUE(registry.unregisterClass("HOST.report"));
+    EXPECT_EQ(errorOf([&] { registry.create("Host.Report"); }), err::CannotCreateObject);
+}
+
+TEST(ClassRegistry, passes_a_factory_failure_through) {
+    ClassRegistry registry;
+    registry.registerClass("Host.Broken", []() -> ObjectRef { throw AutomationError(1001, "no printer data"); });
+    EXPECT_EQ(errorOf([&] { registry.create("Host.Broken"); }), 1001);
+}
+
+TEST(EventSource, sinks_run_synchronously_write_arguments_back_and_may_reenter) {
+    EventSource events;
+    std::vector<std::string> seen;
+    int cookie = 0;
+    cookie = events.connect([&](std::string_view name, Args& args) {
+        seen.emplace_back(name);
+        args.at(0) = Variant("answered");
+        if (seen.size() == 1) {
+            Args inner{Variant()};
+            events.raise("Nested", inner); // a sink calling back into the raiser
+        }
+        events.disconnect(cookie);
+    });
+    Args args{Variant("Me_Passer_Form")};
+    events.raise("RequestData", args);
+    EXPECT_EQ(args[0].toString(), "answered");
+    EXPECT_EQ(seen, (std::vector<std::string>{"RequestData", "Nested"}));
+    events.raise("RequestData", args);
+    EXPECT_EQ(seen.size(), 2u);
+}
+
+TEST(ErrorTrap, resume_next_runs_every_statement_and_keeps_the_last_error) {
+    int ran = 0;
+    ResumeNext next;
+    next([&] { ++ran; });
+    next([&] { throw AutomationError(13); });
+    next([&] { ++ran; });
+    next([&] { throw std::runtime_error("host failed"); });
+    next([&] { ++ran; });
+    EXPECT_EQ(ran, 3);
+    ASSERT_TRUE(next.lastError());
+    EXPECT_EQ(next.lastError()->number(), 440);
+    EXPECT_NE(next.lastError()->description().find("host failed"), std::string::npos);
+    EXPECT_FALSE(stopSilently([] { throw AutomationError(5); }));
+    EXPECT_TRUE(stopSilently([] {}));
+}
+
+TEST(ErrorTrap, error_box_text_has_four_lines_with_the_line_number) {
+    const AutomationError e(429);
+    EXPECT_EQ(errorBoxText(e, "ShowPreviewDialog", true),
+              "Error: 429\r\nActiveX component can't create object\r\nShowPreviewDialog\r\n0");
+    EXPECT_EQ(errorBoxText(e, "AddATab", false), "Error: 429\r\nActiveX component can't create object\r\nAddATab");
+}

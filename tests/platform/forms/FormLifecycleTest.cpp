@@ -1,0 +1,108 @@
+#include "platform/forms/Application.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/ModalScript.h"
+#include "platform/forms/MsgBox.h"
+
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+using namespace kelvppvw;
+
+namespace {
+
+class TracingForm : public Form {
+public:
+    std::vector<std::string> events;
+    int16_t cancelQuery = 0;
+    int16_t lastMode = -1;
+
+protected:
+    void Form_Initialize() override { events.push_back("Initialize"); }
+    void Form_Load() override { events.push_back("Load"); }
+    void Form_Activate() override { events.push_back("Activate"); }
+    void Form_QueryUnload(int16_t& cancel, int16_t mode) override {
+        events.push_back("QueryUnload");
+        lastMode = mode;
+        cancel = cancelQuery;
+    }
+    void Form_Unload(int16_t&) override { events.push_back("Unload"); }
+};
+
+class FormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Application::ensure();
+        ModalScript::clear();
+    }
+};
+
+} // namespace
+
+TEST_F(FormTest, modal_show_runs_the_lifecycle_in_order_and_returns_after_unload) {
+    auto form = NewForm<TracingForm>();
+    form->SetCaption("Preview");
+    bool sawWindow = false;
+    ModalScript::push([&](ModalMoment& m) {
+        EXPECT_EQ(m.kind, ModalKind::Form);
+        EXPECT_EQ(m.title, "Preview");
+        sawWindow = m.form->Visible() && m.form->widget()->windowTitle() == "Preview";
+        m.form->Unload();
+        return 0;
+    });
+    form->Show(1);
+    EXPECT_TRUE(sawWindow);
+    EXPECT_FALSE(form->IsLoaded());
+    EXPECT_EQ(form->events,
+              (std::vector<std::string>{"Initialize", "Load", "Activate", "QueryUnload", "Unload"}));
+    EXPECT_EQ(form->lastMode, vb::FormCode);
+}
+
+TEST_F(FormTest, a_cancelled_query_keeps_the_form_open_until_a_later_close) {
+    auto form = NewForm<TracingForm>();
+    form->cancelQuery = 1;
+    int attempts = 0;
+    ModalScript::push([&](ModalMoment& m) {
+        attempts += m.form->widget()->close() ? 0 : 1; // the user's close button
+        EXPECT_TRUE(m.form->IsLoaded());
+        static_cast<TracingForm*>(m.form)->cancelQuery = 0;
+        m.form->widget()->close();
+        return 0;
+    });
+    form->Show(1);
+    EXPECT_EQ(attempts, 1);
+    EXPECT_FALSE(form->IsLoaded());
+    EXPECT_EQ(form->lastMode, vb::FormControlMenu);
+}
+
+TEST_F(FormTest, headless_modal_forms_and_boxes_take_their_default_answer) {
+    ASSERT_TRUE(Application::isHeadless());
+    auto form = NewForm<TracingForm>();
+    form->Show(1); // returns: nobody could close it
+    EXPECT_FALSE(form->IsLoaded());
+    EXPECT_EQ(MsgBox("Sure?", vb::YesNo | vb::Question), vb::Yes);
+    EXPECT_EQ(ModalScript::history().back().text, "Sure?");
+}
+
+TEST_F(FormTest, scripted_message_boxes_answer_and_are_recorded) {
+    ModalScript::push([](ModalMoment& m) {
+        EXPECT_EQ(m.buttons & 0x70, vb::Exclamation);
+        return vb::Cancel;
+    });
+    EXPECT_EQ(MsgBox("Error: 5\r\nInvalid\r\nAddATab", vb::OKCancel | vb::Exclamation), vb::Cancel);
+    ASSERT_EQ(ModalScript::history().size(), 1u);
+    EXPECT_EQ(ModalScript::history()[0].kind, ModalKind::MessageBox);
+    EXPECT_EQ(ModalScript::history()[0].text, "Error: 5\r\nInvalid\r\nAddATab");
+}
+
+TEST_F(FormTest, geometry_is_kept_in_twips_and_shown_at_whole_pixels) {
+    auto form = NewForm<TracingForm>();
+    form->Move(150, 300, 6007.5, 4500);
+    EXPECT_DOUBLE_EQ(form->Width(), 6007.5);
+    form->Load();
+    EXPECT_EQ(form->widget()->width(), 400);
+    EXPECT_EQ(form->widget()->height(), 300);
+    form->put("caption", Variant("By name"));
+    EXPECT_EQ(form->widget()->windowTitle(), "By name");
+    form->Unload();
+}
