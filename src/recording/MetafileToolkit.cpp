@@ -1,5 +1,6 @@
 #include "recording/MetafileToolkit.h"
 
+#include "platform/automation/Variant.h"
 #include "platform/gdi/Gdi.h"
 
 #include <cmath>
@@ -20,10 +21,9 @@ namespace {
 // The pen SetPagePen selected last: nothing else releases it once its page closes.
 gdi::Handle lastPagePen = 0;
 
-std::int32_t roundHalfEven(double v)
+std::int32_t roundToLong(double v)
 {
-    // nearbyint rounds halves to even in the default rounding mode.
-    return std::int32_t(std::nearbyint(v));
+    return std::int32_t(roundHalfEven(v));
 }
 
 // Runs `body`, ending silently at the first failure it throws.
@@ -40,7 +40,7 @@ void silently(Body&& body)
 
 gdi::Rect PageFrame(double widthTwips, double heightTwips)
 {
-    return {0, 0, roundHalfEven(widthTwips / 0.567), roundHalfEven(heightTwips / 0.567)};
+    return {0, 0, roundToLong(widthTwips / 0.567), roundToLong(heightTwips / 0.567)};
 }
 
 std::optional<std::int32_t> PageFontHeight(std::int16_t size, std::int32_t pixelsPerInch)
@@ -48,7 +48,7 @@ std::optional<std::int32_t> PageFontHeight(std::int16_t size, std::int32_t pixel
     const std::int64_t product = std::int64_t(size) * pixelsPerInch;
     if (product > std::numeric_limits<std::int32_t>::max() || product < std::numeric_limits<std::int32_t>::min())
         return std::nullopt;
-    return -roundHalfEven(double(product) / 72.0);
+    return -roundToLong(double(product) / 72.0);
 }
 
 std::array<char, 32> PageFontFaceField(const std::string& name)
@@ -201,8 +201,8 @@ void DrawPictureOnPage(const Picture* pic, std::int32_t x, std::int32_t y, std::
         if (!memory)
             return;
         const gdi::Handle replaced = gdi::selectObject(memory, pic->handle());
-        const std::int32_t w = roundHalfEven((autoScale ? pic->width() : width) / 15.0);
-        const std::int32_t h = roundHalfEven((autoScale ? pic->height() : height) / 15.0);
+        const std::int32_t w = roundToLong((autoScale ? pic->width() : width) / 15.0);
+        const std::int32_t h = roundToLong((autoScale ? pic->height() : height) / 15.0);
         switch (pic->type()) {
         case ptBitmap: gdi::bitBlt(glDrwHwnd, x, y, w, h, memory, 0, 0, gdi::SRCCOPY); break;
         case ptIcon: gdi::drawIconEx(glDrwHwnd, x, y, pic->handle(), w, h, gdi::DI_NORMAL); break;

@@ -4,6 +4,7 @@
 #include "platform/gdi/Gdi.h"
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -31,9 +32,35 @@ std::int16_t le16(const std::vector<std::uint8_t>& b, std::size_t at)
 
 } // namespace
 
+Picture::Picture()
+{
+    declareMembers();
+}
+
 Picture::Picture(PictureTypeConstants type, gdi::Handle handle, std::int32_t width, std::int32_t height)
     : type_(type), handle_(handle), width_(width), height_(height)
 {
+    declareMembers();
+}
+
+void Picture::declareMembers()
+{
+    property("Type", [this] { return Variant(std::int16_t(type_)); });
+    property("Handle", [this] { return Variant(std::int32_t(handle_)); });
+    property("Width", [this] { return Variant(width_); });
+    property("Height", [this] { return Variant(height_); });
+}
+
+std::shared_ptr<Picture> Picture::LoadPicture(const std::string& path)
+{
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec))
+        throw AutomationError(53, "File not found");
+    std::string error;
+    auto picture = load(path, &error);
+    if (!picture)
+        throw AutomationError(481, "Invalid picture");
+    return picture;
 }
 
 Picture::~Picture()

@@ -1,7 +1,9 @@
 #pragma once
 // A picture object as hosts hand them over: a type, a gdi handle and a size
 // in hundredths of a millimetre. The picture owns its handle.
+#include "platform/automation/DispatchObject.h"
 #include "platform/gdi/GdiTypes.h"
+#include "platform/gdi/PictureTypeConstants.h"
 
 #include <cstdint>
 #include <memory>
@@ -9,17 +11,10 @@
 
 namespace kelvppvw {
 
-enum PictureTypeConstants : std::int32_t {
-    ptNone = 0,
-    ptBitmap = 1,
-    ptMetafile = 2,
-    ptIcon = 3,
-    ptEMetafile = 4,
-};
-
-class Picture {
+// Reachable by name as hosts use picture objects: Type, Handle, Width, Height.
+class Picture : public DispatchObject {
 public:
-    Picture() = default;
+    Picture();
     Picture(PictureTypeConstants type, gdi::Handle handle, std::int32_t width, std::int32_t height);
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
@@ -29,6 +24,8 @@ public:
     // (a PNG or JPEG becomes a bitmap). Null with `error` set when the file is
     // missing or not a picture.
     static std::shared_ptr<Picture> load(const std::string& path, std::string* error = nullptr);
+    // The same, raising 53 (file not found) or 481 (invalid picture).
+    static std::shared_ptr<Picture> LoadPicture(const std::string& path);
 
     PictureTypeConstants type() const { return type_; }
     gdi::Handle handle() const { return handle_; }
@@ -43,6 +40,8 @@ private:
     gdi::Handle handle_ = 0;
     std::int32_t width_ = 0;
     std::int32_t height_ = 0;
+
+    void declareMembers();
 };
 
 } // namespace kelvppvw
