@@ -145,6 +145,20 @@ const char* EmfFileInfo::recordName(std::uint32_t type)
     case EMR_POLYPOLYLINE16: return "POLYPOLYLINE16";
     case EMR_POLYPOLYGON16: return "POLYPOLYGON16";
     case EMR_EXTCREATEPEN: return "EXTCREATEPEN";
+    case EMR_CREATEDIBPATTERNBRUSHPT: return "CREATEDIBPATTERNBRUSHPT";
+    case EMR_ROUNDRECT: return "ROUNDRECT";
+    case EMR_ARC: return "ARC";
+    case EMR_CHORD: return "CHORD";
+    case EMR_PIE: return "PIE";
+    case EMR_ARCTO: return "ARCTO";
+    case EMR_OFFSETCLIPRGN: return "OFFSETCLIPRGN";
+    case EMR_SCALEVIEWPORTEXTEX: return "SCALEVIEWPORTEXTEX";
+    case EMR_SCALEWINDOWEXTEX: return "SCALEWINDOWEXTEX";
+    case EMR_ABORTPATH: return "ABORTPATH";
+    case EMR_FLATTENPATH: return "FLATTENPATH";
+    case EMR_WIDENPATH: return "WIDENPATH";
+    case EMR_SETDIBITSTODEVICE: return "SETDIBITSTODEVICE";
+    case EMR_EXTTEXTOUTA: return "EXTTEXTOUTA";
     default: return nullptr;
     }
 }
