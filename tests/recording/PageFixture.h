@@ -12,7 +12,10 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QDir>
 #include <QTemporaryDir>
+
+#include <cstdlib>
 
 #include <fstream>
 #include <iterator>
@@ -41,6 +44,12 @@ protected:
         }
         gdi::deleteDC(surface.hdc);
         gPageRecordingHooks = {};
+        // Every page a test wrote must be one that emf2svg reads.
+        for (const QString& name : QDir(dir.path()).entryList({"*.emf"}, QDir::Files)) {
+            const std::string emf = dir.filePath(name).toStdString();
+            const std::string command = "emf2svg-conv -i '" + emf + "' -o '" + emf + ".svg' >/dev/null 2>&1";
+            EXPECT_EQ(std::system(command.c_str()), 0) << name.toStdString();
+        }
     }
 
     std::string file(const std::string& name) const { return dir.filePath(QString::fromStdString(name)).toStdString(); }

@@ -60,6 +60,8 @@ bool EmfWriter::open(const std::string& path, const Reference& reference, std::o
     file_ = std::fopen(path.c_str(), "wb");
     if (!file_)
         return false;
+    // A page is a few tens of kilobytes: one buffer holds most of it.
+    std::setvbuf(file_, nullptr, _IOFBF, 64 * 1024);
     reference_ = reference;
     frame_ = frame;
     description_ = std::move(description);

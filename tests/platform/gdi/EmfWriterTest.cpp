@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <cstring>
@@ -29,7 +30,13 @@ protected:
         ASSERT_TRUE(dir.isValid());
         reference = getScreenDC();
     }
-    void TearDown() override { deleteDC(reference); }
+    // Every metafile a test wrote must be one that emf2svg reads.
+    void TearDown() override
+    {
+        deleteDC(reference);
+        for (const QString& name : QDir(dir.path()).entryList({"*.emf"}, QDir::Files))
+            EXPECT_FALSE(test::emf2svg(dir.filePath(name).toStdString()).empty()) << name.toStdString();
+    }
 
     std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
 
