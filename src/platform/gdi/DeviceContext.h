@@ -11,18 +11,6 @@ namespace kelvppvw::gdi {
 
 enum class DcKind { Screen, Memory, Metafile, Information };
 
-struct DeviceCaps {
-    std::int32_t logPixelsX = 96;
-    std::int32_t logPixelsY = 96;
-    std::int32_t horzRes = 1024;
-    std::int32_t vertRes = 768;
-    std::int32_t horzSize = 271; // millimetres
-    std::int32_t vertSize = 203;
-    std::int32_t physicalWidth = 0;
-    std::int32_t physicalHeight = 0;
-    std::int32_t physicalOffsetX = 0;
-    std::int32_t physicalOffsetY = 0;
-};
 
 struct DeviceContext {
     DcKind kind = DcKind::Screen;

@@ -558,13 +558,33 @@ void EmfPlaybackState::text(QPointF reference, const QString& text, const std::v
     if (attr_.bkMode == 2)
         painter_.fillRect(QRectF(left, baseline - ascent, total, ascent + descent), attr_.bkColor);
     painter_.setPen(attr_.textColor);
+    // Characters the font lacks go through Qt's font fallback, one by one.
+    QList<quint32> found;
+    QList<QPointF> foundAt;
+    std::vector<std::pair<QChar, QPointF>> missing;
+    const bool perCharacter = glyphs.size() == text.size();
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+        if (perCharacter && glyphs[i] == 0 && text[i] > QChar(' ')) {
+            missing.emplace_back(text[i], positions[i]);
+        } else {
+            found.push_back(glyphs[i]);
+            foundAt.push_back(positions[i]);
+        }
+    }
     QGlyphRun run;
     run.setRawFont(f->raw);
-    run.setGlyphIndexes(glyphs);
-    run.setPositions(positions);
+    run.setGlyphIndexes(found);
+    run.setPositions(foundAt);
     run.setUnderline(f->underline);
     run.setStrikeOut(f->strikeOut);
     painter_.drawGlyphRun(QPointF(0, 0), run);
+    if (!missing.empty()) {
+        QFont fallback = f->qfont;
+        fallback.setPixelSize(std::max(1, int(std::lround(f->raw.pixelSize()))));
+        painter_.setFont(fallback);
+        for (const auto& [c, at] : missing)
+            painter_.drawText(at, QString(c));
+    }
     painter_.restore();
 
     if (updateCp) {

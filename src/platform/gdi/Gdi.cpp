@@ -147,6 +147,20 @@ Handle createCompatibleDC(Handle dc)
     return table().addDc(freshDc(DcKind::Memory, caps));
 }
 
+Handle createDeviceDC(const DeviceCaps& caps)
+{
+    return table().addDc(freshDc(DcKind::Information, caps));
+}
+
+bool setDeviceCaps(Handle dc, const DeviceCaps& caps)
+{
+    DeviceContext* d = table().dc(dc);
+    if (!d || d->kind != DcKind::Information)
+        return false;
+    d->caps = caps;
+    return true;
+}
+
 bool deleteDC(Handle dc)
 {
     DeviceContext* d = table().dc(dc);

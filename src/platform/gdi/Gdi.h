@@ -13,6 +13,10 @@ namespace kelvppvw::gdi {
 // Device contexts.
 Handle getScreenDC();               // a new DC on the screen; release with deleteDC
 Handle createCompatibleDC(Handle dc); // memory DC holding a 1x1 bitmap
+// A DC that only answers getDeviceCaps and keeps attributes: a printer's
+// metrics as the printer layer measures them. Drawing on it records nothing.
+Handle createDeviceDC(const DeviceCaps& caps);
+bool setDeviceCaps(Handle dc, const DeviceCaps& caps);
 bool deleteDC(Handle dc);
 int getDeviceCaps(Handle dc, int index);
 

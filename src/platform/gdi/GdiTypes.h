@@ -45,6 +45,20 @@ struct LogFont {
     std::array<char, 32> faceName{};
 };
 
+// What getDeviceCaps reports for a DC. Sizes in pixels unless noted.
+struct DeviceCaps {
+    std::int32_t logPixelsX = 96;
+    std::int32_t logPixelsY = 96;
+    std::int32_t horzRes = 1024;
+    std::int32_t vertRes = 768;
+    std::int32_t horzSize = 271; // millimetres
+    std::int32_t vertSize = 203; // millimetres
+    std::int32_t physicalWidth = 0;
+    std::int32_t physicalHeight = 0;
+    std::int32_t physicalOffsetX = 0;
+    std::int32_t physicalOffsetY = 0;
+};
+
 enum StockObject : int {
     WHITE_BRUSH = 0,
     LTGRAY_BRUSH = 1,

@@ -16,8 +16,10 @@ void QtRuntime::ensure()
     static int argc = 1;
     static char name[] = "kelvppvw";
     static char* argv[] = {name, nullptr};
-    // A widgets application, so that the forms layer can run in the same process.
-    static QApplication app(argc, argv);
+    // A widgets application, so that the forms layer can run in the same
+    // process; never destroyed, since gdi objects holding fonts outlive statics.
+    static QApplication* app = new QApplication(argc, argv);
+    (void)app;
 }
 
 } // namespace kelvppvw::gdi

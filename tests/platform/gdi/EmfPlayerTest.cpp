@@ -1,5 +1,6 @@
 #include "EmfTestFile.h"
 
+#include "platform/gdi/EmfFileInfo.h"
 #include "platform/gdi/EmfRecordType.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiImages.h"
@@ -228,6 +229,40 @@ TEST(EmfPlayerRecords, text_without_advances_is_measured_and_drawn_in_the_text_c
             red += qRed(image.pixel(x, y)) > 200 && qGreen(image.pixel(x, y)) < 80;
     EXPECT_GT(red, 200);
     EXPECT_EQ(inkIn(image, QRect(0, 0, 1000, 95)), 0);
+}
+
+TEST(EmfPlayerRecords, characters_the_font_lacks_are_drawn_from_a_fallback_font)
+{
+    QTemporaryDir dir;
+    const std::string file = dir.filePath("snow.emf").toStdString();
+    const Handle dc = createEnhMetaFile(0, file, std::nullopt, std::nullopt);
+    LogFont lf;
+    lf.height = -40;
+    std::strcpy(lf.faceName.data(), "Courier New");
+    const Handle font = createFontIndirect(lf);
+    selectObject(dc, font);
+    textOut(dc, 10, 10, "\u2603\u2603");
+    selectObject(dc, getStockObject(SYSTEM_FONT));
+    deleteObject(font);
+    deleteEnhMetaFile(closeEnhMetaFile(dc));
+    const auto bytes = test::readBytes(file);
+    const gdi::EmfFileInfo info = gdi::EmfFileInfo::readHeader(bytes);
+    const QRectF frame(info.bounds.left, info.bounds.top, info.bounds.right - info.bounds.left + 1,
+                       info.bounds.bottom - info.bounds.top + 1);
+    const QImage played = play(bytes, frame.size().toSize());
+    // What Qt itself draws for the same text with its font fallback.
+    QImage reference(played.size(), QImage::Format_RGB32);
+    reference.fill(Qt::white);
+    {
+        QPainter painter(&reference);
+        QFont qfont(QStringLiteral("Courier New"));
+        qfont.setPixelSize(40);
+        painter.setFont(qfont);
+        painter.drawText(QPointF(0, QFontMetricsF(qfont).ascent()), QString::fromUtf8("\u2603\u2603"));
+    }
+    const int drawn = inkIn(played, played.rect()), expected = inkIn(reference, reference.rect());
+    EXPECT_GT(expected, 100);
+    EXPECT_NEAR(drawn, expected, expected / 5);
 }
 
 // Inputs that once were or could be trouble: each plays without reading

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 
 namespace kelvppvw {
@@ -89,6 +90,31 @@ TEST_F(PictureTest, a_picture_releases_its_handle)
     }
     EXPECT_TRUE(gdi::objectImage(handle).isNull());
     EXPECT_FALSE(gdi::deleteObject(handle));
+}
+
+} // namespace
+} // namespace kelvppvw
+
+#include "platform/gdi/PicturePainter.h"
+
+namespace kelvppvw {
+namespace {
+
+TEST_F(PictureTest, pictures_paint_scaled_into_a_rectangle_by_their_type)
+{
+    QImage source(2, 1, QImage::Format_RGB32);
+    source.setPixel(0, 0, qRgb(255, 0, 0));
+    source.setPixel(1, 0, qRgb(0, 0, 255));
+    const auto bitmap = Picture::load(saved("two.bmp", "BMP", source));
+    QImage canvas(100, 50, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    {
+        QPainter painter(&canvas);
+        EXPECT_TRUE(PicturePainter::paint(painter, *bitmap, QRectF(0, 0, 100, 50)));
+        EXPECT_FALSE(PicturePainter::paint(painter, Picture(), QRectF(0, 0, 100, 50)));
+    }
+    EXPECT_EQ(canvas.pixel(20, 25), qRgb(255, 0, 0));
+    EXPECT_EQ(canvas.pixel(80, 25), qRgb(0, 0, 255));
 }
 
 } // namespace
