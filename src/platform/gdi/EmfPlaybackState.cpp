@@ -577,7 +577,9 @@ void EmfPlaybackState::text(QPointF reference, const QString& text, const std::v
     run.setPositions(foundAt);
     run.setUnderline(f->underline);
     run.setStrikeOut(f->strikeOut);
-    painter_.drawGlyphRun(QPointF(0, 0), run);
+    // Qt reads before the start of an empty run.
+    if (!found.isEmpty())
+        painter_.drawGlyphRun(QPointF(0, 0), run);
     if (!missing.empty()) {
         QFont fallback = f->qfont;
         fallback.setPixelSize(std::max(1, int(std::lround(f->raw.pixelSize()))));

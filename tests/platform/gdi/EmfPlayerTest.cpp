@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
+
+#include <cstdlib>
 
 #include <cstring>
 
@@ -336,6 +339,20 @@ TEST(EmfPlayerMalformed, every_truncation_of_a_real_page_plays_or_is_refused)
         QPainter painter(&image);
         const bool played = EmfPlayer::play(painter, cut, QRectF(0, 0, 64, 64));
         EXPECT_EQ(played, n >= 108) << n;
+    }
+}
+
+// Inputs the fuzzer found crashing once; kept under tests/data/emf/crashes.
+TEST(EmfPlayerMalformed, inputs_that_once_crashed_the_player_now_play)
+{
+    const QDir crashes(QString::fromLocal8Bit(std::getenv("KELVPPVW_TEST_DATA")) + "/emf/crashes");
+    const QStringList names = crashes.entryList({"*.emf"}, QDir::Files);
+    ASSERT_FALSE(names.isEmpty());
+    for (const QString& name : names) {
+        const auto bytes = test::readBytes(crashes.filePath(name).toStdString());
+        QImage image(96, 96, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&image);
+        EXPECT_TRUE(EmfPlayer::play(painter, bytes, QRectF(0, 0, 96, 96))) << name.toStdString();
     }
 }
 
