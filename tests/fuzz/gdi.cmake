@@ -11,6 +11,7 @@ kelvppvw_fuzz(fuzz_emf_player
     ${gdi_dir}/EmfWriter.cpp
     ${gdi_dir}/FontMetrics.cpp
     ${gdi_dir}/Gdi.cpp
+    ${gdi_dir}/GdiImages.cpp
     ${gdi_dir}/HandleTable.cpp
     ${gdi_dir}/QtRuntime.cpp
   CORPUS ${CMAKE_CURRENT_SOURCE_DIR}/corpus/emf

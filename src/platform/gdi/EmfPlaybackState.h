@@ -2,6 +2,8 @@
 // The drawing state of a metafile being played onto a Qt painter: object
 // table, attributes, mapping, current position, path, clip and the saved
 // states. The record decoding lives apart, in EmfPlayer.
+#include "platform/gdi/EmfObject.h"
+
 #include <QBrush>
 #include <QFont>
 #include <QImage>
@@ -16,39 +18,6 @@
 #include <vector>
 
 namespace kelvppvw::gdi {
-
-struct EmfPenObject {
-    std::uint32_t style = 0;
-    double width = 0;
-    QColor color;
-    std::vector<double> dashes;
-};
-
-struct EmfBrushObject {
-    bool null = false;
-    QBrush brush;
-};
-
-struct EmfFontObject {
-    QString face;
-    std::int32_t height = 0;
-    std::int32_t escapement = 0;
-    std::int32_t weight = 400;
-    bool italic = false;
-    bool underline = false;
-    bool strikeOut = false;
-    // Resolved lazily, per size it is drawn at.
-    mutable QRawFont raw;
-    mutable QFont qfont;
-    mutable double rawSize = -1;
-};
-
-struct EmfObject {
-    enum class Kind { None, Pen, Brush, Font } kind = Kind::None;
-    std::shared_ptr<const EmfPenObject> pen;
-    std::shared_ptr<const EmfBrushObject> brush;
-    std::shared_ptr<const EmfFontObject> font;
-};
 
 class EmfPlaybackState {
 public:

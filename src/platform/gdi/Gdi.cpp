@@ -118,16 +118,6 @@ Handle* selectionSlot(DeviceContext& dc, ObjectKind kind)
     }
 }
 
-Handle addImageObject(ObjectKind kind, const QImage& image)
-{
-    if (image.isNull())
-        return 0;
-    auto o = std::make_unique<GdiObject>();
-    o->kind = kind;
-    o->image = image.convertToFormat(kind == ObjectKind::Icon ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    return table().addObject(std::move(o));
-}
-
 } // namespace
 
 Handle getScreenDC()
@@ -340,30 +330,14 @@ Handle loadBitmapFile(const std::string& path)
 {
     QtRuntime::ensure();
     QImageReader reader(QString::fromStdString(path));
-    return addImageObject(ObjectKind::Bitmap, reader.read());
+    return createBitmapFromImage(reader.read());
 }
 
 Handle loadIconFile(const std::string& path)
 {
     QtRuntime::ensure();
     QImageReader reader(QString::fromStdString(path), "ico");
-    return addImageObject(ObjectKind::Icon, reader.read());
-}
-
-Handle createBitmapFromImage(const QImage& image)
-{
-    return addImageObject(ObjectKind::Bitmap, image);
-}
-
-Handle createIconFromImage(const QImage& image)
-{
-    return addImageObject(ObjectKind::Icon, image);
-}
-
-QImage objectImage(Handle h)
-{
-    const GdiObject* o = table().object(h);
-    return o && (o->kind == ObjectKind::Bitmap || o->kind == ObjectKind::Icon) ? o->image : QImage();
+    return createIconFromImage(reader.read());
 }
 
 bool objectSize(Handle h, int& width, int& height)
