@@ -2,6 +2,7 @@
 
 #include "platform/gdi/LittleEndianBuffer.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -116,7 +117,7 @@ DibCodec::Encoded DibCodec::encodeMask(const QImage& image)
     return out;
 }
 
-QImage DibCodec::decode(std::span<const std::uint8_t> info, std::span<const std::uint8_t> bits)
+QImage DibCodec::decode(std::span<const std::uint8_t> info, std::span<const std::uint8_t> bits, bool alpha)
 {
     if (info.size() < 40)
         return {};
@@ -173,7 +174,8 @@ QImage DibCodec::decode(std::span<const std::uint8_t> info, std::span<const std:
             masks[i] = read32(info, 40 + 4 * std::size_t(i));
     }
 
-    QImage img(width, int(height), QImage::Format_RGB32);
+    const bool withAlpha = alpha && bitCount == 32 && compression == BI_RGB;
+    QImage img(width, int(height), withAlpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (img.isNull())
         return {};
     for (std::int64_t y = 0; y < height; ++y) {
@@ -193,7 +195,14 @@ QImage DibCodec::decode(std::span<const std::uint8_t> info, std::span<const std:
             case 32: {
                 const std::uint32_t p = std::uint32_t(row[4 * x]) | std::uint32_t(row[4 * x + 1]) << 8 |
                                         std::uint32_t(row[4 * x + 2]) << 16 | std::uint32_t(row[4 * x + 3]) << 24;
-                out[x] = qRgb(channel(p, masks[0]), channel(p, masks[1]), channel(p, masks[2]));
+                if (withAlpha) {
+                    // Colour channels may not exceed alpha in premultiplied form.
+                    const int a = int(p >> 24);
+                    out[x] = qRgba(std::min(a, channel(p, masks[0])), std::min(a, channel(p, masks[1])),
+                                   std::min(a, channel(p, masks[2])), a);
+                } else {
+                    out[x] = qRgb(channel(p, masks[0]), channel(p, masks[1]), channel(p, masks[2]));
+                }
                 break;
             }
             }

@@ -27,7 +27,8 @@ public:
 
     // Decodes 1, 4, 8, 16, 24 and 32 bits per pixel (BI_RGB, BI_BITFIELDS),
     // and embedded JPEG or PNG. A null image for anything malformed or huge.
-    static QImage decode(std::span<const std::uint8_t> info, std::span<const std::uint8_t> bits);
+    // With `alpha`, 32-bit pixels keep their fourth byte as premultiplied alpha.
+    static QImage decode(std::span<const std::uint8_t> info, std::span<const std::uint8_t> bits, bool alpha = false);
 
     // Largest bitmap accepted when decoding (pixels).
     static constexpr std::int64_t maxPixels = 64 * 1024 * 1024;

@@ -159,6 +159,7 @@ const char* EmfFileInfo::recordName(std::uint32_t type)
     case EMR_WIDENPATH: return "WIDENPATH";
     case EMR_SETDIBITSTODEVICE: return "SETDIBITSTODEVICE";
     case EMR_EXTTEXTOUTA: return "EXTTEXTOUTA";
+    case EMR_ALPHABLEND: return "ALPHABLEND";
     default: return nullptr;
     }
 }

@@ -657,6 +657,13 @@ void EmfPlaybackState::image(const QRectF& dest, const QImage& img, const QRectF
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
+void EmfPlaybackState::blend(const QRectF& dest, const QImage& img, const QRectF& source, int opacity)
+{
+    painter_.setOpacity(std::clamp(opacity, 0, 255) / 255.0);
+    image(dest, img, source, 0x00CC0020);
+    painter_.setOpacity(1.0);
+}
+
 void EmfPlaybackState::flushPendingMask()
 {
     if (!pendingMask_)

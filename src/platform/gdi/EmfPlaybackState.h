@@ -88,6 +88,8 @@ public:
 
     // A bitmap drawn into a logical rectangle; `source` is in image pixels.
     void image(const QRectF& dest, const QImage& image, const QRectF& source, std::uint32_t rop);
+    // A bitmap blended with its own alpha and a constant opacity (0..255).
+    void blend(const QRectF& dest, const QImage& image, const QRectF& source, int opacity);
     // Raster operation without a source (pattern, black, white).
     void fillRop(const QRectF& dest, std::uint32_t rop);
     // Draws an icon mask that no colour image followed.

@@ -496,6 +496,20 @@ void stretchBlt(State& s, const EmfRecord& r)
     s.image(dest, image, QRectF(r.i32(44), r.i32(48), r.i32(100), r.i32(104)), rop);
 }
 
+void alphaBlend(State& s, const EmfRecord& r)
+{
+    if (!r.has(0, 108))
+        return;
+    const std::uint32_t blend = r.u32(40);
+    const bool sourceAlpha = (blend >> 24) & 1;
+    const QImage image =
+        DibCodec::decode(r.slice(r.u32(84), r.u32(88)), r.slice(r.u32(92), r.u32(96)), sourceAlpha);
+    if (image.isNull())
+        return;
+    const QRectF dest(r.i32(24), r.i32(28), r.i32(32), r.i32(36));
+    s.blend(dest, image, QRectF(r.i32(44), r.i32(48), r.i32(100), r.i32(104)), int((blend >> 16) & 0xFF));
+}
+
 // Source rectangles of device-independent bitmaps count rows from the bottom
 // when the rows are stored bottom-up.
 QRectF dibSource(const EmfRecord& r, std::size_t bmiOffset, const QImage& image, double x, double y, double w,
@@ -621,6 +635,7 @@ constexpr std::array<Handler, 128> makeTable()
     t[EMR_POLYPOLYGON16] = polyPoly<true, true>;
     t[EMR_CREATEDIBPATTERNBRUSHPT] = createDibPatternBrush;
     t[EMR_EXTCREATEPEN] = extCreatePen;
+    t[EMR_ALPHABLEND] = alphaBlend;
     // Comments (EMF+ included) have no handler: the plain records carry the picture.
     return t;
 }
@@ -629,7 +644,7 @@ constexpr std::array<Handler, 128> handlers = makeTable();
 
 bool isBitmapRecord(std::uint32_t type)
 {
-    return type == EMR_STRETCHDIBITS || type == EMR_BITBLT || type == EMR_STRETCHBLT;
+    return type == EMR_STRETCHDIBITS || type == EMR_BITBLT || type == EMR_STRETCHBLT || type == EMR_ALPHABLEND;
 }
 
 } // namespace

@@ -76,6 +76,7 @@ enum EmfRecordType : std::uint32_t {
     EMR_POLYPOLYGON16 = 91,
     EMR_CREATEDIBPATTERNBRUSHPT = 94,
     EMR_EXTCREATEPEN = 95,
+    EMR_ALPHABLEND = 114,
 };
 
 inline constexpr std::uint32_t EMF_SIGNATURE = 0x464D4520;

@@ -197,6 +197,37 @@ TEST(EmfPlayerImages, device_independent_bitmaps_draw_bottom_up_and_stretched)
     EXPECT_EQ(image.pixel(350, 150), qRgb(255, 255, 255));
 }
 
+TEST(EmfPlayerImages, alpha_blended_bitmaps_use_their_own_alpha_and_the_constant_opacity)
+{
+    auto record = [](int constantAlpha) {
+        std::vector<std::uint8_t> p;
+        auto put32 = [&](std::uint32_t v) {
+            for (int i = 0; i < 4; ++i)
+                p.push_back(std::uint8_t(v >> (8 * i)));
+        };
+        put32(0); put32(0); put32(999); put32(999);      // bounds
+        put32(100); put32(100); put32(200); put32(100);  // dest x, y, w, h
+        put32(std::uint32_t(constantAlpha) << 16 | 1u << 24); // blend function, source alpha
+        put32(0); put32(0);                              // source x, y
+        for (int i = 0; i < 6; ++i)
+            put32(0);                                    // source transform
+        put32(0); put32(0);                              // background colour, usage
+        put32(108); put32(40); put32(148); put32(8);     // bitmap info and bits
+        put32(2); put32(1);                              // source w, h
+        put32(40); put32(2); put32(1); put32(1 | 32 << 16); put32(0); put32(8); put32(0); put32(0); put32(0);
+        put32(0);
+        put32(0xFFFF0000); // opaque red
+        put32(0x00000000); // transparent
+        return p;
+    };
+    const QImage opaque = play(EmfBuilder().raw(EMR_ALPHABLEND, record(255)).bytes(), page);
+    EXPECT_EQ(opaque.pixel(150, 150), qRgb(255, 0, 0));
+    EXPECT_EQ(opaque.pixel(250, 150), qRgb(255, 255, 255)) << "transparent pixels leave the page alone";
+    const QImage half = play(EmfBuilder().raw(EMR_ALPHABLEND, record(128)).bytes(), page);
+    EXPECT_NEAR(qGreen(half.pixel(150, 150)), 127, 3);
+    EXPECT_EQ(qRed(half.pixel(150, 150)), 255);
+}
+
 TEST(EmfPlayerRecords, comments_including_emf_plus_are_skipped_and_plain_records_drawn)
 {
     EmfBuilder b;

@@ -327,6 +327,16 @@ TEST_F(EmfWriterTest, an_unwritable_file_creates_no_dc)
     EXPECT_EQ(closeEnhMetaFile(reference), 0u) << "a screen DC is not a metafile";
 }
 
+TEST_F(EmfWriterTest, a_full_disk_makes_closing_fail)
+{
+    const Handle dc = createEnhMetaFile(reference, "/dev/full", Rect{0, 0, 100, 100}, std::nullopt);
+    ASSERT_NE(dc, 0u);
+    for (int i = 0; i < 2000; ++i)
+        lineTo(dc, i, i);
+    EXPECT_EQ(closeEnhMetaFile(dc), 0u);
+    EXPECT_FALSE(lineTo(dc, 1, 1)) << "the DC is gone all the same";
+}
+
 TEST_F(EmfWriterTest, emf2svg_reads_what_we_write_including_the_text)
 {
     const std::string file = path("svg.emf");
