@@ -575,13 +575,20 @@ void EmfPlaybackState::text(QPointF reference, const QString& text, const std::v
     run.setRawFont(f->raw);
     run.setGlyphIndexes(found);
     run.setPositions(foundAt);
-    run.setUnderline(f->underline);
-    run.setStrikeOut(f->strikeOut);
     // Qt reads before the start of an empty run.
     if (!found.isEmpty())
         painter_.drawGlyphRun(QPointF(0, 0), run);
+    // Decorations span the advances, whatever glyphs were found.
+    const double thickness = std::max(1.0, f->raw.lineThickness());
+    if (f->underline)
+        painter_.fillRect(QRectF(left, baseline + f->raw.underlinePosition(), total, thickness), attr_.textColor);
+    if (f->strikeOut)
+        painter_.fillRect(QRectF(left, baseline - f->raw.xHeight() / 2 - thickness / 2, total, thickness),
+                          attr_.textColor);
     if (!missing.empty()) {
         QFont fallback = f->qfont;
+        fallback.setUnderline(false);
+        fallback.setStrikeOut(false);
         fallback.setPixelSize(std::max(1, int(std::lround(f->raw.pixelSize()))));
         painter_.setFont(fallback);
         for (const auto& [c, at] : missing)

@@ -299,6 +299,36 @@ TEST(EmfPlayerRecords, characters_the_font_lacks_are_drawn_from_a_fallback_font)
     EXPECT_NEAR(drawn, expected, expected / 5);
 }
 
+TEST(EmfPlayerRecords, underline_and_strike_out_run_the_whole_width_of_the_text)
+{
+    QTemporaryDir dir;
+    const std::string file = dir.filePath("lines.emf").toStdString();
+    const Handle dc = createEnhMetaFile(0, file, std::nullopt, std::nullopt);
+    LogFont lf;
+    lf.height = -30;
+    lf.underline = 1;
+    lf.strikeOut = 1;
+    std::strcpy(lf.faceName.data(), "Courier New");
+    const Handle font = createFontIndirect(lf);
+    selectObject(dc, font);
+    textOut(dc, 0, 0, ". . . .");
+    selectObject(dc, getStockObject(SYSTEM_FONT));
+    deleteObject(font);
+    deleteEnhMetaFile(closeEnhMetaFile(dc));
+    const auto bytes = test::readBytes(file);
+    const gdi::EmfFileInfo info = gdi::EmfFileInfo::readHeader(bytes);
+    const int width = info.bounds.right + 1, height = info.bounds.bottom + 1;
+    const QImage image = play(bytes, QSize(width, height));
+    int lines = 0;
+    bool inLine = false;
+    for (int y = 0; y < height; ++y) {
+        const bool full = inkIn(image, QRect(0, y, width, 1)) >= width * 9 / 10;
+        lines += full && !inLine;
+        inLine = full;
+    }
+    EXPECT_EQ(lines, 2) << "one line for the underline, one for the strike-out";
+}
+
 // Inputs that once were or could be trouble: each plays without reading
 // outside the file and keeps drawing what is sound.
 TEST(EmfPlayerMalformed, bad_sizes_and_counts_are_survived)
