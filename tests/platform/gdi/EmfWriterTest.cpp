@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFontInfo>
 #include <QTemporaryDir>
 
 #include <cstring>
@@ -228,6 +229,21 @@ TEST_F(EmfWriterTest, text_is_utf16_with_one_advance_per_character_and_a_clip_re
     ASSERT_EQ(u32(bytes, second + 72), 80u);
     EXPECT_EQ(i32(bytes, third + 36), 100 + i32(bytes, second + 80) + i32(bytes, second + 84));
     deleteObject(f);
+}
+
+TEST_F(EmfWriterTest, courier_new_is_measured_with_its_metric_compatible_substitute)
+{
+    const FontMetrics courier(font("Courier New", -20));
+    EXPECT_EQ(QFontInfo(courier.font()).family(), QStringLiteral("Liberation Mono"));
+    // Monospaced: every character advances 0.6 em, as Courier New does.
+    const auto narrow = courier.advances(u"iiiiiiiiii");
+    const auto wide = courier.advances(u"MMMMMMMMMM");
+    EXPECT_EQ(std::accumulate(narrow.begin(), narrow.end(), 0), 120);
+    EXPECT_EQ(narrow, wide);
+    EXPECT_EQ(courier.advances(u"ab"), (std::vector<std::int32_t>{12, 12}));
+    // Whole-pixel advances keep the running sum within half a pixel: 11 px at 0.6 em is 6.6.
+    const FontMetrics small(font("Courier New", -11));
+    EXPECT_EQ(small.advances(u"aaaaa"), (std::vector<std::int32_t>{7, 6, 7, 6, 7}));
 }
 
 TEST_F(EmfWriterTest, font_records_carry_the_ansi_face_field_and_free_slots_are_reused)
