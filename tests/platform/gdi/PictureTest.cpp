@@ -1,5 +1,6 @@
 #include "EmfTestFile.h"
 
+#include "platform/automation/AutomationError.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiImages.h"
 #include "platform/gdi/Picture.h"
@@ -115,6 +116,32 @@ TEST_F(PictureTest, pictures_paint_scaled_into_a_rectangle_by_their_type)
     }
     EXPECT_EQ(canvas.pixel(20, 25), qRgb(255, 0, 0));
     EXPECT_EQ(canvas.pixel(80, 25), qRgb(0, 0, 255));
+}
+
+} // namespace
+} // namespace kelvppvw
+
+namespace kelvppvw {
+namespace {
+
+TEST_F(PictureTest, hosts_read_type_handle_and_size_by_name_and_cannot_change_them)
+{
+    QImage image(48, 96, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    const std::shared_ptr<Dispatch> picture = Picture::load(saved("p.png", "PNG", image));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->get("type").toLong(), ptBitmap);
+    EXPECT_EQ(picture->get("Width").toLong(), 1270);
+    EXPECT_EQ(picture->get("HEIGHT").toLong(), 2540);
+    EXPECT_EQ(gdi::objectImage(gdi::Handle(picture->get("Handle").toLong())).size(), QSize(48, 96));
+    EXPECT_THROW(picture->put("Width", Variant(std::int32_t(5))), AutomationError);
+    EXPECT_EQ(picture->get("Width").toLong(), 1270);
+    try {
+        Picture::LoadPicture(dir.filePath("absent.png").toStdString());
+        ADD_FAILURE() << "no error for a missing file";
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.number(), 53);
+    }
 }
 
 } // namespace
