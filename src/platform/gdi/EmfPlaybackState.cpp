@@ -109,6 +109,10 @@ EmfPlaybackState::EmfPlaybackState(QPainter& painter, const QTransform& deviceTo
     attr_.pen = stockObject(7).pen;
     attr_.brush = stockObject(0).brush;
     attr_.font = stockObject(13).font;
+    // The caller's own transform and clip stay in force beneath the picture's.
+    base_ = painter_.transform();
+    if (painter_.hasClipping())
+        callerClip_ = painter_.clipPath();
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
@@ -183,7 +187,7 @@ void EmfPlaybackState::applyTransform()
     if (transformValid_)
         return;
     full_ = pageTransform();
-    painter_.setTransform(full_);
+    painter_.setTransform(full_ * base_);
     transformValid_ = true;
 }
 
@@ -286,7 +290,7 @@ QPen EmfPlaybackState::qpen() const
     const EmfPenObject* p = attr_.pen.get();
     if (!p || (p->style & 0xF) == 5)
         return Qt::NoPen;
-    const double scale = std::sqrt(std::abs(full_.determinant()));
+    const double scale = std::sqrt(std::abs((full_ * base_).determinant()));
     QPen pen(p->color);
     const bool thin = p->width * scale < 1.0;
     pen.setWidthF(thin ? 0.0 : p->width);
@@ -552,7 +556,7 @@ void EmfPlaybackState::text(QPointF reference, const QString& text, const std::v
     local.translate(origin.x(), origin.y());
     if (f->escapement)
         local.rotate(-f->escapement / 10.0);
-    painter_.setTransform(local);
+    painter_.setTransform(local * base_);
     if (options & ETO_CLIPPED)
         painter_.setClipRect(local.inverted().mapRect(full_.mapRect(rect)), Qt::IntersectClip);
     if (attr_.bkMode == 2)
@@ -680,7 +684,7 @@ void EmfPlaybackState::flushPendingMask()
     if (!painter_.paintEngine() || !painter_.paintEngine()->hasFeature(QPaintEngine::RasterOpModes))
         return;
     painter_.save();
-    painter_.setTransform(m.transform);
+    painter_.setTransform(m.transform * base_);
     painter_.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
     painter_.drawImage(m.dest, m.mask, m.source);
     painter_.restore();
@@ -701,11 +705,17 @@ void EmfPlaybackState::fillRop(const QRectF& dest, std::uint32_t rop)
 
 void EmfPlaybackState::applyClip()
 {
-    painter_.setTransform(QTransform());
-    if (attr_.clip)
-        painter_.setClipPath(*attr_.clip);
-    else
+    painter_.setTransform(base_);
+    if (!attr_.clip && !callerClip_) {
         painter_.setClipRect(destination_);
+    } else {
+        QPainterPath area;
+        if (attr_.clip)
+            area = *attr_.clip;
+        else
+            area.addRect(destination_);
+        painter_.setClipPath(callerClip_ ? area.intersected(*callerClip_) : area);
+    }
     transformValid_ = false;
 }
 

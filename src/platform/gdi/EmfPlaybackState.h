@@ -117,6 +117,8 @@ private:
 
     QPainter& painter_;
     QTransform deviceToDest_;
+    QTransform base_;                         // the caller's transform
+    std::optional<QPainterPath> callerClip_; // the caller's clip, in its coordinates
     QSizeF pxPerMm_;
     QRectF destination_;
     std::vector<EmfObject> objects_;

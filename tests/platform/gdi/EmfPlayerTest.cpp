@@ -81,6 +81,26 @@ TEST(EmfPlayerMapping, the_frame_is_mapped_onto_the_destination_rectangle)
     EXPECT_FALSE(dark(image, 95, 95));
 }
 
+TEST(EmfPlayerMapping, the_callers_transform_and_clip_stay_in_force)
+{
+    EmfBuilder b;
+    b.record(EMR_SELECTOBJECT, {stock(BLACK_BRUSH)}).record(EMR_RECTANGLE, {0, 0, 1000, 1000});
+    QImage image(400, 400, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.translate(100, 100);
+    painter.scale(0.5, 0.5);
+    painter.setClipRect(QRectF(0, 0, 300, 600)); // in the scaled coordinates: 150 x 300 pixels
+    EXPECT_TRUE(EmfPlayer::play(painter, b.bytes(), QRectF(0, 0, 400, 400)));
+    EXPECT_EQ(painter.transform(), QTransform(0.5, 0, 0, 0.5, 100, 100)) << "left as it was found";
+    painter.end();
+    EXPECT_TRUE(dark(image, 110, 110));
+    EXPECT_TRUE(dark(image, 240, 290));
+    EXPECT_FALSE(dark(image, 260, 200)) << "outside the caller's clip";
+    EXPECT_FALSE(dark(image, 90, 90)) << "outside the destination";
+    EXPECT_FALSE(dark(image, 200, 310));
+}
+
 TEST(EmfPlayerMapping, world_transforms_are_set_multiplied_and_reset)
 {
     EmfBuilder b;
