@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string_view>
+
+#include "recording/PageFolder.h"
+#include "recording/RecordingHooks.h"
+
+namespace kelvppvw {
+
+// Removes from the clean-up list, and from the page folder, every run whose
+// stamp is 12 or more calendar hours old. Never stops at a bad entry: the
+// ones after it are still examined. An entry whose date cannot be read stays
+// listed; one whose value is not a stamp is delisted but deletes no file.
+void PurgeStaleStamps(const PageFolder& folder, const RecordingHooks& hooks = {});
+
+// Deletes one run's key from the clean-up list.
+void RemoveStampEntry(const PageFolder& folder, std::string_view key);
+
+}  // namespace kelvppvw

@@ -1,0 +1,151 @@
+#include "RulerTestSupport.h"
+
+#include "components/ruler/FontObject.h"
+#include "components/ruler/RulerDispatch.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace kelvppvw;
+using namespace kelvppvw::test;
+
+namespace {
+
+int errorOf(auto&& f) {
+    try {
+        f();
+    } catch (const AutomationError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+class RulerByName : public ::testing::Test {
+protected:
+    void SetUp() override {
+        application();
+        registerRulerClass(registry);
+        object = registry.create("KELVRULE.RULER");
+        dispatch = std::dynamic_pointer_cast<RulerDispatch>(object);
+        ASSERT_TRUE(dispatch);
+        ruler = dispatch->ruler();
+        ruler->resize(612, 20);
+    }
+
+    ClassRegistry registry;
+    ObjectRef object;
+    std::shared_ptr<RulerDispatch> dispatch;
+    Ruler* ruler = nullptr;
+};
+
+} // namespace
+
+TEST_F(RulerByName, every_contract_member_answers_by_name) {
+    for (auto name : rulerSettingNames())
+        EXPECT_TRUE(dispatch->hasMember(name)) << name;
+    for (const char* name : {"ApplySetting", "SaveSettings", "RefreshRuler", "HideMarker", "MoveMarker",
+                             "DisplayRuleMarker", "PageFont", "FontForPitch", "PrinterPageWidth", "PrinterPageHeight",
+                             "DisplayRangeBeginning", "DisplayRangeEnding", "HoldRedraw", "Orientation", "Index"})
+        EXPECT_TRUE(dispatch->hasMember(name)) << name;
+    EXPECT_EQ(errorOf([&] { object->get("Left"); }), err::MemberNotSupported);
+
+    object->put("printerpagewidth", Variant("11906"));
+    object->put("DisplayRangeBeginning", Variant(int32_t{340}));
+    object->put("RulerScale", Variant(int16_t{12}));
+    object->put("DisplayMarkerWidth", Variant(2.5));
+    object->put("HoldRedraw", Variant(true));
+    object->put("Orientation", Variant(int32_t{2}));
+    object->put("Index", Variant(int32_t{1}));
+    object->put("ColorBackColor", Variant(int32_t{-2147483633}));
+    EXPECT_EQ(ruler->printerPageWidth(), 11906);
+    EXPECT_EQ(ruler->displayRangeBeginning(), 340);
+    EXPECT_EQ(object->get("RulerScale").toLong(), 10);
+    EXPECT_EQ(object->get("DisplayMarkerWidth").toLong(), 2);
+    EXPECT_TRUE(ruler->holdRedraw());
+    EXPECT_EQ(ruler->orientation(), RulerOrientation::Vertical);
+    EXPECT_EQ(ruler->index(), 1);
+    EXPECT_EQ(object->get("ColorBackColor").toLong(), -2147483633);
+    // The unsigned reading of a system colour is the same colour.
+    object->put("ColorBackColor", Variant(2147483663.0));
+    EXPECT_EQ(ruler->color(RulerColor::ColorBackColor), -2147483633);
+    EXPECT_EQ(object->get("DisplayScaleName").toString(), "True");
+    object->put("DisplayScaleName", Variant("0"));
+    EXPECT_FALSE(ruler->appearance().displayScaleName);
+}
+
+TEST_F(RulerByName, bad_property_values_raise_and_change_nothing) {
+    EXPECT_EQ(errorOf([&] { object->put("ColorRangeInColor", Variant(int32_t{0x01000000})); }), 380);
+    EXPECT_EQ(errorOf([&] { object->put("ColorRangeInColor", Variant(1e20)); }), 380);
+    EXPECT_EQ(errorOf([&] { object->put("RulerScale", Variant("inch")); }), err::TypeMismatch);
+    EXPECT_EQ(errorOf([&] { object->put("EdgeStyle", Variant("flat")); }), 380);
+    EXPECT_EQ(ruler->appearance(), RulerAppearance{});
+    EXPECT_EQ(errorOf([&] { object->callWith("MoveMarker", 1.0); }), err::ArgumentNotOptional);
+    // ApplySetting never raises for a value: the loader hands over whatever a file holds.
+    EXPECT_EQ(errorOf([&] { object->callWith("ApplySetting", "RulerScale", "garbage"); }), 0);
+    EXPECT_EQ(errorOf([&] { object->callWith("ApplySetting", "NoSuchSetting", "1"); }), 0);
+    EXPECT_EQ(ruler->appearance(), RulerAppearance{});
+}
+
+TEST_F(RulerByName, methods_reach_the_widget_and_events_carry_the_index) {
+    object->put("Index", Variant(int32_t{1}));
+    EventLog log(dispatch->events());
+    object->callWith("ApplySetting", "RulerScale", "6");
+    object->callWith("MoveMarker", 1440.0f, 0.0f);
+    EXPECT_EQ(ruler->markerPixel(), 72);
+    Args none;
+    object->call("HideMarker", none);
+    EXPECT_FALSE(ruler->markerPixel());
+    object->call("SaveSettings", none);
+    const auto text = log.named("MarkerText");
+    ASSERT_EQ(text.size(), 1u);
+    EXPECT_EQ(text[0].args[0].toLong(), 1);
+    EXPECT_EQ(text[0].args[3].toString(), "25.4 mm");
+    const auto saved = log.named("SettingToSave");
+    ASSERT_EQ(saved.size(), 23u);
+    EXPECT_EQ(saved[21].args[0].toLong(), 1);
+    EXPECT_EQ(saved[21].args[1].toString(), "RulerScale");
+    EXPECT_EQ(saved[21].args[2].toString(), "6");
+}
+
+TEST_F(RulerByName, fonts_are_held_by_reference_and_reread_on_refresh) {
+    auto page = std::make_shared<FontObject>(FontDescription{"Courier New", 12.0});
+    object->putRef("PageFont", Variant(page));
+    EXPECT_EQ(object->get("PageFont").toObject(), page);
+    // 12 pt Courier New: 0.6 em = 7.2 pt = 144 twips a character.
+    EXPECT_NEAR(ruler->characterCells().characterAcross, 144.0, 0.5);
+
+    page->put("Size", Variant(6.0));
+    EXPECT_NEAR(ruler->characterCells().characterAcross, 144.0, 0.5);  // not yet looked at
+    Args none;
+    object->call("RefreshRuler", none);
+    EXPECT_NEAR(ruler->characterCells().characterAcross, 72.0, 0.5);
+
+    auto pitch = std::make_shared<FontObject>(FontDescription{"Courier New", 10.0, true});
+    object->putRef("FontForPitch", Variant(pitch));
+    EXPECT_NEAR(ruler->characterCells().pitchAcross, 120.0, 0.5);
+    EXPECT_TRUE(ruler->fontForPitch().bold);
+
+    // Any object with font members will do; members it lacks keep their value.
+    class NameOnly : public DispatchObject {
+    public:
+        NameOnly() { property("Name", [] { return Variant("Liberation Mono"); }); }
+    };
+    object->putRef("Font", Variant(std::make_shared<NameOnly>()));
+    EXPECT_EQ(ruler->rulerFont().name, "Liberation Mono");
+    EXPECT_EQ(ruler->rulerFont().size, 6.0);
+    EXPECT_EQ(errorOf([&] { object->putRef("PageFont", Variant(ObjectRef())); }), err::ObjectNotSet);
+    // Without a font set, reading one gives a description of what is in use.
+    EXPECT_EQ(object->get("ScaleNameFont").toObject()->get("Name").toString(), "Small Fonts");
+}
+
+TEST_F(RulerByName, a_hosted_widget_belongs_to_its_parent) {
+    auto* form = new QWidget;
+    dispatch->widget()->setParent(form);
+    delete form;
+    EXPECT_EQ(dispatch->widget(), nullptr);
+    EXPECT_EQ(errorOf([&] { object->get("RulerScale"); }), err::ObjectNotSet);
+    EXPECT_EQ(registry.create("kelvRule.Font")->get("Name").toString(), "Courier New");
+    unregisterRulerClass(registry);
+    EXPECT_FALSE(registry.isRegistered("kelvRule.Ruler"));
+}

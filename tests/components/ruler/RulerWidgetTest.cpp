@@ -1,0 +1,399 @@
+#include "RulerTestSupport.h"
+
+#include "platform/automation/AutomationError.h"
+
+#include <QDir>
+#include <QScreen>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using namespace kelvppvw;
+using namespace kelvppvw::test;
+
+namespace {
+
+// Distinct colours so every pixel tells which part of the ruler drew it.
+constexpr int32_t kBack = 0x00FFFFFF;
+constexpr int32_t kUpperRail = 0x00808000;
+constexpr int32_t kLowerRail = 0x00000080;
+constexpr int32_t kRangeIn = 0x0000C000;
+constexpr int32_t kRangeOut = 0x00C0C0FF;
+constexpr int32_t kMarker = 0x00FF0000;
+constexpr int32_t kZero = 0x000000FF;
+
+class RulerWidget : public ::testing::Test {
+protected:
+    void SetUp() override { application(); }
+
+    // A letter sheet with half-inch margins at 72 pixels per inch, thickness 20.
+    static void setUpRuler(Ruler& r, RulerOrientation orientation, int unit = 5) {
+        r.setOrientation(orientation);
+        if (orientation == RulerOrientation::Horizontal) {
+            r.resize(612, 20);
+            r.setPrinterPageWidth(12240);
+        } else {
+            r.setIndex(1);
+            r.resize(20, 792);
+            r.setPrinterPageHeight(15840);
+        }
+        r.setDisplayRangeBeginning(720);
+        r.setDisplayRangeEnding(720);
+        r.setColor(RulerColor::ColorBackColor, kBack);
+        r.setColor(RulerColor::ColorTickRailUpperColor, kUpperRail);
+        r.setColor(RulerColor::ColorTickRailBottomColor, kLowerRail);
+        r.setColor(RulerColor::ColorTextForeColor, 0x00000000);
+        r.setColor(RulerColor::ColorTextShadowColor, 0x00C0C0C0);
+        r.setColor(RulerColor::ColorScaleNameColor, 0x00800080);
+        r.setColor(RulerColor::ColorScaleNameShadowColor, 0x00C0C0C0);
+        r.setRulerScale(unit);
+        r.setDisplayMarkerType(1);  // solid, so every row of the marker shows
+    }
+
+    // Pixel at (along, across) whatever the orientation.
+    static QRgb at(const QImage& image, RulerOrientation o, int along, int across) {
+        return o == RulerOrientation::Horizontal ? image.pixel(along, across) : image.pixel(across, along);
+    }
+
+    static void saveArtefact(const QImage& image, const QString& name) {
+        const QString folder = QStringLiteral(KELVPPVW_RULER_RENDERS);
+        QDir().mkpath(folder);
+        EXPECT_TRUE(image.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"))) << name.toStdString();
+    }
+};
+
+} // namespace
+
+TEST_F(RulerWidget, draws_rails_ticks_zero_point_and_range_bars_in_their_colours_both_ways) {
+    struct UnitCase {
+        int unit;
+        const char* name;
+        int majorTick;  // a column carrying a full-height tick at 72 pixels per inch
+    };
+    const UnitCase units[] = {{5, "inch", 72}, {6, "millimeters", 28}, {1, "twips", 50}};
+    for (auto o : {RulerOrientation::Horizontal, RulerOrientation::Vertical}) {
+        for (const UnitCase& u : units) {
+            Ruler r;
+            setUpRuler(r, o, u.unit);
+            const QImage image = r.grab().toImage();
+            const QString what = QString::fromLatin1(u.name) +
+                                 (o == RulerOrientation::Horizontal ? QStringLiteral("-horizontal") : QStringLiteral("-vertical"));
+            saveArtefact(image, what);
+            SCOPED_TRACE(what.toStdString());
+            const int len = o == RulerOrientation::Horizontal ? 612 : 792;
+            // Lower rail sits above the 5-pixel range-in bar: row 14 of 20.
+            EXPECT_EQ(at(image, o, len / 2, 0), rgbOf(kUpperRail));
+            EXPECT_EQ(at(image, o, len / 2, 14), rgbOf(kLowerRail));
+            EXPECT_EQ(at(image, o, u.majorTick, 13), rgbOf(kLowerRail));
+            EXPECT_EQ(at(image, o, u.majorTick, 2), rgbOf(kLowerRail));
+            EXPECT_EQ(at(image, o, u.majorTick + 1, 13), rgbOf(kBack));
+            EXPECT_EQ(at(image, o, 0, 6), rgbOf(kZero));
+            EXPECT_EQ(at(image, o, 1, 6), rgbOf(kZero));
+            // Half-inch margins: 36 pixels of range-out at each end, 1 pixel high.
+            EXPECT_EQ(at(image, o, 10, 19), rgbOf(kRangeOut));
+            EXPECT_EQ(at(image, o, 35, 19), rgbOf(kRangeOut));
+            EXPECT_EQ(at(image, o, 36, 19), rgbOf(kRangeIn));
+            EXPECT_EQ(at(image, o, len - 37, 19), rgbOf(kRangeIn));
+            EXPECT_EQ(at(image, o, len - 36, 19), rgbOf(kRangeOut));
+            EXPECT_EQ(at(image, o, len - 1, 19), rgbOf(kRangeOut));
+            EXPECT_EQ(at(image, o, 10, 17), rgbOf(kBack));
+            EXPECT_EQ(at(image, o, len / 2 + 1, 15), rgbOf(kRangeIn));
+        }
+    }
+}
+
+TEST_F(RulerWidget, inch_ruler_has_tick_lengths_by_level) {
+    Ruler r;
+    setUpRuler(r, RulerOrientation::Horizontal);
+    const QImage image = r.grab().toImage();
+    // Half inch: minor tick, 6 of the 13 band rows; sixteenth: fine, 3 rows.
+    EXPECT_EQ(image.pixel(36, 8), rgbOf(kLowerRail));
+    EXPECT_EQ(image.pixel(36, 7), rgbOf(kBack));
+    EXPECT_EQ(image.pixel(40, 11), rgbOf(kLowerRail));  // 72 / 16 = 4.5 px
+    EXPECT_EQ(image.pixel(40, 10), rgbOf(kBack));
+
+    r.ApplySetting("TicksDisplayFine", Variant("False"));
+    const QImage coarse = r.grab().toImage();
+    EXPECT_EQ(coarse.pixel(40, 13), rgbOf(kBack));
+    EXPECT_EQ(coarse.pixel(36, 13), rgbOf(kLowerRail));
+}
+
+TEST_F(RulerWidget, marker_appears_where_moved_and_goes_with_hide_marker) {
+    for (auto o : {RulerOrientation::Horizontal, RulerOrientation::Vertical}) {
+        Ruler r;
+        setUpRuler(r, o);
+        r.setDisplayMarkerWidth(3);
+        // 3000 twips at 0.05 pixels per twip: column 150. The other coordinate
+        // belongs to the other ruler and must not matter.
+        if (o == RulerOrientation::Horizontal)
+            r.MoveMarker(3000.0f, 9999.0f);
+        else
+            r.MoveMarker(9999.0f, 3000.0f);
+        ASSERT_EQ(r.markerPixel(), 150);
+        const QImage shown = r.grab().toImage();
+        if (o == RulerOrientation::Vertical)
+            saveArtefact(shown, QStringLiteral("marker-vertical"));
+        for (int across : {0, 5, 14, 17, 19}) {
+            EXPECT_EQ(at(shown, o, 149, across), rgbOf(kMarker)) << across;
+            EXPECT_EQ(at(shown, o, 150, across), rgbOf(kMarker)) << across;
+            EXPECT_EQ(at(shown, o, 151, across), rgbOf(kMarker)) << across;
+        }
+        EXPECT_NE(at(shown, o, 153, 17), rgbOf(kMarker));
+
+        r.HideMarker();
+        const QImage hidden = r.grab().toImage();
+        EXPECT_EQ(at(hidden, o, 150, 17), rgbOf(kRangeIn));
+        EXPECT_EQ(at(hidden, o, 150, 0), rgbOf(kUpperRail));
+
+        // With the marker display off, moving raises the text but draws nothing.
+        r.setDisplayRuleMarker(false);
+        r.MoveMarker(3000.0f, 3000.0f);
+        EXPECT_EQ(at(r.grab().toImage(), o, 150, 17), rgbOf(kRangeIn));
+    }
+}
+
+TEST_F(RulerWidget, on_screen_the_marker_moves_without_leaving_a_trail) {
+    Ruler r;
+    setUpRuler(r, RulerOrientation::Horizontal);
+    r.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&r));
+    // What the window system shows, not a fresh render of the widget.
+    auto screen = [&r] { return QGuiApplication::primaryScreen()->grabWindow(r.winId()).toImage(); };
+    r.MoveMarker(3000.0f, 0.0f);
+    QTest::qWait(20);
+    ASSERT_EQ(screen().pixel(150, 17), rgbOf(kMarker));
+    r.MoveMarker(6000.0f, 0.0f);
+    QTest::qWait(20);
+    QImage shown = screen();
+    EXPECT_EQ(shown.pixel(300, 17), rgbOf(kMarker));
+    EXPECT_EQ(shown.pixel(150, 17), rgbOf(kRangeIn));
+    r.setDisplayMarkerWidth(4);
+    QTest::qWait(20);
+    EXPECT_EQ(screen().pixel(298, 17), rgbOf(kMarker));
+    r.setDisplayMarkerWidth(1);
+    QTest::qWait(20);
+    shown = screen();
+    EXPECT_EQ(shown.pixel(298, 17), rgbOf(kRangeIn));
+    EXPECT_EQ(shown.pixel(300, 17), rgbOf(kMarker));
+    r.HideMarker();
+    QTest::qWait(20);
+    EXPECT_EQ(screen().pixel(300, 17), rgbOf(kRangeIn));
+    r.hide();
+}
+
+TEST_F(RulerWidget, marker_text_event_carries_the_position_in_the_current_unit) {
+    // The texts themselves are checked unit by unit in RulerUnits; here: what
+    // reaches a handler, and which coordinate each ruler reads.
+    Ruler h;
+    setUpRuler(h, RulerOrientation::Horizontal);
+    Ruler v;
+    setUpRuler(v, RulerOrientation::Vertical, 4);
+    EventLog hLog(h.events());
+    EventLog vLog(v.events());
+    h.MoveMarker(3384.0f, 0.0f);
+    h.setRulerScale(10);
+    h.MoveMarker(3384.0f, 0.0f);
+    v.MoveMarker(0.0f, 3384.0f);
+
+    const auto texts = hLog.named("MarkerText");
+    ASSERT_EQ(texts.size(), 2u);
+    ASSERT_EQ(texts[0].args.size(), 4u);
+    EXPECT_EQ(texts[0].args[0].toLong(), 0);
+    EXPECT_NEAR(texts[0].args[1].toDouble(), 2.35, 1e-9);
+    EXPECT_EQ(texts[0].args[2].toLong(), 5);
+    EXPECT_EQ(texts[0].args[3].toString(), "2.35 in");
+    // Pitch is measured from the 6 pt Courier New pitch font: 72 twips a character.
+    EXPECT_EQ(texts[1].args[3].toString(), "47.0 pitch");
+
+    const auto down = vLog.named("MarkerText");
+    ASSERT_EQ(down.size(), 1u);
+    EXPECT_EQ(down[0].args[0].toLong(), 1);
+    EXPECT_EQ(down[0].args[3].toString(), "14.1 ch");  // a character cell is 240 twips tall
+}
+
+TEST_F(RulerWidget, hold_redraw_batches_repaints_into_one) {
+    Ruler r;
+    setUpRuler(r, RulerOrientation::Horizontal);
+    r.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&r));
+    QTest::qWait(20);
+    const int settled = r.backgroundRenders();
+    ASSERT_GE(settled, 1);
+
+    // A layout pass under hold: the host resizes the ruler (the window
+    // system then asks for a paint) and changes what it maps.
+    r.setHoldRedraw(true);
+    r.resize(700, 20);
+    r.setPrinterPageWidth(11906);
+    r.setDisplayRangeBeginning(300);
+    r.setDisplayRangeEnding(400);
+    r.setRulerScale(6);
+    r.RefreshRuler();
+    QTest::qWait(30);
+    EXPECT_EQ(r.backgroundRenders(), settled);
+
+    r.setHoldRedraw(false);
+    QTest::qWait(30);
+    EXPECT_EQ(r.backgroundRenders(), settled + 1);
+
+    // Marker moves repaint only the marker's columns, never the ruler.
+    for (float x = 100.0f; x < 6000.0f; x += 250.0f) {
+        r.MoveMarker(x, 0.0f);
+        QTest::qWait(1);
+    }
+    r.HideMarker();
+    QTest::qWait(20);
+    EXPECT_EQ(r.backgroundRenders(), settled + 1);
+    r.hide();
+}
+
+TEST_F(RulerWidget, mouse_over_the_ruler_raises_move_and_button_events_in_page_twips) {
+    Ruler h;
+    setUpRuler(h, RulerOrientation::Horizontal);
+    Ruler v;
+    setUpRuler(v, RulerOrientation::Vertical);
+    EventLog hLog(h.events());
+    EventLog vLog(v.events());
+
+    QMouseEvent move(QEvent::MouseMove, QPointF(306, 10), QPointF(306, 10), Qt::NoButton, Qt::LeftButton,
+                     Qt::ShiftModifier);
+    QApplication::sendEvent(&h, &move);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 72), QPointF(5, 72), Qt::RightButton, Qt::RightButton,
+                      Qt::ControlModifier | Qt::AltModifier);
+    QApplication::sendEvent(&v, &press);
+
+    const auto moves = hLog.named("RulerMouseMove");
+    ASSERT_EQ(moves.size(), 1u);
+    const Args& m = moves[0].args;
+    ASSERT_EQ(m.size(), 5u);
+    EXPECT_EQ(m[0].toLong(), 0);
+    EXPECT_EQ(m[1].toLong(), 1);
+    EXPECT_EQ(m[2].toLong(), 1);
+    EXPECT_FLOAT_EQ(m[3].toSingle(), 6120.0f);
+    EXPECT_FLOAT_EQ(m[4].toSingle(), 150.0f);
+    // A host that answers the move with MoveMarker(X, Y) puts the marker under the pointer.
+    h.MoveMarker(m[3].toSingle(), m[4].toSingle());
+    EXPECT_EQ(h.markerPixel(), 306);
+
+    const auto buttons = vLog.named("RulerMouseButton");
+    ASSERT_EQ(buttons.size(), 1u);
+    const Args& b = buttons[0].args;
+    EXPECT_EQ(b[0].toLong(), 1);
+    EXPECT_EQ(b[1].toLong(), 2);
+    EXPECT_EQ(b[2].toLong(), 6);
+    EXPECT_FLOAT_EQ(b[3].toSingle(), 75.0f);
+    EXPECT_FLOAT_EQ(b[4].toSingle(), 1440.0f);
+    v.MoveMarker(b[3].toSingle(), b[4].toSingle());
+    EXPECT_EQ(v.markerPixel(), 72);
+
+    // A handler that fails does not unwind through the event loop.
+    h.events().connect([](std::string_view, Args&) { throw AutomationError(5); });
+    QMouseEvent again(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&h, &again);
+    EXPECT_EQ(hLog.named("RulerMouseButton").size(), 1u);
+}
+
+TEST_F(RulerWidget, saved_settings_applied_to_a_fresh_ruler_give_the_same_pixels) {
+    Ruler original;
+    setUpRuler(original, RulerOrientation::Horizontal);
+    const std::pair<const char*, const char*> changes[] = {
+        {"ColorTextShadowColor", "8421504"}, {"ColorBackColor", "12648447"},  {"ColorTextForeColor", "0"},
+        {"ColorZeroPointStartColor", "32768"}, {"ColorTickRailBottomColor", "-2147483631"},
+        {"ColorTickRailUpperColor", "255"},  {"ColorRuleMarkerColor", "16711935"}, {"ColorScaleNameColor", "128"},
+        {"ColorScaleNameShadowColor", "65535"}, {"ColorRangeInColor", "16776960"}, {"ColorRangeOutColor", "8388736"},
+        {"EdgeStyle", "1"}, {"EdgeQuadrant", "1"}, {"DisplayScaleName", "True"}, {"DisplayMarkerWidth", "2"},
+        {"DisplayMarkerType", "2"}, {"DisplayTickNumerals", "True"}, {"DisplayRangeIn", "True"},
+        {"DisplayRangeOut", "True"}, {"DisplayRangeInHeight", "3"}, {"DisplayRangeOutHeight", "4"},
+        {"RulerScale", "7"}, {"TicksDisplayFine", "False"},
+    };
+    for (const auto& [name, value] : changes)
+        original.ApplySetting(name, Variant(value));
+    original.MoveMarker(5000.0f, 0.0f);
+
+    std::vector<std::pair<std::string, std::string>> stored;
+    original.events().connect([&](std::string_view event, Args& a) {
+        if (event == "SettingToSave") {
+            EXPECT_EQ(a.size(), 3u);
+            EXPECT_EQ(a[0].toLong(), 0);
+            stored.emplace_back(a[1].toString(), a[2].toString());
+        }
+    });
+    original.SaveSettings();
+    ASSERT_EQ(stored.size(), 23u);
+    EXPECT_EQ(stored[21], (std::pair<std::string, std::string>{"RulerScale", "7"}));
+
+    Ruler copy;
+    setUpRuler(copy, RulerOrientation::Horizontal);
+    const QImage before = copy.grab().toImage();
+    for (const auto& [name, value] : stored)
+        copy.ApplySetting(name, Variant(value));
+    copy.MoveMarker(5000.0f, 0.0f);
+    EXPECT_EQ(copy.appearance(), original.appearance());
+    const QImage restored = copy.grab().toImage();
+    EXPECT_TRUE(restored == original.grab().toImage());
+    EXPECT_FALSE(restored == before);
+}
+
+TEST_F(RulerWidget, marker_line_style_is_announced_when_type_or_width_is_applied) {
+    Ruler r;
+    EventLog log(r.events());
+    r.ApplySetting("DisplayMarkerType", Variant("2"));
+    r.ApplySetting("DisplayMarkerWidth", Variant(""));  // kept, but told again
+    r.ApplySetting("DisplayMarkerWidth", Variant("wide"));
+    r.ApplySetting("RulerScale", Variant("3"));
+    const auto styles = log.named("MarkerLineStyle");
+    ASSERT_EQ(styles.size(), 2u);
+    for (const auto& e : styles) {
+        ASSERT_EQ(e.args.size(), 4u);
+        EXPECT_EQ(e.args[1].toLong(), 0x00FF0000);
+        EXPECT_EQ(e.args[2].toLong(), 2);
+        EXPECT_EQ(e.args[3].toLong(), 1);
+    }
+}
+
+TEST_F(RulerWidget, an_empty_or_unsized_ruler_paints_without_ticks_or_crash) {
+    Ruler r;
+    r.setPrinterPageWidth(0);
+    r.resize(300, 20);
+    r.MoveMarker(100.0f, 0.0f);
+    EXPECT_FALSE(r.markerPixel());
+    r.setPrinterPageWidth(12240);
+    EXPECT_EQ(r.markerPixel(), 2);  // the sheet now has a length: 100 twips of 12240 over 300 pixels
+    r.HideMarker();
+    EventLog log(r.events());
+    r.MoveMarker(std::numeric_limits<float>::quiet_NaN(), 0.0f);
+    r.MoveMarker(std::numeric_limits<float>::infinity(), 0.0f);
+    EXPECT_FALSE(r.markerPixel());
+    EXPECT_TRUE(log.named("MarkerText").empty());
+    r.MoveMarker(1e30f, 0.0f);  // far past the sheet: told, not drawn
+    EXPECT_FALSE(r.markerPixel());
+    r.setPrinterPageWidth(0);
+    const QImage image = r.grab().toImage();
+    EXPECT_EQ(image.pixel(150, 10), rgbOf(r.color(RulerColor::ColorBackColor)));
+    Ruler tiny;
+    tiny.resize(1, 1);
+    EXPECT_FALSE(tiny.grab().isNull());
+    // Margins wider than the sheet leave no printable range.
+    Ruler wide;
+    setUpRuler(wide, RulerOrientation::Horizontal);
+    wide.setDisplayRangeBeginning(10000);
+    wide.setDisplayRangeEnding(10000);
+    const QImage clipped = wide.grab().toImage();
+    EXPECT_EQ(clipped.pixel(300, 19), rgbOf(kRangeOut));
+    EXPECT_NE(clipped.pixel(300, 17), rgbOf(kRangeIn));
+
+    // The thinnest ruler (150 twips) has no room for numerals: none spill
+    // over the range bar where "1" would stand.
+    Ruler thin;
+    setUpRuler(thin, RulerOrientation::Horizontal);
+    thin.resize(612, 10);
+    const QImage bar = thin.grab().toImage();
+    for (int x = 74; x < 82; ++x)
+        for (int y = 5; y < 10; ++y)
+            ASSERT_EQ(bar.pixel(x, y), rgbOf(kRangeIn)) << x << "," << y;
+    EXPECT_EQ(bar.pixel(72, 1), rgbOf(kLowerRail));  // the ticks are still there
+}

@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "recording/PageFiles.h"
+#include "recording/PageFolder.h"
+#include "recording/RecordingFixture.h"
+
+using kelvppvw::IsPageStamp;
+using kelvppvw::RemoveAllPages;
+using kelvppvw::StampOfPageFile;
+
+namespace {
+
+TEST(PageStampShape, accepts_only_serial_underscore_three_digits)
+{
+    for (const char* good : {"46360.7134143519_042", "46360_001", "46360,5_999", "0.5_000"})
+        EXPECT_TRUE(IsPageStamp(good)) << good;
+    for (const char* bad : {"", "46360.5", "_042", "46360.5_42", "46360.5_0420", "46360.5_04a", ".5_042",
+                            "5._042", "4.6.3_042", "46360..5_042", "../46360.5_042", "46360.5_042/..",
+                            "46360/5_042", "46360\\5_042", "*_042", "46360.5_*", "4636?.5_042", "[4]_042",
+                            "46360.5_042 ", " 46360.5_042", "-46360.5_042"})
+        EXPECT_FALSE(IsPageStamp(bad)) << bad;
+}
+
+TEST(PageStampShape, stamp_of_a_page_file_name)
+{
+    EXPECT_EQ(StampOfPageFile("Page_46360.5_042_3.emf"), "46360.5_042");
+    EXPECT_EQ(StampOfPageFile("Page_46360.5_042_17.emf"), "46360.5_042");
+    EXPECT_EQ(StampOfPageFile("Page_46360.5_042_1x.emf"), "");
+    EXPECT_EQ(StampOfPageFile("Page_46360.5_042_.emf"), "");
+    EXPECT_EQ(StampOfPageFile("Page_46360.5_042_3.emf.bak"), "");
+    EXPECT_EQ(StampOfPageFile("page_46360.5_042_3.emf"), "");
+    EXPECT_EQ(StampOfPageFile("Page_3.emf"), "");
+}
+
+class RemovePages : public ::testing::Test, public RecordingFixture {};
+
+TEST_F(RemovePages, deletes_every_page_of_the_stamp_under_the_busy_pointer)
+{
+    const std::string stamp = "46360.5_042";
+    for (int p : {1, 2, 3, 10, 125})
+        touch(folder.pageFile(stamp, p));
+    touch(folder.pageFile("46360.5_043", 1));
+    RemoveAllPages(folder, stamp, hooks);
+    for (int p : {1, 2, 3, 10, 125})
+        EXPECT_FALSE(exists(kelvppvw::PageFileName(stamp, p)));
+    EXPECT_TRUE(exists("Page_46360.5_043_1.emf"));
+    EXPECT_EQ(busyCalls, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(errorBoxes.empty());
+}
+
+TEST_F(RemovePages, no_match_changes_nothing_and_shows_no_pointer)
+{
+    touch(folder.pageFile("46360.5_043", 1));
+    RemoveAllPages(folder, "46360.5_042", hooks);
+    EXPECT_TRUE(exists("Page_46360.5_043_1.emf"));
+    EXPECT_TRUE(busyCalls.empty());
+    std::filesystem::remove_all(folder.path);
+    RemoveAllPages(folder, "46360.5_042", hooks);
+    EXPECT_TRUE(busyCalls.empty());
+    EXPECT_TRUE(errorBoxes.empty());
+}
+
+TEST_F(RemovePages, a_shorter_stamp_does_not_reach_files_of_a_longer_one)
+{
+    touch(folder.pageFile("46360.5_042", 1));
+    // "46360.5" is not a stamp at all; shaped like one, a prefix still must not match.
+    RemoveAllPages(folder, "46360.5", hooks);
+    touch(folder.path + "/Page_46360.5_042_042_1.emf");
+    RemoveAllPages(folder, "46360.5_042", hooks);
+    EXPECT_FALSE(exists("Page_46360.5_042_1.emf"));
+    EXPECT_TRUE(exists("Page_46360.5_042_042_1.emf"));
+}
+
+TEST_F(RemovePages, hostile_stamps_delete_nothing)
+{
+    const std::filesystem::path outside = dir.path() / "outside";
+    std::filesystem::create_directory(outside);
+    touch((outside / "Page_x_1.emf").string());
+    touch((dir.path() / "Page_46360.5_042_1.emf").string());
+    touch(folder.pageFile("46360.5_042", 1));
+    touch(folder.path + "/Page_anything_1.emf");
+    for (const char* stamp : {"../outside/Page_x", "..", "*", "?????????????", "46360.5_042/../..", "/",
+                              "46360.5_04*", "", "anything", "../Page_46360.5_042"}) {
+        RemoveAllPages(folder, stamp, hooks);
+    }
+    EXPECT_TRUE(std::filesystem::exists(outside / "Page_x_1.emf"));
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / "Page_46360.5_042_1.emf"));
+    EXPECT_TRUE(exists("Page_46360.5_042_1.emf"));
+    EXPECT_TRUE(exists("Page_anything_1.emf"));
+    EXPECT_TRUE(busyCalls.empty());
+}
+
+TEST_F(RemovePages, links_and_folders_with_page_names_are_left_alone)
+{
+    const std::string stamp = "46360.5_042";
+    const std::string target = dir.file("precious.txt");
+    touch(target);
+    std::filesystem::create_symlink(target, folder.pageFile(stamp, 1));
+    std::filesystem::create_directory(folder.pageFile(stamp, 2));
+    touch(folder.pageFile(stamp, 2) + "/inner.emf");
+    touch(folder.pageFile(stamp, 3));
+    RemoveAllPages(folder, stamp, hooks);
+    EXPECT_TRUE(std::filesystem::exists(target));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.pageFile(stamp, 1)));
+    EXPECT_TRUE(std::filesystem::exists(folder.pageFile(stamp, 2) + "/inner.emf"));
+    EXPECT_FALSE(exists(kelvppvw::PageFileName(stamp, 3)));
+}
+
+TEST_F(RemovePages, page_folder_that_is_a_link_is_not_followed)
+{
+    const std::filesystem::path real = dir.path() / "elsewhere";
+    std::filesystem::create_directory(real);
+    touch((real / "Page_46360.5_042_1.emf").string());
+    std::filesystem::remove_all(folder.path);
+    std::filesystem::create_directory_symlink(real, folder.path);
+    RemoveAllPages(folder, "46360.5_042", hooks);
+    EXPECT_TRUE(std::filesystem::exists(real / "Page_46360.5_042_1.emf"));
+    EXPECT_TRUE(busyCalls.empty());
+}
+
+TEST_F(RemovePages, failure_shows_the_error_box_then_restores_the_pointer)
+{
+    const std::string stamp = "46360.5_042";
+    touch(folder.pageFile(stamp, 1));
+    ::chmod(dir.path().c_str(), 0755);
+    ::chmod(folder.path.c_str(), 0755);
+    // Without write permission on the folder the unlink fails; root ignores
+    // permissions, so the deleting is done by an unprivileged child.
+    int pipeFds[2];
+    ASSERT_EQ(::pipe(pipeFds), 0);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(pipeFds[0]);
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(99);
+        std::string log;
+        hooks.setBusyCursor = [&](bool busy) { log += busy ? "[busy]" : "[idle]"; };
+        hooks.showErrorBox = [&](const std::string& text) { log += "[box:" + text + "]"; };
+        RemoveAllPages(folder, stamp, hooks);
+        (void)!::write(pipeFds[1], log.data(), log.size());
+        ::_exit(0);
+    }
+    ::close(pipeFds[1]);
+    std::string log;
+    char buf[256];
+    for (ssize_t n; (n = ::read(pipeFds[0], buf, sizeof buf)) > 0;)
+        log.append(buf, static_cast<std::size_t>(n));
+    ::close(pipeFds[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(log, "[busy][box:Error: 70\r\nPermission denied\r\nRemoveAllPages][idle]");
+    EXPECT_TRUE(exists(kelvppvw::PageFileName(stamp, 1)));
+}
+
+}  // namespace

@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/profile/TempFolder.h"
+#include "settings/ProfileStore.h"
+
+using namespace std::string_literals;
+using kelvppvw::CutAtNull;
+using kelvppvw::ReadProfileKey;
+using kelvppvw::ReadProfileSection;
+using kelvppvw::WriteProfileKey;
+
+namespace {
+
+TEST(CutAtNull, cuts_at_first_nul_untouched_else_trims_spaces)
+{
+    EXPECT_EQ(CutAtNull(" ab \0cd\0"s), " ab ");
+    EXPECT_EQ(CutAtNull("\0x"s), "");
+    EXPECT_EQ(CutAtNull("  ab  "), "ab");
+    EXPECT_EQ(CutAtNull("\tab\t"), "\tab\t");
+    EXPECT_EQ(CutAtNull(""), "");
+}
+
+TEST(ReadProfileKey, returns_stored_text_or_default)
+{
+    TempFolder dir;
+    const std::string ini = dir.file("preview.ini");
+    writeBytes(ini, "[Host]\r\nColor1=-2147483632\r\nEmpty=\r\nNul=a\0b\r\n"s);
+    EXPECT_EQ(ReadProfileKey("Host", "Color1", "0", ini), "-2147483632");
+    EXPECT_EQ(ReadProfileKey("host", "missing", "-2147483633", ini), "-2147483633");
+    EXPECT_EQ(ReadProfileKey("Other", "Color1", "5", ini), "5");
+    EXPECT_EQ(ReadProfileKey("Host", "Empty", "5", ini), "");
+    EXPECT_EQ(ReadProfileKey("Host", "Nul", "", ini), "a");
+    EXPECT_EQ(ReadProfileKey("Host", "Color1", "7", dir.file("absent.ini")), "7");
+}
+
+TEST(ReadProfileKey, long_value_is_cut_to_254_characters)
+{
+    TempFolder dir;
+    const std::string ini = dir.file("preview.ini");
+    const std::string value(300, 'v');
+    ASSERT_TRUE(WriteProfileKey("Host", "Long", value, ini));
+    EXPECT_EQ(ReadProfileKey("Host", "Long", "", ini), value.substr(0, 254));
+}
+
+TEST(WriteProfileKey, null_deletes_but_empty_stores_empty)
+{
+    TempFolder dir;
+    const std::string ini = dir.file("preview.ini");
+    ASSERT_TRUE(WriteProfileKey("Host", "A", "1", ini));
+    ASSERT_TRUE(WriteProfileKey("Host", "B", "", ini));
+    EXPECT_EQ(readBytes(ini), "[Host]\r\nA=1\r\nB=\r\n");
+    ASSERT_TRUE(WriteProfileKey("Host", "A", std::nullopt, ini));
+    ASSERT_TRUE(WriteProfileKey("Host", "Nope", std::nullopt, ini));
+    EXPECT_EQ(readBytes(ini), "[Host]\r\nB=\r\n");
+    EXPECT_EQ(ReadProfileKey("Host", "B", "default", ini), "");
+}
+
+// A section whose entries, each with its NUL, take exactly `length` characters.
+std::string sectionOfLength(std::size_t length, std::string& expected)
+{
+    std::string file = "[STAMPED FILES]\r\n";
+    expected.clear();
+    for (std::size_t used = 0, n = 0; used < length; ++n) {
+        const std::size_t remaining = length - used;
+        const std::string key = "k" + std::to_string(n) + "=";
+        const std::size_t entryLength = remaining > 80 ? 40 : remaining - 1;
+        const std::string entry = key + std::string(entryLength - key.size(), 'v');
+        file += entry + "\r\n";
+        expected += entry + '\0';
+        used += entry.size() + 1;
+    }
+    expected.pop_back();
+    return file;
+}
+
+TEST(ReadProfileSection, grows_until_the_section_fits)
+{
+    TempFolder dir;
+    const std::string ini = dir.file("Cleanup.ini");
+    for (std::size_t length : {10u, 1021u, 1022u, 1023u, 1024u, 2046u, 2047u, 3070u, 50000u}) {
+        std::string expected;
+        writeBytes(ini, sectionOfLength(length, expected));
+        ASSERT_EQ(expected.size() + 1, length);
+        EXPECT_EQ(ReadProfileSection("STAMPED FILES", ini), expected) << "entries of " << length;
+    }
+}
+
+TEST(ReadProfileSection, empty_or_missing_gives_empty)
+{
+    TempFolder dir;
+    const std::string ini = dir.file("Cleanup.ini");
+    EXPECT_EQ(ReadProfileSection("STAMPED FILES", ini), "");
+    writeBytes(ini, "[STAMPED FILES]\r\n; only a comment\r\n[Other]\r\na=1\r\n");
+    EXPECT_EQ(ReadProfileSection("STAMPED FILES", ini), "");
+}
+
+}  // namespace
