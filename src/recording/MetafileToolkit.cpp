@@ -1,5 +1,6 @@
 #include "recording/MetafileToolkit.h"
 
+#include "platform/automation/ErrorTrap.h"
 #include "platform/automation/Variant.h"
 #include "platform/gdi/Gdi.h"
 
@@ -24,16 +25,6 @@ gdi::Handle lastPagePen = 0;
 std::int32_t roundToLong(double v)
 {
     return std::int32_t(roundHalfEven(v));
-}
-
-// Runs `body`, ending silently at the first failure it throws.
-template <typename Body>
-void silently(Body&& body)
-{
-    try {
-        body();
-    } catch (...) {
-    }
 }
 
 } // namespace
@@ -68,7 +59,7 @@ std::array<char, 32> PageFontFaceField(const std::string& name)
 
 void NewPageMetafile(const PageSurface& surface, const std::string& pageFile)
 {
-    silently([&] {
+    stopSilently([&] {
         const gdi::Rect frame = PageFrame(surface.widthTwips, surface.heightTwips);
         gsPageFile = pageFile;
         gdi::setBkMode(surface.hdc, gdi::TRANSPARENT);
@@ -88,7 +79,7 @@ void NewPageMetafile(const PageSurface& surface, const std::string& pageFile)
 std::shared_ptr<Picture> ClosePageMetafile(bool& show)
 {
     std::shared_ptr<Picture> shown;
-    silently([&] {
+    stopSilently([&] {
         RestorePageFont(glDrwHwnd, ghOrgFont);
         if (const gdi::Handle metafile = gdi::closeEnhMetaFile(glDrwHwnd))
             gdi::deleteEnhMetaFile(metafile);
@@ -105,7 +96,7 @@ std::shared_ptr<Picture> ClosePageMetafile(bool& show)
 void SelectPageFont(gdi::Handle dc, const std::string& name, std::int16_t size, bool bold, bool italic,
                     bool underline, bool strikeOut)
 {
-    silently([&] {
+    stopSilently([&] {
         ghNewFont = CreatePageFont(dc, name, size, bold, italic, underline, strikeOut);
         if (ghOrgFont == 0) {
             ghOrgFont = gdi::selectObject(dc, ghNewFont);
@@ -196,7 +187,7 @@ void DrawPictureOnPage(const Picture* pic, std::int32_t x, std::int32_t y, std::
 {
     if (!pic || !glDrwHwnd)
         return;
-    silently([&] {
+    stopSilently([&] {
         const gdi::Handle memory = gdi::createCompatibleDC(glDrwHwnd);
         if (!memory)
             return;
