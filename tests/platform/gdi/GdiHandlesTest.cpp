@@ -1,0 +1,142 @@
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiImages.h"
+#include "platform/gdi/HandleTable.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+namespace kelvppvw::gdi {
+namespace {
+
+TEST(GdiHandles, select_object_returns_the_object_it_replaced)
+{
+    const Handle dc = getScreenDC();
+    const Handle a = createPen(PS_SOLID, 1, 0xFF);
+    const Handle b = createPen(PS_DASH, 1, 0xFF00);
+    EXPECT_EQ(selectObject(dc, a), getStockObject(BLACK_PEN));
+    EXPECT_EQ(selectObject(dc, b), a);
+    const Handle font = createFontIndirect(LogFont{});
+    EXPECT_EQ(selectObject(dc, font), getStockObject(SYSTEM_FONT));
+    EXPECT_EQ(selectObject(dc, getStockObject(BLACK_BRUSH)), getStockObject(WHITE_BRUSH));
+    // Objects of a kind no DC holds, and handles of no object, select nothing.
+    EXPECT_EQ(selectObject(dc, dc), 0u);
+    EXPECT_EQ(selectObject(dc, 0xDEADBEEF), 0u);
+    EXPECT_EQ(selectObject(0xDEADBEEF, a), 0u);
+    EXPECT_TRUE(deleteDC(dc));
+    EXPECT_TRUE(deleteObject(a));
+    EXPECT_TRUE(deleteObject(b));
+    EXPECT_TRUE(deleteObject(font));
+}
+
+TEST(GdiHandles, stock_and_selected_objects_survive_deletion_and_double_delete_is_harmless)
+{
+    const Handle stock = getStockObject(BLACK_PEN);
+    EXPECT_TRUE(deleteObject(stock));
+    EXPECT_EQ(getStockObject(BLACK_PEN), stock);
+    const Handle dc = getScreenDC();
+    EXPECT_NE(selectObject(dc, getStockObject(WHITE_PEN)), 0u);
+    EXPECT_EQ(selectObject(dc, stock), getStockObject(WHITE_PEN));
+
+    const Handle pen = createPen(PS_SOLID, 2, 0);
+    selectObject(dc, pen);
+    EXPECT_FALSE(deleteObject(pen));
+    EXPECT_EQ(selectObject(dc, stock), pen) << "a refused delete leaves the pen alive and selected";
+    EXPECT_TRUE(deleteObject(pen));
+    EXPECT_FALSE(deleteObject(pen));
+    EXPECT_EQ(selectObject(dc, pen), 0u);
+
+    // Handles are not reused, so a stale handle never reaches a newer object.
+    const Handle next = createPen(PS_SOLID, 1, 0);
+    EXPECT_NE(next, pen);
+    EXPECT_FALSE(deleteObject(pen));
+    EXPECT_EQ(selectObject(dc, next), stock);
+    EXPECT_TRUE(deleteDC(dc));
+    EXPECT_FALSE(deleteDC(dc));
+    EXPECT_TRUE(deleteObject(next)) << "deleting a DC releases what it held";
+}
+
+TEST(GdiHandles, a_bitmap_lives_in_one_memory_dc_at_a_time)
+{
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    const Handle bitmap = createBitmapFromImage(image);
+    const Handle one = createCompatibleDC(0);
+    const Handle two = createCompatibleDC(one);
+    EXPECT_EQ(selectObject(one, bitmap), HandleTable::instance().defaultBitmap());
+    EXPECT_EQ(selectObject(two, bitmap), 0u);
+    const Handle screen = getScreenDC();
+    EXPECT_EQ(selectObject(screen, bitmap), 0u) << "only memory DCs hold bitmaps";
+    EXPECT_TRUE(deleteDC(one));
+    EXPECT_NE(selectObject(two, bitmap), 0u);
+    deleteDC(two);
+    deleteDC(screen);
+    EXPECT_TRUE(deleteObject(bitmap));
+}
+
+TEST(GdiHandles, device_caps_give_96_pixels_per_inch_and_the_screen_size)
+{
+    const Handle dc = getScreenDC();
+    EXPECT_EQ(getDeviceCaps(dc, LOGPIXELSX), 96);
+    EXPECT_EQ(getDeviceCaps(dc, LOGPIXELSY), 96);
+    EXPECT_GT(getDeviceCaps(dc, HORZRES), 0);
+    EXPECT_GT(getDeviceCaps(dc, VERTRES), 0);
+    EXPECT_NEAR(getDeviceCaps(dc, HORZSIZE), getDeviceCaps(dc, HORZRES) * 25.4 / 96, 0.5);
+    EXPECT_EQ(getDeviceCaps(dc, 12345), 0);
+    EXPECT_EQ(getDeviceCaps(0xDEADBEEF, LOGPIXELSY), 0);
+    const Handle memory = createCompatibleDC(dc);
+    EXPECT_EQ(getDeviceCaps(memory, HORZRES), getDeviceCaps(dc, HORZRES));
+    deleteDC(memory);
+    deleteDC(dc);
+}
+
+TEST(GdiHandles, attribute_setters_return_the_previous_value_and_reject_bad_handles)
+{
+    const Handle dc = getScreenDC();
+    EXPECT_EQ(setBkMode(dc, TRANSPARENT), OPAQUE);
+    EXPECT_EQ(setBkMode(dc, 7), 0);
+    EXPECT_EQ(setBkMode(dc, OPAQUE), TRANSPARENT);
+    EXPECT_EQ(setBkColor(dc, 0x123456), 0xFFFFFFu);
+    EXPECT_EQ(setTextColor(dc, 0xFF), 0u);
+    EXPECT_EQ(setTextAlign(dc, TA_BASELINE), 0u);
+    EXPECT_EQ(setTextAlign(dc, 0), std::uint32_t(TA_BASELINE));
+    Point previous{-1, -1};
+    EXPECT_TRUE(moveToEx(dc, 5, 6, &previous));
+    EXPECT_EQ(previous, (Point{0, 0}));
+    EXPECT_EQ(setBkColor(0xDEADBEEF, 0), CLR_INVALID);
+    EXPECT_EQ(setTextAlign(0xDEADBEEF, 0), GDI_ERROR);
+    EXPECT_FALSE(lineTo(0xDEADBEEF, 1, 1));
+    EXPECT_FALSE(textOut(dc, 0, 0, "only metafile DCs record text"));
+    deleteDC(dc);
+}
+
+} // namespace
+} // namespace kelvppvw::gdi
+
+namespace kelvppvw::gdi {
+namespace {
+
+TEST(GdiHandles, device_dcs_report_the_metrics_they_are_given)
+{
+    DeviceCaps printer;
+    printer.logPixelsX = printer.logPixelsY = 600;
+    printer.horzRes = 4800;
+    printer.physicalWidth = 5100;
+    printer.physicalOffsetY = 150;
+    const Handle dc = createDeviceDC(printer);
+    EXPECT_EQ(getDeviceCaps(dc, LOGPIXELSY), 600);
+    EXPECT_EQ(getDeviceCaps(dc, HORZRES), 4800);
+    EXPECT_EQ(getDeviceCaps(dc, PHYSICALWIDTH), 5100);
+    EXPECT_EQ(getDeviceCaps(dc, PHYSICALOFFSETY), 150);
+    printer.logPixelsY = 300;
+    EXPECT_TRUE(setDeviceCaps(dc, printer));
+    EXPECT_EQ(getDeviceCaps(dc, LOGPIXELSY), 300);
+    const Handle screen = getScreenDC();
+    EXPECT_FALSE(setDeviceCaps(screen, printer)) << "a screen's metrics are the screen's";
+    EXPECT_FALSE(textOut(dc, 0, 0, "x"));
+    deleteDC(screen);
+    EXPECT_TRUE(deleteDC(dc));
+}
+
+} // namespace
+} // namespace kelvppvw::gdi

@@ -1,0 +1,148 @@
+#include "EmfTestFile.h"
+
+#include "platform/automation/AutomationError.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiImages.h"
+#include "platform/gdi/Picture.h"
+#include "platform/gdi/QtRuntime.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+
+namespace kelvppvw {
+namespace {
+
+class PictureTest : public ::testing::Test {
+protected:
+    void SetUp() override { gdi::QtRuntime::ensure(); }
+    std::string saved(const char* name, const char* format, QImage image)
+    {
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(image.save(path, format));
+        return path.toStdString();
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(PictureTest, raster_files_load_as_bitmaps_sized_in_hundredths_of_a_millimetre)
+{
+    QImage image(96, 48, QImage::Format_RGB32);
+    image.fill(QColor(10, 20, 30));
+    for (const char* format : {"BMP", "PNG", "JPEG"}) {
+        const std::string path = saved((std::string("logo.") + format).c_str(), format, image);
+        const auto picture = Picture::load(path);
+        ASSERT_TRUE(picture) << format;
+        EXPECT_EQ(picture->type(), ptBitmap) << format;
+        EXPECT_EQ(picture->width(), 2540) << "96 pixels are one inch";
+        EXPECT_EQ(picture->height(), 1270);
+        EXPECT_EQ(gdi::objectImage(picture->handle()).size(), QSize(96, 48));
+    }
+    EXPECT_EQ(gdi::objectImage(Picture::load(saved("c.bmp", "BMP", image))->handle()).pixel(3, 3),
+              qRgb(10, 20, 30));
+}
+
+TEST_F(PictureTest, icons_and_metafiles_keep_their_type)
+{
+    QImage icon(32, 32, QImage::Format_ARGB32);
+    icon.fill(qRgba(0, 255, 0, 255));
+    const auto ico = Picture::load(saved("app.ico", "ICO", icon));
+    ASSERT_TRUE(ico);
+    EXPECT_EQ(ico->type(), ptIcon);
+    EXPECT_EQ(ico->width(), Picture::pixelsToHimetric(32));
+
+    const std::string emf = dir.filePath("pic.emf").toStdString();
+    const gdi::Handle dc = gdi::createEnhMetaFile(0, emf, gdi::Rect{0, 0, 5000, 2500}, std::nullopt);
+    gdi::lineTo(dc, 10, 10);
+    gdi::deleteEnhMetaFile(gdi::closeEnhMetaFile(dc));
+    const auto metafile = Picture::load(emf);
+    ASSERT_TRUE(metafile);
+    EXPECT_EQ(metafile->type(), ptEMetafile);
+    EXPECT_EQ(metafile->width(), 5000);
+    EXPECT_EQ(metafile->height(), 2500);
+    EXPECT_NE(gdi::enhMetaFileBits(metafile->handle()), nullptr);
+}
+
+TEST_F(PictureTest, missing_and_unreadable_files_give_an_error_and_no_picture)
+{
+    std::string error;
+    EXPECT_FALSE(Picture::load(dir.filePath("none.bmp").toStdString(), &error));
+    EXPECT_NE(error.find("not found"), std::string::npos);
+    QFile junk(dir.filePath("junk.png"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("this is no picture at all");
+    junk.close();
+    error.clear();
+    EXPECT_FALSE(Picture::load(junk.fileName().toStdString(), &error));
+    EXPECT_NE(error.find("Invalid picture"), std::string::npos);
+}
+
+TEST_F(PictureTest, a_picture_releases_its_handle)
+{
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    gdi::Handle handle = 0;
+    {
+        const auto picture = Picture::load(saved("r.bmp", "BMP", image));
+        handle = picture->handle();
+        EXPECT_FALSE(gdi::objectImage(handle).isNull());
+    }
+    EXPECT_TRUE(gdi::objectImage(handle).isNull());
+    EXPECT_FALSE(gdi::deleteObject(handle));
+}
+
+} // namespace
+} // namespace kelvppvw
+
+#include "platform/gdi/PicturePainter.h"
+
+namespace kelvppvw {
+namespace {
+
+TEST_F(PictureTest, pictures_paint_scaled_into_a_rectangle_by_their_type)
+{
+    QImage source(2, 1, QImage::Format_RGB32);
+    source.setPixel(0, 0, qRgb(255, 0, 0));
+    source.setPixel(1, 0, qRgb(0, 0, 255));
+    const auto bitmap = Picture::load(saved("two.bmp", "BMP", source));
+    QImage canvas(100, 50, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    {
+        QPainter painter(&canvas);
+        EXPECT_TRUE(PicturePainter::paint(painter, *bitmap, QRectF(0, 0, 100, 50)));
+        EXPECT_FALSE(PicturePainter::paint(painter, Picture(), QRectF(0, 0, 100, 50)));
+    }
+    EXPECT_EQ(canvas.pixel(20, 25), qRgb(255, 0, 0));
+    EXPECT_EQ(canvas.pixel(80, 25), qRgb(0, 0, 255));
+}
+
+} // namespace
+} // namespace kelvppvw
+
+namespace kelvppvw {
+namespace {
+
+TEST_F(PictureTest, hosts_read_type_handle_and_size_by_name_and_cannot_change_them)
+{
+    QImage image(48, 96, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    const std::shared_ptr<Dispatch> picture = Picture::load(saved("p.png", "PNG", image));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->get("type").toLong(), ptBitmap);
+    EXPECT_EQ(picture->get("Width").toLong(), 1270);
+    EXPECT_EQ(picture->get("HEIGHT").toLong(), 2540);
+    EXPECT_EQ(gdi::objectImage(gdi::Handle(picture->get("Handle").toLong())).size(), QSize(48, 96));
+    EXPECT_THROW(picture->put("Width", Variant(std::int32_t(5))), AutomationError);
+    EXPECT_EQ(picture->get("Width").toLong(), 1270);
+    try {
+        Picture::LoadPicture(dir.filePath("absent.png").toStdString());
+        ADD_FAILURE() << "no error for a missing file";
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.number(), 53);
+    }
+}
+
+} // namespace
+} // namespace kelvppvw

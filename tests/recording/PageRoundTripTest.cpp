@@ -1,0 +1,158 @@
+#include "PageFixture.h"
+
+#include <QImage>
+
+#include <cstdlib>
+
+namespace kelvppvw {
+namespace {
+
+bool dark(const QImage& image, int x, int y)
+{
+    return qGray(image.pixel(x, y)) < 128;
+}
+
+class PageRoundTrip : public test::PageFixture {
+protected:
+    std::shared_ptr<Picture> savedPicture(const char* name, const char* format, const QImage& image)
+    {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        EXPECT_TRUE(image.save(path, format));
+        return Picture::load(path.toStdString());
+    }
+
+    // A page with text, lines, boxes, a bitmap, an icon and an EMF picture.
+    std::vector<std::uint8_t> recordSamplePage()
+    {
+        QImage halves(40, 40, QImage::Format_RGB32);
+        halves.fill(QColor(255, 0, 0));
+        for (int y = 0; y < 40; ++y)
+            for (int x = 20; x < 40; ++x)
+                halves.setPixel(x, y, qRgb(0, 0, 255));
+        bitmap = savedPicture("halves.bmp", "BMP", halves);
+        QImage iconImage(16, 16, QImage::Format_ARGB32);
+        iconImage.fill(qRgba(0, 160, 0, 255));
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x)
+                iconImage.setPixel(x, y, qRgba(0, 0, 0, 0));
+        icon = savedPicture("mark.ico", "ICO", iconImage);
+
+        openPage("picture.emf");
+        LinePageTo(10, 10);
+        bool show = false;
+        ClosePageMetafile(show);
+        metafile = Picture::load(file("picture.emf"));
+
+        openPage("Page_1.emf");
+        DrawPageBox(50, 400, 150, 450); // from the page origin: no move first
+        TextOnPage(glDrwHwnd, 100, 100, "Hello page");
+        SelectPageFont(glDrwHwnd, "Tahoma", 12, true, false, false, false);
+        SetPageTextColor(glDrwHwnd, 0x0000FF);
+        TextOnPage(glDrwHwnd, 100, 150, "Total");
+        MovePageTo(200, 200);
+        DrawPageBox(200, 200, 300, 260);
+        DrawPageRectangle(400, 200, 500, 260);
+        SetPagePen(gdi::PS_SOLID, 0x00FF00);
+        MovePageTo(550, 200);
+        LinePageTo(700, 200);
+        DrawPictureOnPage(bitmap.get(), 100, 500, 20 * 15, 30 * 15, false);
+        DrawPictureOnPage(bitmap.get(), 300, 500, 0, 0, true);
+        DrawPictureOnPage(icon.get(), 600, 500, 48 * 15, 48 * 15, false);
+        DrawPictureOnPage(metafile.get(), 700, 700, 100 * 15, 100 * 15, false);
+        return closePage();
+    }
+
+    std::shared_ptr<Picture> bitmap, icon, metafile;
+};
+
+TEST_F(PageRoundTrip, recorded_pages_play_back_with_text_boxes_lines_and_pictures_in_place)
+{
+    const QImage page = render(recordSamplePage());
+    // The frame is exact at 96 pixels per inch; the reference device's size is
+    // whole millimetres, so the reference-pixel scale may differ by a pixel or two.
+    ASSERT_NEAR(page.width(), 816, 2);
+    ASSERT_NEAR(page.height(), 1056, 2);
+
+    // Text ink where text was drawn, in its colour; none above it.
+    EXPECT_GT(inkIn(page, QRect(100, 100, 70, 14)), 40);
+    EXPECT_EQ(inkIn(page, QRect(90, 80, 200, 18)), 0);
+    int red = 0;
+    for (int y = 150; y < 170; ++y)
+        for (int x = 100; x < 150; ++x)
+            red += qRed(page.pixel(x, y)) > 150 && qBlue(page.pixel(x, y)) < 100;
+    EXPECT_GT(red, 30);
+
+    // Box outline on all four sides, empty inside.
+    EXPECT_TRUE(dark(page, 250, 200));
+    EXPECT_TRUE(dark(page, 300, 230));
+    EXPECT_TRUE(dark(page, 250, 260));
+    EXPECT_TRUE(dark(page, 200, 230));
+    EXPECT_FALSE(dark(page, 250, 230));
+    // Rectangle: outline inside its right and bottom edges, filled white.
+    EXPECT_TRUE(dark(page, 400, 230));
+    EXPECT_TRUE(dark(page, 499, 230));
+    EXPECT_FALSE(dark(page, 500, 230));
+    EXPECT_FALSE(dark(page, 450, 230));
+    // The box drawn first starts at the page origin.
+    EXPECT_GT(inkIn(page, QRect(23, 198, 5, 5)), 0);
+    // The green pen.
+    EXPECT_EQ(page.pixel(600, 200), qRgb(0, 255, 0));
+
+    // Bitmap cut to 20 x 30, not scaled: red up to x = 119, nothing beyond.
+    EXPECT_EQ(page.pixel(101, 501), qRgb(255, 0, 0));
+    EXPECT_EQ(page.pixel(118, 528), qRgb(255, 0, 0));
+    EXPECT_EQ(page.pixel(121, 510), qRgb(255, 255, 255));
+    EXPECT_EQ(page.pixel(110, 531), qRgb(255, 255, 255));
+    // Own size (40 pixels is 1058 hundredths of a millimetre, /15 = 70): whole, unscaled.
+    EXPECT_EQ(page.pixel(310, 510), qRgb(255, 0, 0));
+    EXPECT_EQ(page.pixel(335, 535), qRgb(0, 0, 255));
+    EXPECT_EQ(page.pixel(345, 510), qRgb(255, 255, 255));
+
+    // Icon stretched from 16 to 48 pixels, its transparent quarter left alone.
+    EXPECT_EQ(page.pixel(640, 540), qRgb(0, 160, 0));
+    EXPECT_EQ(page.pixel(630, 505), qRgb(0, 160, 0));
+    EXPECT_EQ(page.pixel(605, 505), qRgb(255, 255, 255));
+    EXPECT_EQ(page.pixel(649, 549), qRgb(255, 255, 255));
+
+    // The EMF picture is skipped.
+    EXPECT_EQ(inkIn(page, QRect(690, 690, 120, 120)), 0);
+}
+
+TEST_F(PageRoundTrip, playing_at_200_percent_doubles_every_position)
+{
+    const QImage page = render(recordSamplePage(), 2.0);
+    ASSERT_NEAR(page.width(), 1632, 4);
+    // The stock pen is one device pixel at any zoom; a created pen of width 1 grows.
+    EXPECT_TRUE(dark(page, 500, 400));
+    EXPECT_FALSE(dark(page, 500, 402));
+    EXPECT_FALSE(dark(page, 500, 398));
+    EXPECT_TRUE(dark(page, 400, 460));
+    int green = 0;
+    for (int y = 396; y <= 404; ++y)
+        green += page.pixel(1200, y) == qRgb(0, 255, 0);
+    EXPECT_EQ(green, 2);
+    EXPECT_FALSE(dark(page, 500, 460));
+    EXPECT_EQ(page.pixel(205, 1005), qRgb(255, 0, 0));
+    EXPECT_EQ(page.pixel(236, 1005), qRgb(255, 0, 0));
+    EXPECT_EQ(page.pixel(245, 1005), qRgb(255, 255, 255));
+    EXPECT_GT(inkIn(page, QRect(200, 200, 140, 28)), 160);
+}
+
+TEST_F(PageRoundTrip, emf2svg_accepts_toolkit_pages_and_keeps_their_text)
+{
+    recordSamplePage();
+    for (const char* name : {"Page_1.emf", "picture.emf"}) {
+        const std::string svg = file(std::string(name) + ".svg");
+        const std::string command = "emf2svg-conv -i '" + file(name) + "' -o '" + svg + "' >/dev/null 2>&1";
+        ASSERT_EQ(std::system(command.c_str()), 0) << name;
+        std::ifstream in(svg);
+        const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        if (std::string(name) == "Page_1.emf") {
+            EXPECT_NE(text.find("Hello page"), std::string::npos);
+            EXPECT_NE(text.find("Total"), std::string::npos);
+        }
+    }
+}
+
+} // namespace
+} // namespace kelvppvw
