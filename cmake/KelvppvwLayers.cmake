@@ -29,7 +29,6 @@ function(kelvppvw_test area)
   add_executable(${exe} ${ARG_SOURCES})
   target_link_libraries(${exe} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   target_include_directories(${exe} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-  gtest_discover_tests(${exe}
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KELVPPVW_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
-    DISCOVERY_TIMEOUT 60)
+  target_compile_definitions(${exe} PRIVATE KELVPPVW_SOURCE_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+  gtest_discover_tests(${exe} PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -426,8 +426,7 @@ TEST(EmfPlayerMalformed, every_truncation_of_a_real_page_plays_or_is_refused)
 // Inputs the fuzzer found crashing once; kept under tests/data/emf/crashes.
 TEST(EmfPlayerMalformed, inputs_that_once_crashed_the_player_now_play)
 {
-    const char* data = std::getenv("KELVPPVW_TEST_DATA");
-    const QDir crashes(QString::fromLocal8Bit(data ? data : KELVPPVW_SOURCE_TEST_DATA) + "/emf/crashes");
+    const QDir crashes(QString::fromLocal8Bit(KELVPPVW_SOURCE_TEST_DATA) + "/emf/crashes");
     const QStringList names = crashes.entryList({"*.emf"}, QDir::Files);
     ASSERT_FALSE(names.isEmpty());
     for (const QString& name : names) {
