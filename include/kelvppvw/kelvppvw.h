@@ -16,4 +16,3 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/ModalScript.h"
 #include "platform/forms/MsgBox.h"
-#include "viewer/frmPrtPreview.h"

@@ -1,9 +1,51 @@
 #include "viewer/frmPrtPreview.h"
 
+#include "components/ruler/RulerClass.h"
 #include "host/PreviewValues.h"
 #include "host/clsPreview.h"
+#include "platform/automation/ClassRegistry.h"
+#include "platform/forms/ButtonMenu.h"
+#include "platform/forms/Panel.h"
+#include "platform/forms/ToolbarButton.h"
+#include "viewer/ZoomMenu.h"
+
+#include <array>
 
 namespace kelvppvw {
+
+namespace {
+
+struct ButtonSpec {
+    const char* key;
+    const char* description;
+    const char* toolTip;
+    int16_t style;
+};
+
+// The main command bar, in its order on the bar.
+constexpr std::array<ButtonSpec, 13> MainButtons = {{
+    {"PrintAll", "P.A.", "Print All pages", vb::ButtonDefault},
+    {"PrintPage", "P.P.", "Print Page displayed", vb::ButtonDefault},
+    {"SelPages", "S.P.", "Select Pages to Print", vb::ButtonCheck},
+    {"Printsetup", "P.S.", "Printer Setup", vb::ButtonDefault},
+    {"PrinterOptions", "P.O.", "Print Options", vb::ButtonDefault},
+    {"movefirst", "First", "First Page", vb::ButtonDefault},
+    {"moveprev", "Prev", "Previous Page", vb::ButtonDefault},
+    {"movenext", "Next", "Next Page", vb::ButtonDefault},
+    {"movelast", "Last", "Last Page", vb::ButtonDefault},
+    {"zoom", "zoom", "Zoom", vb::ButtonDropdown},
+    {"portrait", "Port", "Portrait", vb::ButtonGroup},
+    {"landscape", "Land", "Landscape", vb::ButtonGroup},
+    {"close", "", "Close", vb::ButtonDefault},
+}};
+
+constexpr std::array<const char*, 10> ScaleNames = {"Twips",       "Points",      "Pixels",     "Character",
+                                                    "Inch",        "Millimeters", "Centimeters", "Decimeters",
+                                                    "Picas",       "Pitch"};
+
+constexpr const char* RulerClass = "kelvRule.Ruler";
+
+} // namespace
 
 frmPrtPreview::frmPrtPreview() {
     objectProperty("gm_clsPreview", [this] { return Variant(gm_clsPreview_); },
@@ -21,15 +63,157 @@ frmPrtPreview::frmPrtPreview() {
              [this](const Variant& v) { set_cMilling(v.toLong()); });
     writeOnlyProperty("SetBarFlatOrNone", [this](const Variant& v) { SetBarFlatOrNone(v.toBool()); });
     writeOnlyProperty("ShowPOButton", [this](const Variant& v) { ShowPOButton(v.toBool()); });
+    buildControls();
+}
+
+void frmPrtPreview::buildControls() {
+    Move(0, 0, 12000, 9000);
+    buildToolbars();
+
+    stbr1 = add<StatusBar>("stbr1");
+    for (int i = 1; i <= 7; ++i)
+        stbr1->AddPanel();
+    stbr1->Panels(5).SetToolTipText("Total Pages");
+    stbr1->Panels(6).SetToolTipText("Viewable Scale Factor");
+
+    // The page list panel: its own small toolbar above the list and the jump box below.
+    picList = add<PictureBox>("picList");
+    picList->Move(0, 570, 2100, 6000);
+    picList->SetVisible(false);
+    tlbr2 = picList->add<Toolbar>("tlbr2");
+    auto& printSels = *tlbr2->AddButton("PrintSels", {}, vb::ButtonDropdown);
+    printSels.SetDescription("Print Pages");
+    printSels.SetTag("Print Pages");
+    printSels.SetToolTipText("Print Selected Pages");
+    printSels.AddButtonMenu("SelAll", "Select All");
+    printSels.AddButtonMenu("SelNone", "Select None");
+    tlbr2->SetImageList(ImageList1);
+    tlbr2->SetHotImageList(ImageList2);
+    lstPage = picList->add<ListBox>("lstPage");
+    lstPage->SetMultiSelect(vb::MultiSelectExtended);
+    lstPage->Move(0, 540, 2070, 5100);
+    txtJump = picList->add<TextBox>("txtJump");
+    txtJump->SetToolTipText("Jump To Page");
+    txtJump->Move(0, 5640, 2070, 300);
+
+    // The page area: the page view floats in it with its shadow, rulers and bars.
+    picBack = add<PictureBox>("picBack");
+    picBack->Move(0, 570, 12000, 7800);
+    shpS = picBack->add<Shape>("shpS");
+    shpS->SetVisible(false);
+    picPreView = picBack->add<PictureBox>("picPreView");
+    picPreView->SetVisible(false);
+    imgP = picPreView->add<Image>("imgP");
+    imgP->SetVisible(false);
+    imgP->SetEnabled(false);
+    imgP->SetStretch(true);
+    LnDot.load(*picPreView, "LnDot", 0);
+    LnDot.load(*picPreView, "LnDot", 1);
+    imgNoP = picBack->add<Image>("imgNoP");
+    imgNoP->SetVisible(false);
+    hscPV = picBack->add<ScrollBar>("hscPV", ScrollBar::Orientation::Horizontal);
+    vscPV = picBack->add<ScrollBar>("vscPV", ScrollBar::Orientation::Vertical);
+    hscPV->SetVisible(false);
+    vscPV->SetVisible(false);
+    buildRulers();
+
+    // Hidden surfaces the page production draws on.
+    picFullScale = add<PictureBox>("picFullScale");
+    picFullScale->SetVisible(false);
+    picDraw = add<PictureBox>("picDraw");
+    picDraw->SetVisible(false);
+
+    // The printing panel with its cancel button and animation.
+    picCan = add<PictureBox>("picCan");
+    picCan->SetVisible(false);
+    picCan->Move(3000, 2500, 5400, 2100);
+    cmdCanlP = picCan->add<CommandButton>("cmdCanlP");
+    cmdCanlP->SetCaption("Cancel");
+    cmdCanlP->Move(3900, 1560, 1300, 380);
+    for (int16_t i = 0; i <= 4; ++i) {
+        auto& label = *lblCP.load(*picCan, "lblCP", i);
+        label.Move(120, 120 + i * 280, 3600, 255);
+    }
+    imgMov = picCan->add<Image>("imgMov");
+    imgMov->Move(4560, 180, 240, 240);
+    for (int16_t i = 0; i <= 4; ++i)
+        imgPrt.load(*picCan, "imgPrt", i)->SetVisible(false);
+
+    tmrCntD = add<Timer>("tmrCntD");
+    tmrCntD->SetEnabled(false);
+    tmrCntD->SetInterval(100);
+    tmrMovie = add<Timer>("tmrMovie");
+    tmrMovie->SetEnabled(false);
+    tmrMovie->SetInterval(50);
+
+    buildMenus();
+}
+
+void frmPrtPreview::buildToolbars() {
+    ImageList1 = std::make_shared<ImageList>();
+    ImageList2 = std::make_shared<ImageList>();
+    tlbr1 = add<Toolbar>("tlbr1");
+    for (const ButtonSpec& spec : MainButtons) {
+        auto button = tlbr1->AddButton(spec.key, {}, spec.style);
+        button->SetDescription(spec.description);
+        button->SetTag(spec.description);
+        button->SetToolTipText(spec.toolTip);
+        // Printing, zoom and orientation wait for a printer.
+        button->SetEnabled(std::string_view(spec.key) != "PrintAll" && std::string_view(spec.key) != "PrintPage" &&
+                           std::string_view(spec.key) != "zoom" && std::string_view(spec.key) != "portrait" &&
+                           std::string_view(spec.key) != "landscape" && std::string_view(spec.key) != "Printsetup");
+    }
+    tlbr1->Button("PrinterOptions").SetVisible(false);
+    auto& zoom = tlbr1->Button("zoom");
+    for (const ZoomEntry& entry : ZoomEntries) {
+        if (entry.key.empty()) {
+            zoom.AddButtonMenu({}, "-");
+            continue;
+        }
+        zoom.AddButtonMenu(std::string(entry.key), std::string(entry.text))->SetTag(std::string(entry.tag));
+    }
+    tlbr1->SetImageList(ImageList1);
+    tlbr1->SetHotImageList(ImageList2);
+}
+
+void frmPrtPreview::buildMenus() {
+    mnuZom = AddMenu("mnuZom", "Zoom");
+    for (const ZoomEntry& entry : ZoomEntries) {
+        if (entry.index <= 14)
+            mnuZom->AddItem("mnuZoom", std::string(entry.popupCaption), entry.index);
+        else if (entry.key.empty())
+            mnuZom->AddItem("mnuZuum", "-");
+        else
+            mnuZom->AddItem("mnuZxxm", std::string(entry.popupCaption));
+    }
+    mnuScale = AddMenu("mnuScale", "Scale");
+    for (int16_t i = 1; i <= 10; ++i)
+        mnuScale->AddItem("mnuIM", ScaleNames[static_cast<size_t>(i - 1)], i);
+}
+
+void frmPrtPreview::buildRulers() {
+    ClassRegistry& registry = ClassRegistry::instance();
+    // The ruler ships inside the component; make sure its class is known.
+    if (!registry.isRegistered(RulerClass))
+        registerRulerClass(registry);
+    for (int16_t i = 0; i <= 1; ++i) {
+        ObjectRef ruler = registry.create(RulerClass);
+        // 1 horizontal above the page, 2 vertical left of it.
+        ruler->put("Orientation", Variant(int32_t(i + 1)));
+        ruler->put("Index", Variant(int32_t(i)));
+        auto host = picBack->addIndexed<ComponentHost>("picRuler", i, ruler);
+        host->SetVisible(false);
+        picRuler.add(i, host);
+    }
+    auto& corner = *picCorn.load(*picBack, "picCorn", 2);
+    corner.SetVisible(false);
+    LnDot.load(corner, "LnDot", 2);
 }
 
 int32_t frmPrtPreview::cMilling() const { return glMilliWait; }
 
 void frmPrtPreview::set_cMilling(int32_t vNewcMilling) { glMilliWait = vNewcMilling; }
 
-void frmPrtPreview::Form_Load() {
-    Move(Left(), Top(), 12000, 9000);
-    SetCaption("Print Preview (" + gsPrtFileName + ")");
-}
+void frmPrtPreview::Form_Load() { SetCaption("Print Preview (" + gsPrtFileName + ")"); }
 
 } // namespace kelvppvw

@@ -1,6 +1,25 @@
 #pragma once
 
+#include "platform/forms/CheckBox.h"
+#include "platform/forms/CommandButton.h"
+#include "platform/forms/ComponentHost.h"
+#include "platform/forms/ControlArray.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/Image.h"
+#include "platform/forms/ImageList.h"
+#include "platform/forms/Label.h"
+#include "platform/forms/Line.h"
+#include "platform/forms/ListBox.h"
+#include "platform/forms/Menu.h"
+#include "platform/forms/PictureBox.h"
+#include "platform/forms/ScrollBar.h"
+#include "platform/forms/Shape.h"
+#include "platform/forms/StatusBar.h"
+#include "platform/forms/TextBox.h"
+#include "platform/forms/Timer.h"
+#include "platform/forms/Toolbar.h"
+#include "settings/ViewerSettings.h"
+#include "viewer/PageGeometry.h"
 
 #include <memory>
 #include <string>
@@ -10,7 +29,8 @@ namespace kelvppvw {
 class clsPreview;
 
 // The modal preview window. The host's print data object reaches its public
-// operations by name through the Parent it receives.
+// operations by name through the Parent it receives; the child controls carry
+// the names the rest of the viewer uses.
 class frmPrtPreview : public Form {
 public:
     frmPrtPreview();
@@ -29,13 +49,56 @@ public:
     void SetBarFlatOrNone(bool bBarValue) { mbFlatToolbars = bBarValue; }
     void ShowPOButton(bool bPOBValue) { mbShowPrintOptions = bPOBValue; }
 
+    // Viewer state shared by the viewer, navigation and printing.
     bool mbFlatToolbars = false;
     bool mbShowPrintOptions = false;
+    bool mbPrinterFound = false;
+    bool mbPageListShown = false;
+    bool mbViewerReady = false;
+    bool mbPagesProduced = false;
+    double mdblScreenFactor = 1.26;
+    double mdblZoomDivisor = 1.0;
+    int16_t miZoomMode = 0;
+    int16_t miZoomIndex = 9;
+    uint8_t mbytZoomOut = 0;
+    PageGeometry geometry;
+    ViewerSettings settings{};
+
+    // Child controls.
+    std::shared_ptr<Toolbar> tlbr1, tlbr2;
+    std::shared_ptr<ImageList> ImageList1, ImageList2;
+    std::shared_ptr<StatusBar> stbr1;
+    std::shared_ptr<PictureBox> picList;
+    std::shared_ptr<ListBox> lstPage;
+    std::shared_ptr<TextBox> txtJump;
+    std::shared_ptr<PictureBox> picBack;
+    std::shared_ptr<PictureBox> picPreView;
+    std::shared_ptr<Image> imgP;
+    std::shared_ptr<Shape> shpS;
+    std::shared_ptr<Image> imgNoP;
+    std::shared_ptr<PictureBox> picFullScale;
+    std::shared_ptr<PictureBox> picDraw;
+    ControlArray<ComponentHost> picRuler;
+    ControlArray<PictureBox> picCorn;
+    ControlArray<Line> LnDot;
+    std::shared_ptr<ScrollBar> hscPV, vscPV;
+    std::shared_ptr<PictureBox> picCan;
+    std::shared_ptr<CommandButton> cmdCanlP;
+    ControlArray<Label> lblCP;
+    std::shared_ptr<Image> imgMov;
+    ControlArray<Image> imgPrt;
+    std::shared_ptr<Timer> tmrCntD, tmrMovie;
+    std::shared_ptr<Menu> mnuZom, mnuScale;
 
 protected:
     void Form_Load() override;
 
 private:
+    void buildControls();
+    void buildToolbars();
+    void buildMenus();
+    void buildRulers();
+
     std::shared_ptr<clsPreview> gm_clsPreview_;
     std::string sTitleText_;
     std::string sListText_;

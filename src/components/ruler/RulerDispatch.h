@@ -1,8 +1,11 @@
 #pragma once
 
 #include "components/ruler/Ruler.h"
+#include "components/ruler/RulerClass.h"
 #include "platform/automation/ClassRegistry.h"
 #include "platform/automation/DispatchObject.h"
+#include "platform/automation/EventProvider.h"
+#include "platform/forms/NativeComponent.h"
 
 #include <QPointer>
 
@@ -13,14 +16,15 @@ namespace kelvppvw {
 // widget() as a child control and owns its geometry and visibility; once the
 // widget has a parent, that parent deletes it, and a member called after that
 // raises 91.
-class RulerDispatch : public DispatchObject {
+class RulerDispatch : public DispatchObject, public NativeComponent, public EventProvider {
 public:
     RulerDispatch();
     ~RulerDispatch() override;
 
     QWidget* widget() const { return ruler_.data(); }
     Ruler* ruler() const { return ruler_.data(); }
-    EventSource& events() { return live().events(); }
+    EventSource& events() override { return live().events(); }
+    QWidget* nativeWidget() const override { return ruler_.data(); }
 
 private:
     Ruler& live() const;
@@ -39,9 +43,5 @@ private:
     ObjectRef scaleNameFont_;
 };
 
-// Makes kelvRule.Ruler and kelvRule.Font creatable by class name. Creating a
-// ruler needs a running QApplication.
-void registerRulerClass(ClassRegistry& registry);
-void unregisterRulerClass(ClassRegistry& registry);
 
 } // namespace kelvppvw

@@ -1,5 +1,7 @@
 #include "platform/forms/ComponentHost.h"
 
+#include "platform/forms/NativeComponent.h"
+
 #include <QWidget>
 
 namespace kelvppvw {
@@ -9,6 +11,17 @@ ComponentHost::ComponentHost(QWidget* widget, ObjectRef adapter) : adapter_(std:
         throw AutomationError(err::ObjectNotSet);
     setWidget(widget);
 }
+
+namespace {
+QWidget* widgetOf(const ObjectRef& adapter) {
+    auto* native = dynamic_cast<NativeComponent*>(adapter.get());
+    if (!native)
+        throw AutomationError(err::TypeMismatch);
+    return native->nativeWidget();
+}
+} // namespace
+
+ComponentHost::ComponentHost(ObjectRef adapter) : ComponentHost(widgetOf(adapter), adapter) {}
 
 Variant ComponentHost::invoke(std::string_view name, InvokeKind kind, Args& args) {
     if (hasMember(name) || !adapter_)

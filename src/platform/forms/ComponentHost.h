@@ -11,6 +11,9 @@ class ComponentHost : public Control {
 public:
     // Takes ownership of widget.
     ComponentHost(QWidget* widget, ObjectRef adapter);
+    // The widget comes from the adapter, which must be a NativeComponent
+    // (raises 13 otherwise).
+    explicit ComponentHost(ObjectRef adapter);
 
     ObjectRef object() const { return adapter_; }
     Variant invoke(std::string_view name, InvokeKind kind, Args& args) override;
