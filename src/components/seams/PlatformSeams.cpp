@@ -93,9 +93,14 @@ void InstallPlatformSeams()
         setPrinterMetafilePlayer(playMetafileFile);
         Printer::setPictureResolver(resolvePicture);
         Printer::setDcProvider(printerDc);
-        registerRulerClass(ClassRegistry::instance());
-        RegisterPrinterSetupClass();
     });
+    // Every call: the classes may have been unregistered since; a class a
+    // host registered under the same name is left alone.
+    ClassRegistry& registry = ClassRegistry::instance();
+    if (!registry.isRegistered("kelvRule.Ruler") || !registry.isRegistered("kelvRule.Font"))
+        registerRulerClass(registry);
+    if (!registry.isRegistered(PrinterSetupClassName))
+        RegisterPrinterSetupClass();
 }
 
 } // namespace kelvppvw
