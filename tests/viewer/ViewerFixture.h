@@ -9,12 +9,10 @@
 #include "platform/forms/ButtonMenu.h"
 #include "platform/forms/ModalScript.h"
 #include "platform/forms/Panel.h"
-#include "platform/forms/PictureSource.h"
 #include "platform/forms/StdFont.h"
 #include "platform/forms/ToolbarButton.h"
 #include "platform/gdi/GdiImages.h"
 #include "platform/gdi/Picture.h"
-#include "platform/gdi/PicturePainter.h"
 #include "platform/printer/PdfOutput.h"
 #include "platform/printer/Printer.h"
 #include "viewer/frmPrtPreview.h"
@@ -32,25 +30,9 @@
 
 namespace kelvppvw::viewer_test {
 
-// A gdi picture handed to controls until the gdi layer's pictures are
-// picture sources themselves.
-class PagePicture : public PictureSource {
-public:
-    explicit PagePicture(std::shared_ptr<Picture> picture) : picture_(std::move(picture)) {}
-    void paint(QPainter& painter, const QRectF& target) const override {
-        PicturePainter::paint(painter, *picture_, target);
-    }
-    double widthHimetric() const override { return picture_->width(); }
-    double heightHimetric() const override { return picture_->height(); }
-    int16_t pictureType() const override { return static_cast<int16_t>(picture_->type()); }
-
-private:
-    std::shared_ptr<Picture> picture_;
-};
-
 // Page 1 of the demo report, recorded once per test program.
-inline std::shared_ptr<PictureSource> demoPage() {
-    static std::shared_ptr<PictureSource> page = [] {
+inline std::shared_ptr<Picture> demoPage() {
+    static std::shared_ptr<Picture> page = [] {
         static QTemporaryDir dir;
         auto recorder = std::make_shared<PageRecorder>(dir.path().toStdString(), 816 * 15, 1056 * 15);
         auto report = std::make_shared<SampleReport>();
@@ -59,9 +41,7 @@ inline std::shared_ptr<PictureSource> demoPage() {
         report->MarginLeft = report->MarginTop = report->MarginRight = report->MarginBottom = 720;
         recorder->printDataObject = report;
         report->callWith("PrintDataObjText", Variant(), Variant("Viewer test report"));
-        std::string error;
-        auto picture = Picture::load(dir.filePath("Page_1.emf").toStdString(), &error);
-        return picture ? std::make_shared<PagePicture>(picture) : nullptr;
+        return Picture::load(dir.filePath("Page_1.emf").toStdString());
     }();
     return page;
 }
@@ -174,7 +154,7 @@ protected:
     }
 
     std::shared_ptr<Printer> printer;
-    std::shared_ptr<PictureSource> page;
+    std::shared_ptr<Picture> page;
     std::shared_ptr<frmPrtPreview> v;
     int productions = 0;
     int32_t pages = 1;

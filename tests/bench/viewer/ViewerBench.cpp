@@ -5,9 +5,7 @@
 #include "SampleReport.h"
 
 #include "platform/forms/Application.h"
-#include "platform/forms/PictureSource.h"
 #include "platform/gdi/Picture.h"
-#include "platform/gdi/PicturePainter.h"
 #include "platform/printer/Printer.h"
 #include "platform/printer/Printers.h"
 #include "viewer/frmPrtPreview.h"
@@ -21,20 +19,6 @@
 using namespace kelvppvw;
 
 namespace {
-
-class PagePicture : public PictureSource {
-public:
-    explicit PagePicture(std::shared_ptr<Picture> picture) : picture_(std::move(picture)) {}
-    void paint(QPainter& painter, const QRectF& target) const override {
-        PicturePainter::paint(painter, *picture_, target);
-    }
-    double widthHimetric() const override { return picture_->width(); }
-    double heightHimetric() const override { return picture_->height(); }
-    int16_t pictureType() const override { return static_cast<int16_t>(picture_->type()); }
-
-private:
-    std::shared_ptr<Picture> picture_;
-};
 
 // A viewer on the test queue (A4 portrait, 600 dpi) showing the demo page; null without a printer.
 std::shared_ptr<frmPrtPreview> benchViewer() {
@@ -71,7 +55,7 @@ std::shared_ptr<frmPrtPreview> benchViewer() {
     v->ReadPrinterMetrics();
     v->mbViewerReady = true;
     v->mbPagesProduced = true;
-    v->imgP->SetPicture(std::make_shared<PagePicture>(picture));
+    v->imgP->SetPicture(picture);
     v->Form_Resize();
     return v;
 }
