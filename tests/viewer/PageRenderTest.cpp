@@ -269,3 +269,40 @@ TEST_F(ViewerFixture, the_options_command_reports_each_failing_statement_and_goe
                                                v->picPreView->Height(), 0);
     EXPECT_DOUBLE_EQ(v->picPreView->Left(), at.x);
 }
+
+struct SheetCase {
+    const char* name;
+    int32_t paper, orientation, dpi;
+};
+
+class EverySheet : public ViewerFixture, public ::testing::WithParamInterface<SheetCase> {
+protected:
+    void SetUp() override { SetUpViewer({GetParam().paper, GetParam().orientation, GetParam().dpi}); }
+};
+
+TEST_P(EverySheet, fit_fifty_percent_and_auto_follow_the_sheet) {
+    const PageGeometry& g = v->geometry;
+    EXPECT_EQ(g.mlPaperWidthPx > g.mlPaperHeightPx, GetParam().orientation == Printer::Landscape);
+    EXPECT_DOUBLE_EQ(g.mdblTwipsPerPxX, 1440.0 / GetParam().dpi);
+    PictureBox& pic = *v->picPreView;
+    const double fitWidth = pic.Width();
+    EXPECT_NEAR(pic.Width() / pic.Height(), double(g.mlPaperWidthPx) / g.mlPaperHeightPx, 1e-9);
+
+    chooseZoom("z050");
+    EXPECT_DOUBLE_EQ(v->mdblZoomDivisor, 2.0);
+    EXPECT_DOUBLE_EQ(pic.Width(), g.mlPrintWidthTw / 2.0);
+    EXPECT_EQ(panel(6), "50%");
+    EXPECT_EQ(zoomCaption(), "50%");
+
+    chooseZoom("z200");
+    chooseZoom("zAuto");
+    EXPECT_EQ(zoomCaption(), "zoom");
+    EXPECT_DOUBLE_EQ(pic.Width(), fitWidth);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sheets, EverySheet,
+                         ::testing::Values(SheetCase{"A4_portrait_600", 9, Printer::Portrait, 600},
+                                           SheetCase{"A4_landscape_300", 9, Printer::Landscape, 300},
+                                           SheetCase{"Letter_portrait_300", 1, Printer::Portrait, 300},
+                                           SheetCase{"Letter_landscape_600", 1, Printer::Landscape, 600}),
+                         [](const auto& info) { return std::string(info.param.name); });
