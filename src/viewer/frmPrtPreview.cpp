@@ -64,7 +64,12 @@ frmPrtPreview::frmPrtPreview() {
              [this](const Variant& v) { set_cMilling(v.toLong()); });
     writeOnlyProperty("SetBarFlatOrNone", [this](const Variant& v) { SetBarFlatOrNone(v.toBool()); });
     writeOnlyProperty("ShowPOButton", [this](const Variant& v) { ShowPOButton(v.toBool()); });
+    method("RefreshPreviewer", [this](Args&) {
+        RefreshPreviewer();
+        return Variant();
+    });
     buildControls();
+    wireViewerEvents();
 }
 
 void frmPrtPreview::buildControls() {
@@ -206,6 +211,37 @@ void frmPrtPreview::buildRulers() {
     auto& corner = *picCorn.load(*picBack, "picCorn", 2);
     corner.SetVisible(false);
     LnDot.load(corner, "LnDot", 2);
+}
+
+void frmPrtPreview::wireViewerEvents() {
+    // The page view keeps what is painted on it; the shadow is a filled block.
+    picPreView->SetAutoRedraw(true);
+    picPreView->SetBackColor(0x00FFFFFF);
+    shpS->SetFillStyle(vb::FillSolid);
+    shpS->SetBackStyle(1);
+
+    tlbr1->onButtonMenuClick = [this](ButtonMenu& entry) { renderer.tlbr1_ButtonMenuClick(entry); };
+    for (const auto& item : mnuZom->Items()) {
+        Menu& menu = *item;
+        if (menu.Name() == "mnuZoom")
+            menu.onClick = [this, index = menu.Index()] { mnuZoom_Click(index); };
+        else if (menu.Name() == "mnuZxxm")
+            menu.onClick = [this] { mnuZxxm_Click(); };
+    }
+    for (const auto& item : mnuScale->Items())
+        item->onClick = [this, index = item->Index()] { mnuIM_Click(index); };
+
+    hscPV->onChange = [this] { layout.hscPV_Change(); };
+    hscPV->onScroll = [this] { layout.hscPV_Scroll(); };
+    vscPV->onChange = [this] { layout.vscPV_Change(); };
+    vscPV->onScroll = [this] { layout.vscPV_Scroll(); };
+    picBack->onResize = [this] { layout.picBack_Resize(); };
+    picBack->onMouseMove = [this](int16_t button, int16_t shift, float x, float y) {
+        layout.picBack_MouseMove(button, shift, x, y);
+    };
+    picBack->onMouseDown = [this](int16_t button, int16_t shift, float x, float y) {
+        layout.picBack_MouseDown(button, shift, x, y);
+    };
 }
 
 int32_t frmPrtPreview::cMilling() const { return glMilliWait; }

@@ -18,8 +18,12 @@
 #include "platform/forms/TextBox.h"
 #include "platform/forms/Timer.h"
 #include "platform/forms/Toolbar.h"
+#include "printing/PrinterMetrics.h"
 #include "settings/ViewerSettings.h"
 #include "viewer/PageGeometry.h"
+#include "viewer/PageRenderer.h"
+#include "viewer/ViewerLayout.h"
+#include "viewer/ViewerSeams.h"
 
 #include <memory>
 #include <string>
@@ -61,8 +65,31 @@ public:
     int16_t miZoomMode = 0;
     int16_t miZoomIndex = 9;
     uint8_t mbytZoomOut = 0;
+    PrinterMetrics metrics;
     PageGeometry geometry;
     ViewerSettings settings{};
+    ViewerSeams seams;
+    ObjectRef mc_ppvos; // the options launcher while its dialog is open
+
+    // Rendering and zoom.
+    void RenderPreviewPage(PictureBox& pic, int16_t& zoomMode, bool showRulers, bool relayout, bool reloadFirst) {
+        renderer.RenderPreviewPage(pic, zoomMode, showRulers, relayout, reloadFirst);
+    }
+    void UpdateZoomDisplay() { renderer.UpdateZoomDisplay(); }
+    void ApplyRulerScale() { renderer.ApplyRulerScale(); }
+    void RefreshPreviewer() { renderer.RefreshPreviewer(); }
+    void ReadPrinterMetrics() { renderer.ReadPrinterMetrics(); }
+    void mnuZoom_Click(int16_t index) { renderer.mnuZoom_Click(index); }
+    void mnuZxxm_Click() { renderer.mnuZxxm_Click(); }
+    void mnuIM_Click(int16_t index) { renderer.mnuIM_Click(index); }
+    // Layout and scrolling.
+    void LayoutScrollArea() { layout.LayoutScrollArea(); }
+    void AlignAfterHorizontalScroll() { layout.AlignAfterHorizontalScroll(); }
+    void AlignAfterVerticalScroll() { layout.AlignAfterVerticalScroll(); }
+    void ClearPointerPanels() { layout.ClearPointerPanels(); }
+    void HideCrossHairs() { layout.HideCrossHairs(); }
+    // The layout pass; public because the page-list command runs it too.
+    void Form_Resize() override { layout.Form_Resize(); }
 
     // Child controls.
     std::shared_ptr<Toolbar> tlbr1, tlbr2;
@@ -98,10 +125,13 @@ private:
     void buildToolbars();
     void buildMenus();
     void buildRulers();
+    void wireViewerEvents();
 
     std::shared_ptr<clsPreview> gm_clsPreview_;
     std::string sTitleText_;
     std::string sListText_;
+    PageRenderer renderer{*this};
+    ViewerLayout layout{*this};
 };
 
 } // namespace kelvppvw
