@@ -1,6 +1,6 @@
 #include "viewer/frmPrtPreview.h"
 
-#include "components/ruler/RulerClass.h"
+#include "components/seams/PlatformSeams.h"
 #include "host/PreviewValues.h"
 #include "host/clsPreview.h"
 #include "platform/automation/ClassRegistry.h"
@@ -73,6 +73,8 @@ frmPrtPreview::frmPrtPreview() {
 }
 
 void frmPrtPreview::buildControls() {
+    // Picture-box DCs, the printer's player and the ruler class must be there first.
+    InstallPlatformSeams();
     Move(0, 0, 12000, 9000);
     buildToolbars();
 
@@ -196,9 +198,6 @@ void frmPrtPreview::buildMenus() {
 
 void frmPrtPreview::buildRulers() {
     ClassRegistry& registry = ClassRegistry::instance();
-    // The ruler ships inside the component; make sure its class is known.
-    if (!registry.isRegistered(RulerClass))
-        registerRulerClass(registry);
     for (int16_t i = 0; i <= 1; ++i) {
         ObjectRef ruler = registry.create(RulerClass);
         // 1 horizontal above the page, 2 vertical left of it.
