@@ -9,6 +9,7 @@
 #include "platform/forms/ModalScript.h"
 #include "platform/forms/Panel.h"
 #include "platform/forms/ToolbarButton.h"
+#include "recording/MetafileToolkit.h"
 #include "recording/PageProduction.h"
 #include "settings/ProfileStore.h"
 #include "viewer/frmPrtPreview.h"
