@@ -1,8 +1,11 @@
 // A preview run end to end through the public API: start-up, production
 // through a registered print data object, closing and clean-up.
+#include "SampleReport.h"
 #include "ViewerTestReport.h"
 
 #include "host/PreviewValues.h"
+#include "platform/gdi/EmfFileInfo.h"
+#include "platform/gdi/EmfRecordType.h"
 #include "host/clsPreview.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Menu.h"
@@ -338,6 +341,32 @@ TEST_F(ViewerRun, drawing_operations_answer_by_name_and_PrintPBthis_keeps_to_its
     EXPECT_TRUE(fs::exists(RunPageFile(5)));
     v->Unload();
     EXPECT_FALSE(fs::exists(RunPageFile(5)));
+}
+
+TEST_F(ViewerRun, the_demo_report_draws_real_pages_with_text_lines_and_boxes) {
+    SampleReport::registerClass();
+    auto v = loadViewer(SampleReport::ClassName);
+    v->set_sListText("Quarterly report");
+    v->ProducePages();
+    EXPECT_TRUE(ModalScript::history().empty());
+    ASSERT_EQ(glHighPage, 3);
+    for (int page = 1; page <= 3; ++page) {
+        const std::string bytes = readAll(RunPageFile(page));
+        const auto info = EmfFileInfo::read(
+            std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+        EXPECT_TRUE(info.problem.empty()) << info.problem;
+        EXPECT_EQ(info.nBytes, bytes.size());
+        // Title, 20 body lines, 15 table cells and the footer.
+        const auto count = [&](std::uint32_t type) {
+            const auto it = info.recordCounts.find(type);
+            return it == info.recordCounts.end() ? 0u : it->second;
+        };
+        EXPECT_EQ(count(gdi::EMR_EXTTEXTOUTW), 37u) << "page " << page;
+        // The rule under the title, six table rows and four column lines.
+        EXPECT_EQ(count(gdi::EMR_LINETO), 11u);
+        EXPECT_EQ(count(gdi::EMR_POLYLINETO16) + count(gdi::EMR_POLYLINETO), 1u);
+    }
+    v->Unload();
 }
 
 } // namespace
