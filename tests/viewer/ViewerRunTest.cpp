@@ -352,7 +352,7 @@ TEST_F(ViewerRun, the_demo_report_draws_real_pages_with_text_lines_and_boxes) {
     ASSERT_EQ(glHighPage, 3);
     for (int page = 1; page <= 3; ++page) {
         const std::string bytes = readAll(RunPageFile(page));
-        const auto info = EmfFileInfo::read(
+        const auto info = gdi::EmfFileInfo::read(
             std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
         EXPECT_TRUE(info.problem.empty()) << info.problem;
         EXPECT_EQ(info.nBytes, bytes.size());
