@@ -21,28 +21,29 @@ namespace kelvppvw {
 
 namespace {
 
-struct ButtonSpec {
+struct MainButton {
     const char* key;
     const char* description;
     const char* toolTip;
     int16_t style;
+    bool needsPrinter; // enabled by start-up once a printer is found
 };
 
 // The main command bar, in its order on the bar.
-constexpr std::array<ButtonSpec, 13> MainButtons = {{
-    {"PrintAll", "P.A.", "Print All pages", vb::ButtonDefault},
-    {"PrintPage", "P.P.", "Print Page displayed", vb::ButtonDefault},
-    {"SelPages", "S.P.", "Select Pages to Print", vb::ButtonCheck},
-    {"Printsetup", "P.S.", "Printer Setup", vb::ButtonDefault},
-    {"PrinterOptions", "P.O.", "Print Options", vb::ButtonDefault},
-    {"movefirst", "First", "First Page", vb::ButtonDefault},
-    {"moveprev", "Prev", "Previous Page", vb::ButtonDefault},
-    {"movenext", "Next", "Next Page", vb::ButtonDefault},
-    {"movelast", "Last", "Last Page", vb::ButtonDefault},
-    {"zoom", "zoom", "Zoom", vb::ButtonDropdown},
-    {"portrait", "Port", "Portrait", vb::ButtonGroup},
-    {"landscape", "Land", "Landscape", vb::ButtonGroup},
-    {"close", "", "Close", vb::ButtonDefault},
+constexpr std::array<MainButton, 13> MainButtons = {{
+    {"PrintAll", "P.A.", "Print All pages", vb::ButtonDefault, true},
+    {"PrintPage", "P.P.", "Print Page displayed", vb::ButtonDefault, true},
+    {"SelPages", "S.P.", "Select Pages to Print", vb::ButtonCheck, false},
+    {"Printsetup", "P.S.", "Printer Setup", vb::ButtonDefault, true},
+    {"PrinterOptions", "P.O.", "Print Options", vb::ButtonDefault, false},
+    {"movefirst", "First", "First Page", vb::ButtonDefault, false},
+    {"moveprev", "Prev", "Previous Page", vb::ButtonDefault, false},
+    {"movenext", "Next", "Next Page", vb::ButtonDefault, false},
+    {"movelast", "Last", "Last Page", vb::ButtonDefault, false},
+    {"zoom", "zoom", "Zoom", vb::ButtonDropdown, true},
+    {"portrait", "Port", "Portrait", vb::ButtonGroup, true},
+    {"landscape", "Land", "Landscape", vb::ButtonGroup, true},
+    {"close", "", "Close", vb::ButtonDefault, false},
 }};
 
 constexpr std::array<const char*, 10> ScaleNames = {"Twips",       "Points",      "Pixels",     "Character",
@@ -225,15 +226,12 @@ void frmPrtPreview::buildToolbars() {
     ImageList1 = std::make_shared<ImageList>();
     ImageList2 = std::make_shared<ImageList>();
     tlbr1 = add<Toolbar>("tlbr1");
-    for (const ButtonSpec& spec : MainButtons) {
-        auto button = tlbr1->AddButton(spec.key, {}, spec.style);
-        button->SetDescription(spec.description);
-        button->SetTag(spec.description);
-        button->SetToolTipText(spec.toolTip);
-        // Printing, zoom and orientation wait for a printer.
-        button->SetEnabled(std::string_view(spec.key) != "PrintAll" && std::string_view(spec.key) != "PrintPage" &&
-                           std::string_view(spec.key) != "zoom" && std::string_view(spec.key) != "portrait" &&
-                           std::string_view(spec.key) != "landscape" && std::string_view(spec.key) != "Printsetup");
+    for (const MainButton& design : MainButtons) {
+        auto button = tlbr1->AddButton(design.key, {}, design.style);
+        button->SetDescription(design.description);
+        button->SetTag(design.description);
+        button->SetToolTipText(design.toolTip);
+        button->SetEnabled(!design.needsPrinter);
     }
     tlbr1->Button("PrinterOptions").SetVisible(false);
     auto& zoom = tlbr1->Button("zoom");
