@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <cstdlib>
@@ -105,6 +106,8 @@ TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itsel
         lastItem = v.lstPage->List(11);
         panel1 = v.stbr1->Panels(1).Text();
         panel5 = v.stbr1->Panels(5).Text();
+        // Kept beside the test binary for a person to look at.
+        EXPECT_TRUE(m.form->widget()->grab().save("viewer-loaded.png"));
         m.form->widget()->close();
         return 0;
     });
