@@ -93,6 +93,9 @@ void PageProduction::ProducePages()
         RemoveAllPages(PageFolder::beside(gsAppPath), gsPageStamp, hooks);
     });
     next([&] { site_.resetPageStatus(); });
+    // The counters describe this production only; a previous preview's count
+    // must not list pages that were never written.
+    next([] { glThePrintingPage = glMovingPage = glHighPage = 0; });
     next([&] { site_.picBack->SetAutoRedraw(true); });
     next([&] {
         std::string text = site_.listText();

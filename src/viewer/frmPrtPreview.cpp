@@ -12,6 +12,8 @@
 #include "printing/PrinterMargin.h"
 #include "recording/PageDrawingInterface.h"
 #include "recording/PageProduction.h"
+#include "rulers/SaveRulerSetting.h"
+#include "platform/automation/EventProvider.h"
 #include "viewer/ViewerStartup.h"
 #include "viewer/ZoomMenu.h"
 
@@ -137,6 +139,15 @@ void frmPrtPreview::wireProduction() {
     site.pagesProduced = [this] { mbPagesProduced = true; };
     production_ = std::make_unique<PageProduction>(std::move(site));
     production_->declareOn(addMethod);
+
+    // Each ruler reports its appearance keys when asked to save them.
+    for (int16_t i = 0; i <= 1; ++i)
+        if (auto provider = std::dynamic_pointer_cast<EventProvider>(picRuler(i).object()))
+            provider->events().connect([](std::string_view event, Args& args) {
+                if (event == "SettingToSave" && args.size() >= 3)
+                    SaveRulerSetting(args[0].toLong(), args[1].toString(), args[2], gsAppName,
+                                     ViewerStartup::PreviewIni());
+            });
 }
 
 void frmPrtPreview::buildControls() {

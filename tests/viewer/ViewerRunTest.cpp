@@ -14,6 +14,7 @@
 #include "platform/forms/ToolbarButton.h"
 #include "recording/MetafileToolkit.h"
 #include "recording/PageProduction.h"
+#include "recording/RunStamp.h"
 #include "settings/ProfileStore.h"
 #include "viewer/frmPrtPreview.h"
 
@@ -85,9 +86,11 @@ protected:
 
 TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itself) {
     // Another run's page, listed and recent: it must survive this run.
-    const std::string otherPage = home_ + "/Preview/Page_46360.5_007_1.emf";
+    const LocalDateTime now = LocalDateTime::now();
+    const std::string otherStamp = FormatPageStamp(now, 7), otherKey = FormatStampKey(now, 7);
+    const std::string otherPage = home_ + "/Preview/Page_" + otherStamp + "_1.emf";
     std::ofstream(otherPage) << "EMF";
-    WriteProfileKey("STAMPED FILES", "20991231000000_007", "46360.5_007", cleanup());
+    WriteProfileKey("STAMPED FILES", otherKey, otherStamp, cleanup());
 
     std::string stamp, key;
     int filesWhileOpen = 0, listCount = 0;
@@ -139,7 +142,7 @@ TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itsel
     EXPECT_EQ(pageFiles(stamp), 0);
     EXPECT_EQ(ReadProfileKey("STAMPED FILES", key, "gone", cleanup()), "gone");
     EXPECT_TRUE(fs::exists(otherPage));
-    EXPECT_EQ(ReadProfileKey("STAMPED FILES", "20991231000000_007", "", cleanup()), "46360.5_007");
+    EXPECT_EQ(ReadProfileKey("STAMPED FILES", otherKey, "", cleanup()), otherStamp);
 
     // preview.ini holds the viewer keys in their order, then the rulers' keys.
     const std::string text = readAll(ini());
