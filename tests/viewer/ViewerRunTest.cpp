@@ -10,7 +10,10 @@
 #include "platform/forms/Application.h"
 #include "platform/forms/Menu.h"
 #include "platform/forms/ModalScript.h"
+#include "platform/forms/Image.h"
 #include "platform/forms/Panel.h"
+#include "platform/forms/PictureSource.h"
+#include "platform/gdi/Picture.h"
 #include "platform/forms/ToolbarButton.h"
 #include "recording/MetafileToolkit.h"
 #include "recording/PageProduction.h"
@@ -372,6 +375,27 @@ TEST_F(ViewerRun, the_demo_report_draws_real_pages_with_text_lines_and_boxes) {
         EXPECT_EQ(count(gdi::EMR_LINETO), 11u);
         EXPECT_EQ(count(gdi::EMR_POLYLINETO16) + count(gdi::EMR_POLYLINETO), 1u);
     }
+    v->Unload();
+}
+
+TEST_F(ViewerRun, ShowFirstPage_loads_page_one_into_the_page_image_and_lays_out_only_when_it_exists) {
+    ViewerTestReport::plan().pages = 2;
+    auto v = loadViewer();
+    int layouts = 0;
+    v->layoutScrollArea = [&] { ++layouts; };
+    v->ProducePages();
+    EXPECT_EQ(layouts, 1) << "production lays the page view out once";
+    v->ShowFirstPage();
+    EXPECT_EQ(gsPageFile, RunPageFile(1));
+    EXPECT_EQ(layouts, 2);
+    if (!std::dynamic_pointer_cast<PictureSource>(Picture::LoadPicture(gsPageFile)))
+        GTEST_SKIP() << "page pictures cannot be shown by image controls in this build";
+    EXPECT_NE(v->imgP->Picture(), nullptr);
+    // Without the file the image is cleared and nothing is laid out.
+    std::filesystem::remove(RunPageFile(1));
+    v->ShowFirstPage();
+    EXPECT_EQ(v->imgP->Picture(), nullptr);
+    EXPECT_EQ(layouts, 2);
     v->Unload();
 }
 
