@@ -19,6 +19,7 @@
 #include "recording/PageProduction.h"
 #include "recording/RunStamp.h"
 #include "settings/ProfileStore.h"
+#include "viewer/ViewerStartup.h"
 #include "viewer/frmPrtPreview.h"
 
 #include <gtest/gtest.h>
@@ -397,6 +398,48 @@ TEST_F(ViewerRun, ShowFirstPage_loads_page_one_into_the_page_image_and_lays_out_
     EXPECT_EQ(v->imgP->Picture(), nullptr);
     EXPECT_EQ(layouts, 2);
     v->Unload();
+}
+
+TEST_F(ViewerRun, stored_ruler_and_viewer_colours_reach_the_rulers_lines_and_panels) {
+    // The vertical ruler's own marker colour never shows: both follow the horizontal one.
+    WriteProfileKey("App", "ColorRuleMarkerColor_0", "255", ini());
+    WriteProfileKey("App", "ColorRuleMarkerColor_1", "65280", ini());
+    WriteProfileKey("App", "RulerScale_1", "6", ini());
+    WriteProfileKey("App", "Color3", "255", ini());
+    WriteProfileKey("App", "Color4", "16777215", ini());
+    WriteProfileKey("App", "Color5", "128", ini());
+    WriteProfileKey("App", "Color6", "65535", ini());
+    auto v = loadViewer();
+    EXPECT_EQ(v->picRuler(0).get("ColorRuleMarkerColor").toLong(), 255);
+    EXPECT_EQ(v->picRuler(1).get("ColorRuleMarkerColor").toLong(), 255);
+    EXPECT_EQ(v->LnDot(0).BorderColor(), 255u);
+    EXPECT_EQ(v->LnDot(1).BorderColor(), 255u);
+    EXPECT_EQ(v->picRuler(1).get("RulerScale").toLong(), 6);
+    EXPECT_EQ(v->picRuler(0).get("ColorBackColor").toLong(), 65535);
+    EXPECT_EQ(v->picCorn(2).BackColor(), 65535u);
+    EXPECT_EQ(v->LnDot(2).BorderColor(), 128u);
+    EXPECT_EQ(v->shpS->FillColor(), 255u);
+    EXPECT_EQ(v->shpS->BorderColor(), 255u);
+    EXPECT_EQ(v->picBack->BackColor(), 16777215u);
+    EXPECT_EQ(v->picBack->FillColor(), 128u);
+    EXPECT_EQ(v->lstPage->BackColor(), 16777215u);
+    EXPECT_EQ(v->picCan->ForeColor(), 128u);
+    EXPECT_EQ(v->lblCP(4).ForeColor(), 128u);
+    EXPECT_EQ(v->picList->ForeColor(), 128u);
+
+    // Each activation applies the toolbar style the host asked for.
+    v->SetBarFlatOrNone(true);
+    v->startup().Form_Activate();
+    EXPECT_EQ(v->tlbr1->Style(), 1);
+    EXPECT_EQ(v->tlbr2->Style(), 1);
+    v->SetBarFlatOrNone(false);
+    v->startup().Form_Activate();
+    EXPECT_EQ(v->tlbr1->Style(), 0);
+
+    // Closing hands the rulers' keys back, the unit included.
+    v->Unload();
+    EXPECT_EQ(ReadProfileKey("App", "RulerScale_1", "", ini()), "6");
+    EXPECT_EQ(ReadProfileKey("App", "ColorRuleMarkerColor_1", "", ini()), "255");
 }
 
 } // namespace
