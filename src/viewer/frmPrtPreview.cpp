@@ -80,6 +80,8 @@ frmPrtPreview::~frmPrtPreview() = default;
 
 void frmPrtPreview::wireProduction() {
     startup_ = std::make_unique<ViewerStartup>(*this);
+    // Esc must reach the window whichever control has the focus.
+    SetKeyPreview(true);
     const auto addMethod = [this](std::string name, std::function<Variant(Args&)> fn) {
         method(std::move(name), std::move(fn));
     };
@@ -306,6 +308,13 @@ void frmPrtPreview::Form_QueryUnload(int16_t& cancel, int16_t unloadMode) {
 void frmPrtPreview::Form_Unload(int16_t& cancel) {
     (void)cancel;
     startup_->Form_Unload();
+}
+
+void frmPrtPreview::Form_KeyUp(int16_t& keyCode, int16_t shift) {
+    (void)shift;
+    // Esc is the one key: it asks a running production to stop.
+    if (keyCode == 27)
+        CancelProduction();
 }
 
 void frmPrtPreview::ProducePages() { production_->ProducePages(); }

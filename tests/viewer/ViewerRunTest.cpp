@@ -242,7 +242,11 @@ TEST_F(ViewerRun, production_failures_show_the_box_and_keep_the_pages_written) {
         ViewerTestReport::plan() = {};
         auto v = loadViewer();
         ViewerTestReport::plan().escAfter = 2;
-        ViewerTestReport::plan().pressEsc = [&] { v->CancelProduction(); };
+        ViewerTestReport::plan().pressEsc = [&] { v->raiseKeyUp(27, 0); };
+        ViewerTestReport::plan().afterPage = [&](int page) {
+            if (page == 1)
+                v->raiseKeyUp(13, 0); // Enter stops nothing
+        };
         ModalScript::clear();
         v->ProducePages();
         EXPECT_TRUE(ModalScript::history().empty());
