@@ -446,4 +446,27 @@ TEST_F(ViewerRun, stored_ruler_and_viewer_colours_reach_the_rulers_lines_and_pan
     EXPECT_EQ(ReadProfileKey("App", "ColorRuleMarkerColor_1", "", ini()), "255");
 }
 
+TEST(PadPageNumber, pads_to_the_width_of_the_page_count_and_leaves_other_text_alone) {
+    EXPECT_EQ(PadPageNumber(0, "7", 12), "07");
+    EXPECT_EQ(PadPageNumber(0, "7", 9), "7");
+    EXPECT_EQ(PadPageNumber(0, "1", 150), "001");
+    EXPECT_EQ(PadPageNumber(0, "1234", 150), "1234");
+    EXPECT_EQ(PadPageNumber(5, "3", 12), "03");
+    EXPECT_EQ(PadPageNumber(1, "3", 150), "300");
+    EXPECT_EQ(PadPageNumber(0, "abc", 150), "abc");
+}
+
+TEST_F(ViewerRun, a_single_page_disables_navigation_and_lists_one_item) {
+    ViewerTestReport::plan().pages = 1;
+    auto v = loadViewer();
+    v->ProducePages();
+    ASSERT_EQ(v->lstPage->ListCount(), 1);
+    EXPECT_EQ(v->lstPage->List(0), "Page 1");
+    EXPECT_EQ(v->lstPage->ListIndex(), 0);
+    for (const char* key : {"movefirst", "moveprev", "movenext", "movelast"})
+        EXPECT_FALSE(v->tlbr1->Button(key).Enabled()) << key;
+    EXPECT_EQ(v->stbr1->Panels(1).Text(), "Page 1 of 1");
+    v->Unload();
+}
+
 } // namespace
