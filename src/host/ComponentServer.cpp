@@ -4,6 +4,9 @@
 #include "host/Graphics.h"
 #include "host/LiveObjects.h"
 #include "host/clsPreview.h"
+#include "components/printersetup/PrinterSetupClass.h"
+#include "components/ruler/RulerClass.h"
+#include "components/seams/PlatformSeams.h"
 
 #include <cstring>
 
@@ -20,12 +23,19 @@ ClassFactory factoryFor(const char* className) {
         return [] { return ObjectRef(std::make_shared<Graphics>()); };
     if (strcasecmp(className, ClassNameGraphic) == 0)
         return [] { return ObjectRef(std::make_shared<Graphic>()); };
+    // The outside controls the component brings along.
+    for (const char* name : {"kelvRule.Ruler", "kelvRule.Font", PrinterSetupClassName})
+        if (strcasecmp(className, name) == 0) {
+            InstallPlatformSeams();
+            return ClassRegistry::instance().factory(name);
+        }
     return {};
 }
 
 } // namespace
 
 extern "C" int32_t DllRegisterServer() {
+    InstallPlatformSeams(); // also registers the ruler and printer-setup classes
     for (const char* name : {ClassNamePreview, ClassNameGraphics, ClassNameGraphic})
         ClassRegistry::instance().registerClass(name, factoryFor(name));
     return S_OK_;
@@ -34,6 +44,8 @@ extern "C" int32_t DllRegisterServer() {
 extern "C" int32_t DllUnregisterServer() {
     for (const char* name : {ClassNamePreview, ClassNameGraphics, ClassNameGraphic})
         ClassRegistry::instance().unregisterClass(name);
+    unregisterRulerClass(ClassRegistry::instance());
+    ClassRegistry::instance().unregisterClass(PrinterSetupClassName);
     return S_OK_;
 }
 

@@ -1,4 +1,7 @@
+#include "components/printersetup/PrinterSetupClass.h"
+#include "components/seams/PlatformSeams.h"
 #include "host/ComponentServer.h"
+#include "platform/forms/Application.h"
 #include "host/clsPreview.h"
 #include "viewer/frmPrtPreview.h"
 
@@ -22,6 +25,26 @@ TEST(ComponentServer, registers_its_classes_and_hands_out_factories) {
 
     ASSERT_EQ(DllUnregisterServer(), S_OK_);
     EXPECT_THROW(ClassRegistry::instance().create("kelvppvw.clsPreview"), AutomationError);
+}
+
+TEST(ComponentServer, registering_brings_the_ruler_and_printer_setup_classes_and_unregistering_takes_them) {
+    Application::ensure(); // rulers are widgets
+    ClassRegistry& registry = ClassRegistry::instance();
+    ASSERT_EQ(DllRegisterServer(), S_OK_);
+    EXPECT_TRUE(registry.create("kelvRule.Ruler"));
+    EXPECT_TRUE(registry.create("kelvRule.Font"));
+    EXPECT_TRUE(registry.create(PrinterSetupClassName));
+    ClassFactory factory;
+    EXPECT_EQ(DllGetClassObject("KELVRULE.RULER", &factory), S_OK_);
+    EXPECT_TRUE(factory());
+
+    ASSERT_EQ(DllUnregisterServer(), S_OK_);
+    EXPECT_FALSE(registry.isRegistered("kelvRule.Ruler"));
+    EXPECT_FALSE(registry.isRegistered(PrinterSetupClassName));
+    // The viewer installs the seams itself and finds them again.
+    InstallPlatformSeams();
+    EXPECT_TRUE(registry.create("kelvRule.Ruler"));
+    EXPECT_TRUE(registry.create(PrinterSetupClassName));
 }
 
 TEST(ViewerByName, offers_the_host_facing_setters_and_nothing_unbuilt) {

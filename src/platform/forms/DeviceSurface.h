@@ -20,5 +20,7 @@ public:
 
 // Installed by the gdi layer: makes (or finds) the device-context handle of a surface.
 using DeviceContextFactory = std::function<int32_t(DeviceSurface&)>;
+// Installed with the factory: forgets a surface's handle as the surface goes away.
+using DeviceContextRelease = std::function<void(DeviceSurface&)>;
 
 } // namespace kelvppvw

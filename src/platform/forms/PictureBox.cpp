@@ -23,6 +23,11 @@ DeviceContextFactory& contextFactory() {
     return factory;
 }
 
+DeviceContextRelease& contextRelease() {
+    static DeviceContextRelease release;
+    return release;
+}
+
 double& imageLimit() {
     static double limit = 512.0 * 1024 * 1024;
     return limit;
@@ -60,6 +65,8 @@ PictureBox::PictureBox() : surface_(std::make_unique<Surface>()) {
 }
 
 PictureBox::~PictureBox() {
+    if (contextRelease())
+        contextRelease()(*this);
     if (auto* w = native<PictureBoxWidget>())
         w->detach();
 }
@@ -329,7 +336,10 @@ int32_t PictureBox::hDC() {
     return contextFactory()(*this);
 }
 
-void PictureBox::SetDeviceContextFactory(DeviceContextFactory factory) { contextFactory() = std::move(factory); }
+void PictureBox::SetDeviceContextFactory(DeviceContextFactory factory, DeviceContextRelease release) {
+    contextFactory() = std::move(factory);
+    contextRelease() = std::move(release);
+}
 
 // ---- drawing ------------------------------------------------------------------
 

@@ -97,7 +97,7 @@ public:
 
     // The device handle of the persistent image, from the gdi layer's factory.
     int32_t hDC();
-    static void SetDeviceContextFactory(DeviceContextFactory factory);
+    static void SetDeviceContextFactory(DeviceContextFactory factory, DeviceContextRelease release = {});
     QImage& surfaceImage() override;
     void surfaceChanged() override;
     // Largest persistent image in bytes; bigger ones raise 480.

@@ -7,9 +7,14 @@
 #include <unordered_map>
 #include <vector>
 
+namespace kelvppvw {
+class DeviceSurface;
+}
+
 namespace kelvppvw::gdi {
 
-enum class DcKind { Screen, Memory, Metafile, Information };
+// Surface: a window's persistent image (a picture box); drawing lands on it.
+enum class DcKind { Screen, Memory, Metafile, Information, Surface };
 
 
 struct DeviceContext {
@@ -26,6 +31,9 @@ struct DeviceContext {
     ColorRef textColor = 0;
     std::uint32_t textAlign = 0;
     Point current;
+
+    // Surface DCs only: the image drawn on (owned by the control).
+    DeviceSurface* surface = nullptr;
 
     // Metafile DCs only: the file being written and the slot each object has in it.
     std::unique_ptr<EmfWriter> writer;

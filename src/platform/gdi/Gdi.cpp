@@ -5,6 +5,7 @@
 #include "platform/gdi/GdiImages.h"
 #include "platform/gdi/HandleTable.h"
 #include "platform/gdi/QtRuntime.h"
+#include "platform/gdi/SurfacePaint.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <unordered_map>
 #include <utility>
 
 namespace kelvppvw::gdi {
@@ -135,6 +137,37 @@ Handle createCompatibleDC(Handle dc)
     else
         return 0;
     return table().addDc(freshDc(DcKind::Memory, caps));
+}
+
+namespace {
+std::unordered_map<DeviceSurface*, Handle>& surfaceDcs()
+{
+    static std::unordered_map<DeviceSurface*, Handle> dcs;
+    return dcs;
+}
+} // namespace
+
+Handle surfaceDC(DeviceSurface& surface)
+{
+    Handle& h = surfaceDcs()[&surface];
+    if (h && table().dc(h))
+        return h;
+    auto dc = freshDc(DcKind::Surface, screenCaps());
+    dc->surface = &surface;
+    h = table().addDc(std::move(dc));
+    return h;
+}
+
+void releaseSurfaceDC(DeviceSurface& surface)
+{
+    const auto it = surfaceDcs().find(&surface);
+    if (it == surfaceDcs().end())
+        return;
+    if (DeviceContext* d = table().dc(it->second); d && d->surface == &surface) {
+        releaseSelections(*d);
+        table().takeDc(it->second);
+    }
+    surfaceDcs().erase(it);
 }
 
 Handle createDeviceDC(const DeviceCaps& caps)
@@ -412,6 +445,8 @@ bool lineTo(Handle dc, int x, int y)
         w->writePoint(EMR_LINETO, {x, y});
         w->includeBounds(normalized(d->current.x, d->current.y, x, y));
     }
+    if (SurfacePaint s(d); s.active())
+        s.painter().drawLine(QPoint(d->current.x, d->current.y), QPoint(x, y));
     d->current = {x, y};
     return true;
 }
@@ -427,6 +462,10 @@ bool rectangle(Handle dc, int left, int top, int right, int bottom)
         // The outline lies inside the rectangle: right and bottom edges excluded.
         w->includeBounds({r.left, r.top, std::max(r.left, r.right - 1), std::max(r.top, r.bottom - 1)});
     }
+    if (SurfacePaint s(d); s.active()) {
+        const Rect r = normalized(left, top, right, bottom);
+        s.painter().drawRect(QRect(r.left, r.top, r.right - r.left - 1, r.bottom - r.top - 1));
+    }
     return true;
 }
 
@@ -439,6 +478,12 @@ bool polyline(Handle dc, const std::vector<Point>& points)
         w->writePoly(EMR_POLYLINE16, EMR_POLYLINE, points);
         for (const Point& p : points)
             w->includeBounds({p.x, p.y, p.x, p.y});
+    }
+    if (SurfacePaint s(d); s.active()) {
+        QPolygon line;
+        for (const Point& p : points)
+            line << QPoint(p.x, p.y);
+        s.painter().drawPolyline(line);
     }
     return true;
 }
@@ -454,6 +499,13 @@ bool polylineTo(Handle dc, const std::vector<Point>& points)
         for (const Point& p : points)
             w->includeBounds({p.x, p.y, p.x, p.y});
     }
+    if (SurfacePaint s(d); s.active()) {
+        QPolygon line;
+        line << QPoint(d->current.x, d->current.y);
+        for (const Point& p : points)
+            line << QPoint(p.x, p.y);
+        s.painter().drawPolyline(line);
+    }
     d->current = points.back();
     return true;
 }
@@ -462,7 +514,7 @@ bool textOut(Handle dc, int x, int y, const std::string& text)
 {
     DeviceContext* d = table().dc(dc);
     EmfWriter* w = writerOf(d);
-    if (!w)
+    if (!w && !(d && d->kind == DcKind::Surface))
         return false;
     GdiObject* font = table().object(d->font);
     if (!font)
@@ -496,7 +548,22 @@ bool textOut(Handle dc, int x, int y, const std::string& text)
                                   : Rect{0, 0, -1, -1};
     const float xScale = float(100.0 * d->caps.horzSize / d->caps.horzRes);
     const float yScale = float(100.0 * d->caps.vertSize / d->caps.vertRes);
-    w->writeExtTextOutW(bounds, reference, wide, dx, 0, Rect{0, 0, -1, -1}, xScale, yScale);
+    if (w)
+        w->writeExtTextOutW(bounds, reference, wide, dx, 0, Rect{0, 0, -1, -1}, xScale, yScale);
+    else if (SurfacePaint s(d); s.active() && total > 0) {
+        QPainter& p = s.painter();
+        if (d->bkMode == OPAQUE)
+            p.fillRect(QRectF(double(left), double(top), double(total), double(ascent + descent)),
+                       SurfacePaint::colour(d->bkColor));
+        p.setFont(metrics.font());
+        p.setPen(SurfacePaint::colour(d->textColor));
+        // One advance per character, as recorded pages place them.
+        double at = double(left);
+        for (std::size_t i = 0; i < wide.size(); ++i) {
+            p.drawText(QPointF(at, double(top + ascent)), QString(QChar(wide[i])));
+            at += dx[i];
+        }
+    }
     if (updateCp) {
         if ((d->textAlign & TA_CENTER) == 0)
             d->current.x = clamp32(reference.x + total);
@@ -512,7 +579,8 @@ bool bitBlt(Handle dest, int x, int y, int width, int height, Handle source, int
     DeviceContext* d = table().dc(dest);
     DeviceContext* s = table().dc(source);
     EmfWriter* w = writerOf(d);
-    if (!w || !s || s->kind != DcKind::Memory || width <= 0 || height <= 0)
+    const bool surface = d && d->kind == DcKind::Surface;
+    if ((!w && !surface) || !s || s->kind != DcKind::Memory || width <= 0 || height <= 0)
         return false;
     const GdiObject* bitmap = table().object(s->bitmap);
     if (!bitmap)
@@ -523,6 +591,11 @@ bool bitBlt(Handle dest, int x, int y, int width, int height, Handle source, int
         return true;
     const int dx = x + (area.left() - sourceX);
     const int dy = y + (area.top() - sourceY);
+    if (!w) {
+        if (SurfacePaint paint(d); paint.active())
+            paint.painter().drawImage(QPoint(dx, dy), bitmap->image, area);
+        return true;
+    }
     const DibCodec::Encoded dib = DibCodec::encode24(bitmap->image, area);
     const Rect destRect{dx, dy, dx + area.width(), dy + area.height()};
     const Rect bounds{dx, dy, dx + area.width() - 1, dy + area.height() - 1};
@@ -535,13 +608,19 @@ bool drawIconEx(Handle dc, int x, int y, Handle icon, int width, int height, std
     DeviceContext* d = table().dc(dc);
     EmfWriter* w = writerOf(d);
     const GdiObject* o = table().object(icon);
-    if (!w || !o || o->kind != ObjectKind::Icon || width < 0 || height < 0)
+    const bool surface = d && d->kind == DcKind::Surface;
+    if ((!w && !surface) || !o || o->kind != ObjectKind::Icon || width < 0 || height < 0)
         return false;
     const QImage& image = o->image;
     if (width == 0)
         width = image.width();
     if (height == 0)
         height = image.height();
+    if (!w) {
+        if (SurfacePaint paint(d); paint.active() && (flags & DI_IMAGE))
+            paint.painter().drawImage(QRect(x, y, width, height), image);
+        return true;
+    }
     const Rect dest{x, y, x + width, y + height};
     const Rect bounds{x, y, x + width - 1, y + height - 1};
     const Rect src{0, 0, image.width(), image.height()};

@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+namespace kelvppvw {
+class DeviceSurface;
+}
+
 namespace kelvppvw::gdi {
 
 // Device contexts.
@@ -17,6 +21,13 @@ Handle createCompatibleDC(Handle dc); // memory DC holding a 1x1 bitmap
 // metrics as the printer layer measures them. Drawing on it records nothing.
 Handle createDeviceDC(const DeviceCaps& caps);
 bool setDeviceCaps(Handle dc, const DeviceCaps& caps);
+// A window's persistent image (a picture box) as a DC. The same surface gets
+// the same DC back while it lives. It answers the screen's metrics at 96 per
+// inch, as a window DC does, so pages recorded against it match pages
+// recorded against the screen; drawing on it lands on the image.
+Handle surfaceDC(DeviceSurface& surface);
+// Drops the surface's DC; called when the surface goes away.
+void releaseSurfaceDC(DeviceSurface& surface);
 bool deleteDC(Handle dc);
 int getDeviceCaps(Handle dc, int index);
 

@@ -2,6 +2,7 @@
 
 #include "platform/gdi/EmfFileInfo.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/PicturePainter.h"
 
 #include <cmath>
 #include <filesystem>
@@ -104,12 +105,42 @@ std::shared_ptr<Picture> Picture::load(const std::string& path, std::string* err
         return std::make_shared<Picture>(ptMetafile, 0, int(std::lround(w * 2540.0 / unitsPerInch)),
                                          int(std::lround(h * 2540.0 / unitsPerInch)));
     }
-    const bool icon = head.size() >= 6 && le32(head, 0) == 0x00010000;
+    // Icon and cursor files share a layout; a cursor's first directory entry
+    // keeps its hot spot where an icon keeps planes and bit count.
+    const bool cursor = head.size() >= 22 && le32(head, 0) == 0x00020000;
+    const bool icon = cursor || (head.size() >= 6 && le32(head, 0) == 0x00010000);
     const gdi::Handle h = icon ? gdi::loadIconFile(path) : gdi::loadBitmapFile(path);
     int w = 0, hgt = 0;
-    if (!h || !gdi::objectSize(h, w, hgt))
+    if (!h || !gdi::objectSize(h, w, hgt)) {
+        if (h)
+            gdi::deleteObject(h);
         return fail(error, "Invalid picture: " + path);
-    return std::make_shared<Picture>(icon ? ptIcon : ptBitmap, h, pixelsToHimetric(w), pixelsToHimetric(hgt));
+    }
+    auto picture = std::make_shared<Picture>(icon ? ptIcon : ptBitmap, h, pixelsToHimetric(w), pixelsToHimetric(hgt));
+    if (cursor)
+        picture->setHotSpot(std::uint16_t(le16(head, 10)), std::uint16_t(le16(head, 12)));
+    return picture;
+}
+
+void Picture::paint(QPainter& painter, const QRectF& target) const
+{
+    PicturePainter::paint(painter, *this, target);
+}
+
+bool Picture::hotSpot(int& x, int& y) const
+{
+    if (!hasHotSpot_)
+        return false;
+    x = hotX_;
+    y = hotY_;
+    return true;
+}
+
+void Picture::setHotSpot(int x, int y)
+{
+    hasHotSpot_ = true;
+    hotX_ = x;
+    hotY_ = y;
 }
 
 } // namespace kelvppvw

@@ -2,6 +2,7 @@
 // A picture object as hosts hand them over: a type, a gdi handle and a size
 // in hundredths of a millimetre. The picture owns its handle.
 #include "platform/automation/DispatchObject.h"
+#include "platform/forms/PictureSource.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/gdi/PictureTypeConstants.h"
 
@@ -12,7 +13,10 @@
 namespace kelvppvw {
 
 // Reachable by name as hosts use picture objects: Type, Handle, Width, Height.
-class Picture : public DispatchObject {
+// As a PictureSource it goes wherever a control takes a picture (Picture
+// properties, PaintPicture, MouseIcon, image lists); only the interface
+// header of the forms layer is used, so gdi does not link forms.
+class Picture : public DispatchObject, public PictureSource {
 public:
     Picture();
     Picture(PictureTypeConstants type, gdi::Handle handle, std::int32_t width, std::int32_t height);
@@ -32,6 +36,15 @@ public:
     std::int32_t width() const { return width_; }   // hundredths of a millimetre
     std::int32_t height() const { return height_; } // hundredths of a millimetre
 
+    // PictureSource: drawn by PicturePainter; an icon's or cursor's hot spot
+    // comes from its file (icons without one answer false).
+    void paint(QPainter& painter, const QRectF& target) const override;
+    double widthHimetric() const override { return width_; }
+    double heightHimetric() const override { return height_; }
+    std::int16_t pictureType() const override { return std::int16_t(type_); }
+    bool hotSpot(int& x, int& y) const override;
+    void setHotSpot(int x, int y);
+
     // Pixels at 96 per inch to hundredths of a millimetre, rounded.
     static std::int32_t pixelsToHimetric(std::int32_t pixels);
 
@@ -40,6 +53,9 @@ private:
     gdi::Handle handle_ = 0;
     std::int32_t width_ = 0;
     std::int32_t height_ = 0;
+    bool hasHotSpot_ = false;
+    int hotX_ = 0;
+    int hotY_ = 0;
 
     void declareMembers();
 };
