@@ -1,5 +1,6 @@
 #include "viewer/ViewerStartup.h"
 
+#include "components/seams/PlatformSeams.h"
 #include "host/PreviewValues.h"
 #include "platform/automation/ErrorTrap.h"
 #include "platform/forms/Application.h"
@@ -47,6 +48,8 @@ void InitCommonControlsVersion(std::int32_t dwICC)
 {
     (void)dwICC;
     Application::ensure();
+    // Picture-box DCs, the printer's player and the ruler class, before any control needs them.
+    InstallPlatformSeams();
 }
 
 std::string PadPageNumber(std::uint8_t mode, const std::string& number, std::int32_t highPage)
