@@ -98,6 +98,7 @@ TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itsel
     int filesWhileOpen = 0, listCount = 0;
     std::string cleanupWhileOpen, firstItem, lastItem, panel1, panel5;
     bool produced = false;
+    std::vector<bool> navigation;
     ModalScript::push([&](ModalMoment& m) {
         auto& v = dynamic_cast<frmPrtPreview&>(*m.form);
         v.ProducePages();
@@ -111,6 +112,8 @@ TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itsel
         lastItem = v.lstPage->List(11);
         panel1 = v.stbr1->Panels(1).Text();
         panel5 = v.stbr1->Panels(5).Text();
+        navigation = {v.tlbr1->Button("movefirst").Enabled(), v.tlbr1->Button("moveprev").Enabled(),
+                      v.tlbr1->Button("movenext").Enabled(), v.tlbr1->Button("movelast").Enabled()};
         // Kept beside the test binary for a person to look at.
         EXPECT_TRUE(m.form->widget()->grab().save("viewer-loaded.png"));
         m.form->widget()->close();
@@ -128,6 +131,7 @@ TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itsel
     EXPECT_EQ(lastItem, "Page 12");
     EXPECT_EQ(panel1, "Page 1 of 12");
     EXPECT_EQ(panel5, "12");
+    EXPECT_EQ(navigation, (std::vector<bool>{false, false, true, true}));
 
     // The members in the order the host relies on, then the Esc flag never set.
     const std::vector<std::string> expected = {
