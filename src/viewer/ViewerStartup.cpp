@@ -145,26 +145,13 @@ void ViewerStartup::Form_Load()
 
     next([&] {
         if (v_.mbPrinterFound)
-            ReadPrinterMetrics(metrics, Printer::current().get());
-    });
-    next([&] {
-        PageGeometry& g = v_.geometry;
-        g.mlOffsetXPx = metrics.mlOffsetXPx;
-        g.mlOffsetYPx = metrics.mlOffsetYPx;
-        g.mlPrintWidthPx = metrics.mlPrintWidthPx;
-        g.mlPrintHeightPx = metrics.mlPrintHeightPx;
-        g.mlPaperWidthPx = metrics.mlPaperWidthPx;
-        g.mlPaperHeightPx = metrics.mlPaperHeightPx;
-        g.mdblTwipsPerPxX = metrics.mdblTwipsPerPxX;
-        g.mdblTwipsPerPxY = metrics.mdblTwipsPerPxY;
-        if (g.mdblTwipsPerPxX > 0 && g.mdblTwipsPerPxY > 0)
-            DerivePageGeometry(g);
+            v_.ReadPrinterMetrics();
     });
     next([&] { v_.mbViewerReady = true; });
     if (v_.mbPrinterFound) {
         next([&] {
             const auto printer = Printer::current();
-            const PaperInfoTexts texts = ShowPaperInfo(true, printer.get(), metrics);
+            const PaperInfoTexts texts = ShowPaperInfo(true, printer.get(), v_.metrics);
             v_.stbr1->Panels(2).SetText(texts.paperPanel);
             if (texts.qualityToolTip)
                 v_.stbr1->Panels(7).SetToolTipText(*texts.qualityToolTip);
@@ -286,8 +273,7 @@ void ViewerStartup::ShowFirstPage()
         v_.imgP->SetPicture(nullptr);
         if (FileExists(gsPageFile)) {
             v_.imgP->SetPicture(std::dynamic_pointer_cast<PictureSource>(Picture::LoadPicture(gsPageFile)));
-            if (v_.layoutScrollArea)
-                v_.layoutScrollArea();
+            v_.LayoutScrollArea();
         }
     });
 }

@@ -2,8 +2,6 @@
 // The viewer's life from creation to destruction: loading its settings,
 // toolbars, printer and run stamp; the page-list status around production;
 // saving and cleaning up when it closes.
-#include "printing/PrinterMetrics.h"
-
 #include <cstdint>
 #include <string>
 
@@ -30,8 +28,6 @@ public:
     static std::string ResText(int id);
     // "<component folder>/preview.ini".
     static std::string PreviewIni();
-
-    PrinterMetrics metrics;
 
 private:
     void attachToolbarImages();

@@ -36,4 +36,18 @@ inline constexpr std::array<ZoomEntry, 16> ZoomEntries = {{
 
 inline constexpr int16_t FitZoomIndex = 9;
 
+// "z010" to "z200" and "zAuto": the entries that change the zoom.
+constexpr bool IsZoomKey(std::string_view key) {
+    for (const ZoomEntry& entry : ZoomEntries)
+        if (entry.index <= 14 && entry.key == key)
+            return true;
+    return false;
+}
+
+// The page view's pointer resource: the lettered magnifier when a click opens
+// the zoom menu, the plus-minus one when zoomed, the plus one when fitted.
+constexpr int16_t PageViewCursor(bool autoScaleMenu, bool zoomed) {
+    return autoScaleMenu ? 103 : zoomed ? 102 : 101;
+}
+
 } // namespace kelvppvw

@@ -12,6 +12,7 @@
 #include "printing/PrinterMargin.h"
 #include "recording/PageDrawingInterface.h"
 #include "recording/PageProduction.h"
+#include "rulers/LoadRulerSettings.h"
 #include "rulers/SaveRulerSetting.h"
 #include "platform/automation/EventProvider.h"
 #include "viewer/ViewerStartup.h"
@@ -72,8 +73,13 @@ frmPrtPreview::frmPrtPreview() {
              [this](const Variant& v) { set_cMilling(v.toLong()); });
     writeOnlyProperty("SetBarFlatOrNone", [this](const Variant& v) { SetBarFlatOrNone(v.toBool()); });
     writeOnlyProperty("ShowPOButton", [this](const Variant& v) { ShowPOButton(v.toBool()); });
+    method("RefreshPreviewer", [this](Args&) {
+        RefreshPreviewer();
+        return Variant();
+    });
     buildControls();
     wireProduction();
+    wireViewerEvents();
 }
 
 frmPrtPreview::~frmPrtPreview() = default;
@@ -117,10 +123,7 @@ void frmPrtPreview::wireProduction() {
     };
     site.resetPageStatus = [this] { ResetPageStatus(); };
     site.addATab = [this] { AddATab(); };
-    site.layoutScrollArea = [this] {
-        if (layoutScrollArea)
-            layoutScrollArea();
-    };
+    site.layoutScrollArea = [this] { LayoutScrollArea(); };
     site.graphicsCount = [this]() -> int32_t {
         return gm_clsPreview_ && gm_clsPreview_->Graphics ? gm_clsPreview_->Graphics->Count() : 0;
     };
@@ -141,6 +144,16 @@ void frmPrtPreview::wireProduction() {
     site.pagesProduced = [this] { mbPagesProduced = true; };
     production_ = std::make_unique<PageProduction>(std::move(site));
     production_->declareOn(addMethod);
+
+    // What rendering and layout ask of production, page files and the rulers.
+    seams.producePages = [this] { ProducePages(); };
+    seams.showFirstPage = [this] { ShowFirstPage(); };
+    seams.showNoPrinterNotice = [this] { ShowNoPrinterNotice(); };
+    seams.loadRulerSettings = [this] {
+        LoadRulerSettings(picRuler(0), picRuler(1), LnDot(0), LnDot(1), gsAppName, ViewerStartup::PreviewIni());
+    };
+    seams.applyViewerColors = [this] { ApplyViewerColors(colorTargets(), settings); };
+    seams.pageCount = [] { return glHighPage; };
 
     // Each ruler reports its appearance keys when asked to save them.
     for (int16_t i = 0; i <= 1; ++i)
@@ -291,6 +304,37 @@ void frmPrtPreview::buildRulers() {
     auto& corner = *picCorn.load(*picBack, "picCorn", 2);
     corner.SetVisible(false);
     LnDot.load(corner, "LnDot", 2);
+}
+
+void frmPrtPreview::wireViewerEvents() {
+    // The page view keeps what is painted on it; the shadow is a filled block.
+    picPreView->SetAutoRedraw(true);
+    picPreView->SetBackColor(0x00FFFFFF);
+    shpS->SetFillStyle(vb::FillSolid);
+    shpS->SetBackStyle(1);
+
+    tlbr1->onButtonMenuClick = [this](ButtonMenu& entry) { renderer.tlbr1_ButtonMenuClick(entry); };
+    for (const auto& item : mnuZom->Items()) {
+        Menu& menu = *item;
+        if (menu.Name() == "mnuZoom")
+            menu.onClick = [this, index = menu.Index()] { mnuZoom_Click(index); };
+        else if (menu.Name() == "mnuZxxm")
+            menu.onClick = [this] { mnuZxxm_Click(); };
+    }
+    for (const auto& item : mnuScale->Items())
+        item->onClick = [this, index = item->Index()] { mnuIM_Click(index); };
+
+    hscPV->onChange = [this] { layout.hscPV_Change(); };
+    hscPV->onScroll = [this] { layout.hscPV_Scroll(); };
+    vscPV->onChange = [this] { layout.vscPV_Change(); };
+    vscPV->onScroll = [this] { layout.vscPV_Scroll(); };
+    picBack->onResize = [this] { layout.picBack_Resize(); };
+    picBack->onMouseMove = [this](int16_t button, int16_t shift, float x, float y) {
+        layout.picBack_MouseMove(button, shift, x, y);
+    };
+    picBack->onMouseDown = [this](int16_t button, int16_t shift, float x, float y) {
+        layout.picBack_MouseDown(button, shift, x, y);
+    };
 }
 
 int32_t frmPrtPreview::cMilling() const { return glMilliWait; }

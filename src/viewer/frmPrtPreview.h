@@ -18,9 +18,13 @@
 #include "platform/forms/TextBox.h"
 #include "platform/forms/Timer.h"
 #include "platform/forms/Toolbar.h"
+#include "printing/PrinterMetrics.h"
 #include "rulers/ApplyViewerColors.h"
 #include "settings/ViewerSettings.h"
 #include "viewer/PageGeometry.h"
+#include "viewer/PageRenderer.h"
+#include "viewer/ViewerLayout.h"
+#include "viewer/ViewerSeams.h"
 
 #include <functional>
 #include <memory>
@@ -67,8 +71,6 @@ public:
     ViewerStartup& startup() { return *startup_; }
     PageProduction& production() { return *production_; }
     ViewerColorTargets colorTargets() const;
-    // Lays out the page view; production and ShowFirstPage call it when set.
-    std::function<void()> layoutScrollArea;
 
     // Viewer state shared by the viewer, navigation and printing.
     bool mbFlatToolbars = false;
@@ -82,8 +84,31 @@ public:
     int16_t miZoomMode = 0;
     int16_t miZoomIndex = 9;
     uint8_t mbytZoomOut = 0;
+    PrinterMetrics metrics;
     PageGeometry geometry;
     ViewerSettings settings{};
+    ViewerSeams seams;
+    ObjectRef mc_ppvos; // the options launcher while its dialog is open
+
+    // Rendering and zoom.
+    void RenderPreviewPage(PictureBox& pic, int16_t& zoomMode, bool showRulers, bool relayout, bool reloadFirst) {
+        renderer.RenderPreviewPage(pic, zoomMode, showRulers, relayout, reloadFirst);
+    }
+    void UpdateZoomDisplay() { renderer.UpdateZoomDisplay(); }
+    void ApplyRulerScale() { renderer.ApplyRulerScale(); }
+    void RefreshPreviewer() { renderer.RefreshPreviewer(); }
+    void ReadPrinterMetrics() { renderer.ReadPrinterMetrics(); }
+    void mnuZoom_Click(int16_t index) { renderer.mnuZoom_Click(index); }
+    void mnuZxxm_Click() { renderer.mnuZxxm_Click(); }
+    void mnuIM_Click(int16_t index) { renderer.mnuIM_Click(index); }
+    // Layout and scrolling.
+    void LayoutScrollArea() { layout.LayoutScrollArea(); }
+    void AlignAfterHorizontalScroll() { layout.AlignAfterHorizontalScroll(); }
+    void AlignAfterVerticalScroll() { layout.AlignAfterVerticalScroll(); }
+    void ClearPointerPanels() { layout.ClearPointerPanels(); }
+    void HideCrossHairs() { layout.HideCrossHairs(); }
+    // The layout pass; public because the page-list command runs it too.
+    void Form_Resize() override { layout.Form_Resize(); }
 
     // Child controls.
     std::shared_ptr<Toolbar> tlbr1, tlbr2;
@@ -125,6 +150,7 @@ private:
     void buildMenus();
     void buildRulers();
     void wireProduction();
+    void wireViewerEvents();
 
     std::shared_ptr<clsPreview> gm_clsPreview_;
     std::string sTitleText_;
@@ -132,6 +158,8 @@ private:
     std::unique_ptr<ViewerStartup> startup_;
     std::unique_ptr<PageDrawingInterface> drawing_;
     std::unique_ptr<PageProduction> production_;
+    PageRenderer renderer{*this};
+    ViewerLayout layout{*this};
 };
 
 } // namespace kelvppvw

@@ -101,7 +101,8 @@ TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itsel
     std::vector<bool> navigation;
     ModalScript::push([&](ModalMoment& m) {
         auto& v = dynamic_cast<frmPrtPreview&>(*m.form);
-        v.ProducePages();
+        // The first layout pass has rendered, and that render produced the pages.
+        DoEvents();
         stamp = gsPageStamp;
         key = gsStampKey;
         filesWhileOpen = pageFiles(stamp);
@@ -385,22 +386,18 @@ TEST_F(ViewerRun, the_demo_report_draws_real_pages_with_text_lines_and_boxes) {
     v->Unload();
 }
 
-TEST_F(ViewerRun, ShowFirstPage_loads_page_one_into_the_page_image_and_lays_out_only_when_it_exists) {
+TEST_F(ViewerRun, ShowFirstPage_loads_page_one_into_the_page_image_only_when_it_exists) {
     ViewerTestReport::plan().pages = 2;
     auto v = loadViewer();
-    int layouts = 0;
-    v->layoutScrollArea = [&] { ++layouts; };
     v->ProducePages();
-    EXPECT_EQ(layouts, 1) << "production lays the page view out once";
+    v->imgP->SetPicture(nullptr);
     v->ShowFirstPage();
     EXPECT_EQ(gsPageFile, RunPageFile(1));
-    EXPECT_EQ(layouts, 2);
     EXPECT_NE(v->imgP->Picture(), nullptr);
-    // Without the file the image is cleared and nothing is laid out.
+    // Without the file the image is cleared.
     std::filesystem::remove(RunPageFile(1));
     v->ShowFirstPage();
     EXPECT_EQ(v->imgP->Picture(), nullptr);
-    EXPECT_EQ(layouts, 2);
     v->Unload();
 }
 

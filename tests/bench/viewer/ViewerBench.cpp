@@ -1,0 +1,117 @@
+// The page view's work: a render of a typical page (the demo report's first
+// page, played as vectors into the page view) at fit and at 200 %, and the
+// scroll-area layout that follows every resize.
+#include "PageRecorder.h"
+#include "SampleReport.h"
+
+#include "platform/forms/Application.h"
+#include "platform/gdi/Picture.h"
+#include "platform/printer/Printer.h"
+#include "platform/printer/Printers.h"
+#include "viewer/frmPrtPreview.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QTemporaryDir>
+
+#include <cstdlib>
+
+using namespace kelvppvw;
+
+namespace {
+
+// A viewer on the test queue (A4 portrait, 600 dpi) showing the demo page; null without a printer.
+std::shared_ptr<frmPrtPreview> benchViewer() {
+    Application::ensure();
+    const char* queue = std::getenv("KELVPPVW_TEST_QUEUE");
+    const auto names = Printers::systemNames();
+    if (names.empty())
+        return nullptr;
+    auto printer = Printer::open(queue && *queue ? queue : names.front());
+    printer->setPaperSize(9);
+    printer->setPrintQuality(600);
+    Printer::setCurrent(printer);
+
+    static QTemporaryDir dir;
+    auto recorder = std::make_shared<PageRecorder>(dir.path().toStdString(), 816 * 15, 1056 * 15);
+    auto report = std::make_shared<SampleReport>();
+    report->pages = 1;
+    report->Parent = recorder;
+    report->MarginLeft = report->MarginTop = report->MarginRight = report->MarginBottom = 720;
+    recorder->printDataObject = report;
+    report->callWith("PrintDataObjText", Variant(), Variant("Benchmark report"));
+    auto picture = Picture::load(dir.filePath("Page_1.emf").toStdString());
+    if (!picture)
+        return nullptr;
+
+    auto v = NewForm<frmPrtPreview>();
+    v->settings = {};
+    v->settings[ViewerSetting::ShadowDepth] = 30;
+    v->settings[ViewerSetting::RulersDisplayed] = 1;
+    v->settings[ViewerSetting::RulerDimension] = 300;
+    v->Move(0, 0, 15000, 11000); // 1000 x 733 pixels
+    v->Show();
+    v->mbPrinterFound = true;
+    v->ReadPrinterMetrics();
+    v->mbViewerReady = true;
+    v->mbPagesProduced = true;
+    v->imgP->SetPicture(picture);
+    v->Form_Resize();
+    return v;
+}
+
+void render(benchmark::State& state, int16_t zoomMode, double divisor) {
+    const auto v = benchViewer();
+    if (!v) {
+        state.SkipWithError("no printer installed or the page could not be recorded");
+        return;
+    }
+    v->miZoomMode = zoomMode;
+    v->mdblZoomDivisor = divisor;
+    for (auto _ : state)
+        v->RenderPreviewPage(*v->picPreView, v->miZoomMode, true, true, false);
+    state.counters["pageWidthPx"] = v->picPreView->Width() / 15;
+    v->Unload();
+}
+
+} // namespace
+
+static void BM_RenderAtFit(benchmark::State& state) { render(state, 0, 1.0); }
+BENCHMARK(BM_RenderAtFit)->Unit(benchmark::kMillisecond);
+
+static void BM_RenderAt200Percent(benchmark::State& state) { render(state, 1, 0.5); }
+BENCHMARK(BM_RenderAt200Percent)->Unit(benchmark::kMillisecond);
+
+// The layout pass a resize of the page area runs (rendering excluded).
+static void BM_LayoutAfterResize(benchmark::State& state) {
+    const auto v = benchViewer();
+    if (!v) {
+        state.SkipWithError("no printer installed or the page could not be recorded");
+        return;
+    }
+    v->miZoomMode = 1;
+    v->mdblZoomDivisor = 0.5;
+    v->RenderPreviewPage(*v->picPreView, v->miZoomMode, true, true, false);
+    bool wide = false;
+    for (auto _ : state) {
+        wide = !wide;
+        v->picBack->SetWidth(wide ? 15000 : 14000); // raises picBack_Resize, which lays out
+    }
+    v->Unload();
+}
+BENCHMARK(BM_LayoutAfterResize)->Unit(benchmark::kMicrosecond);
+
+// The whole pass of a window resize: layout, render at fit, layout again.
+static void BM_FormResizeAtFit(benchmark::State& state) {
+    const auto v = benchViewer();
+    if (!v) {
+        state.SkipWithError("no printer installed or the page could not be recorded");
+        return;
+    }
+    for (auto _ : state)
+        v->Form_Resize();
+    v->Unload();
+}
+BENCHMARK(BM_FormResizeAtFit)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

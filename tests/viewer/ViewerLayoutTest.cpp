@@ -1,0 +1,237 @@
+#include "ViewerFixture.h"
+
+#include <cmath>
+
+using namespace kelvppvw;
+using namespace kelvppvw::viewer_test;
+
+namespace {
+
+int16_t expectedMax(double view, double back, double bar, double rd, double sd) {
+    return static_cast<int16_t>(roundHalfEven(view + rd + 30 + sd - (back - bar)));
+}
+
+} // namespace
+
+TEST_F(ViewerFixture, two_hundred_percent_scrolls_with_bars_that_span_the_overflow) {
+    chooseZoom("z200");
+    PictureBox& page = *v->picPreView;
+    ScrollBar& hsc = *v->hscPV;
+    ScrollBar& vsc = *v->vscPV;
+    const double rd = rulerDimension(), sd = shadowDepth();
+    ASSERT_TRUE(hsc.Visible());
+    ASSERT_TRUE(vsc.Visible());
+    EXPECT_EQ(hsc.Max(), expectedMax(page.Width(), v->picBack->Width(), hsc.Height(), rd, sd));
+    EXPECT_EQ(vsc.Max(), expectedMax(page.Height(), v->picBack->Height(), vsc.Width(), rd, sd));
+    EXPECT_EQ(hsc.Min(), 0);
+    EXPECT_EQ(hsc.LargeChange(), static_cast<int16_t>(roundHalfEven(hsc.Max() / 10.0)));
+    EXPECT_EQ(vsc.LargeChange(), static_cast<int16_t>(roundHalfEven(vsc.Max() / 10.0)));
+    EXPECT_EQ(hsc.SmallChange(), 1);
+    // The page starts at its top left corner, just past the rulers.
+    EXPECT_EQ(hsc.Value(), 0);
+    EXPECT_DOUBLE_EQ(page.Left(), rd + 30);
+    EXPECT_DOUBLE_EQ(page.Top(), rd + 30);
+    // Each bar leaves out the other's thickness.
+    const double sw = v->picBack->ScaleWidth(), sh = v->picBack->ScaleHeight();
+    EXPECT_DOUBLE_EQ(hsc.Width(), sw - vsc.Width());
+    EXPECT_DOUBLE_EQ(vsc.Height(), sh - hsc.Height());
+    EXPECT_DOUBLE_EQ(hsc.Top(), sh - hsc.Height());
+    EXPECT_DOUBLE_EQ(vsc.Left(), sw - vsc.Width());
+
+    vsc.SetValue(vsc.Max());
+    EXPECT_DOUBLE_EQ(page.Top(), rd + 30 - vsc.Max());
+    EXPECT_DOUBLE_EQ(v->picRuler(0).Top(), page.Top() - (rd + 30));
+    EXPECT_DOUBLE_EQ(v->picRuler(1).Top(), page.Top());
+    EXPECT_DOUBLE_EQ(v->shpS->Top(), page.Top() + sd);
+    EXPECT_DOUBLE_EQ(v->picCorn(2).Top(), v->picRuler(0).Top());
+    // The bottom of the page, its shadow and the gap are now in view above the bar.
+    EXPECT_DOUBLE_EQ(page.Top() + page.Height() + sd, v->picBack->Height() - vsc.Width());
+
+    hsc.SetValue(hsc.Max());
+    EXPECT_DOUBLE_EQ(page.Left(), rd - hsc.Max());
+    EXPECT_DOUBLE_EQ(v->picRuler(1).Left(), -30 - hsc.Max());
+    EXPECT_DOUBLE_EQ(v->picRuler(0).Left(), page.Left());
+    EXPECT_DOUBLE_EQ(v->picCorn(2).Left(), v->picRuler(1).Left());
+    EXPECT_DOUBLE_EQ(v->shpS->Left(), page.Left() + sd);
+}
+
+TEST_F(ViewerFixture, scrolling_blanks_the_pointer_read_outs_and_cross_hairs) {
+    chooseZoom("z200");
+    v->stbr1->Panels(3).SetText("1.25 in");
+    v->stbr1->Panels(4).SetText("2.50 in");
+    v->LnDot(0).SetVisible(true);
+    v->LnDot(1).SetVisible(true);
+    v->vscPV->SetValue(100);
+    EXPECT_EQ(panel(3), "");
+    EXPECT_EQ(panel(4), "");
+    EXPECT_FALSE(v->LnDot(0).Visible());
+    EXPECT_FALSE(v->LnDot(1).Visible());
+
+    v->stbr1->Panels(3).SetText("x");
+    v->LnDot(1).SetVisible(true);
+    v->picBack->onMouseMove(0, 0, 10, 10);
+    EXPECT_EQ(panel(3), "");
+    EXPECT_FALSE(v->LnDot(1).Visible());
+}
+
+TEST_F(ViewerFixture, rulers_sit_above_and_left_of_the_page) {
+    PictureBox& page = *v->picPreView;
+    const double rd = rulerDimension();
+    ComponentHost& top = v->picRuler(0);
+    ComponentHost& side = v->picRuler(1);
+    EXPECT_TRUE(top.Visible());
+    EXPECT_TRUE(side.Visible());
+    EXPECT_TRUE(v->picCorn(2).Visible());
+    EXPECT_DOUBLE_EQ(top.Top(), page.Top() - (rd + 30));
+    EXPECT_DOUBLE_EQ(top.Left(), page.Left());
+    EXPECT_DOUBLE_EQ(top.Width(), page.Width());
+    EXPECT_DOUBLE_EQ(top.Height(), rd);
+    EXPECT_DOUBLE_EQ(side.Left(), page.Left() - (rd + 30));
+    EXPECT_DOUBLE_EQ(side.Top(), page.Top());
+    EXPECT_DOUBLE_EQ(side.Height(), page.Height());
+    EXPECT_DOUBLE_EQ(side.Width(), rd);
+    EXPECT_DOUBLE_EQ(v->picCorn(2).Left(), side.Left());
+    EXPECT_DOUBLE_EQ(v->picCorn(2).Top(), top.Top());
+    EXPECT_DOUBLE_EQ(v->picCorn(2).Width(), rd);
+    // The rulers know the sheet and its margins.
+    const PageGeometry& g = v->geometry;
+    EXPECT_EQ(top.get("PrinterPageWidth").toLong(), std::lround(g.mdblPageWidthTw));
+    EXPECT_EQ(side.get("PrinterPageHeight").toLong(), std::lround(g.mdblPageHeightTw));
+    EXPECT_EQ(top.get("DisplayRangeBeginning").toLong(), g.mlLeftTw);
+    EXPECT_EQ(top.get("DisplayRangeEnding").toLong(), g.mlRightTw);
+    EXPECT_EQ(side.get("DisplayRangeBeginning").toLong(), g.mlTopTw);
+    EXPECT_EQ(side.get("DisplayRangeEnding").toLong(), g.mlBottomTw);
+    EXPECT_FALSE(top.get("HoldRedraw").toBool());
+    EXPECT_FALSE(side.get("HoldRedraw").toBool());
+}
+
+TEST_F(ViewerFixture, resizing_the_window_lays_everything_out_again) {
+    const double before = v->picPreView->Height();
+    v->Move(0, 0, 9000, 6600);
+    DoEvents();
+    EXPECT_DOUBLE_EQ(v->picBack->Width(), v->ScaleWidth());
+    EXPECT_DOUBLE_EQ(v->picBack->Height(), v->ScaleHeight() - (v->stbr1->Height() + v->tlbr1->Height()));
+    EXPECT_DOUBLE_EQ(v->picBack->Top(), v->tlbr1->Height());
+    EXPECT_LT(v->picPreView->Height(), before);
+    const Point2 at = CenteredPageViewPosition(v->picBack->Width(), v->picBack->Height(), v->picPreView->Width(),
+                                               v->picPreView->Height(), rulerDimension());
+    EXPECT_DOUBLE_EQ(v->picPreView->Left(), at.x);
+    EXPECT_DOUBLE_EQ(v->picPreView->Top(), at.y);
+    EXPECT_DOUBLE_EQ(v->picRuler(0).Width(), v->picPreView->Width());
+
+    // Zoomed, a smaller window means a longer way to scroll.
+    chooseZoom("z100");
+    const int16_t smallMax = v->vscPV->Max();
+    v->Move(0, 0, 12000, 12000);
+    DoEvents();
+    EXPECT_EQ(v->vscPV->Max(), expectedMax(v->picPreView->Height(), v->picBack->Height(), v->vscPV->Width(),
+                                           rulerDimension(), shadowDepth()));
+    EXPECT_LT(v->vscPV->Max(), smallMax);
+}
+
+TEST_F(ViewerFixture, the_page_list_narrows_the_page_area) {
+    v->mbPageListShown = true;
+    v->Form_Resize();
+    EXPECT_TRUE(v->picList->Visible());
+    EXPECT_TRUE(v->lstPage->Enabled());
+    EXPECT_DOUBLE_EQ(v->picBack->Width(), v->ScaleWidth() - v->picList->Width() - 30);
+    EXPECT_DOUBLE_EQ(v->picBack->Left(), v->lstPage->Width() + 60);
+    EXPECT_DOUBLE_EQ(v->picList->Top(), v->picBack->Top());
+    EXPECT_DOUBLE_EQ(v->picList->Height(), v->picBack->Height());
+    EXPECT_DOUBLE_EQ(v->lstPage->Height(), v->picList->Height() - (v->tlbr2->Height() + v->txtJump->Height()));
+    v->mbPageListShown = false;
+    v->Form_Resize();
+    EXPECT_FALSE(v->picList->Visible());
+    EXPECT_FALSE(v->lstPage->Enabled());
+    EXPECT_DOUBLE_EQ(v->picBack->Left(), 0);
+}
+
+TEST_F(ViewerFixture, no_pages_disables_printing_and_no_printer_offers_setup) {
+    for (const char* key : {"PrintPage", "PrintAll", "Printsetup"})
+        v->tlbr1->Button(key).SetEnabled(key != std::string("Printsetup"));
+    v->Form_Resize();
+    EXPECT_TRUE(v->tlbr1->Button("PrintPage").Enabled()); // one page recorded
+
+    pages = 0;
+    v->Form_Resize();
+    EXPECT_FALSE(v->tlbr1->Button("PrintPage").Enabled());
+    EXPECT_FALSE(v->tlbr1->Button("PrintAll").Enabled());
+    EXPECT_FALSE(v->tlbr2->ButtonAt(1).Enabled());
+    EXPECT_FALSE(v->tlbr1->Button("Printsetup").Enabled());
+    v->mbPrinterFound = false;
+    v->Form_Resize();
+    EXPECT_TRUE(v->tlbr1->Button("Printsetup").Enabled());
+    EXPECT_FALSE(v->picPreView->Visible());
+}
+
+TEST_F(ViewerFixture, a_failing_step_does_not_leave_the_rulers_held) {
+    v->seams.showNoPrinterNotice = [] { throw AutomationError(5); };
+    v->Form_Resize();
+    EXPECT_FALSE(v->picRuler(0).get("HoldRedraw").toBool());
+    EXPECT_FALSE(v->picRuler(1).get("HoldRedraw").toBool());
+    EXPECT_TRUE(v->picPreView->Visible());
+}
+
+class LargeSheet : public ViewerFixture {
+protected:
+    void SetUp() override { SetUpViewer({8, Printer::Landscape, 300}); } // A3
+};
+
+TEST_F(LargeSheet, a_maximum_beyond_the_bar_range_keeps_the_previous_one) {
+    chooseZoom("z150");
+    const int16_t max150 = v->hscPV->Max();
+    EXPECT_EQ(max150, expectedMax(v->picPreView->Width(), v->picBack->Width(), v->hscPV->Height(),
+                                  rulerDimension(), shadowDepth()));
+    chooseZoom("z200");
+    const double overflow =
+        v->picPreView->Width() + rulerDimension() + 30 + shadowDepth() - (v->picBack->Width() - v->hscPV->Height());
+    ASSERT_GT(overflow, 32767);
+    EXPECT_TRUE(v->hscPV->Visible());
+    EXPECT_EQ(v->hscPV->Max(), max150);
+    // The vertical range still fits and follows.
+    EXPECT_EQ(v->vscPV->Max(), expectedMax(v->picPreView->Height(), v->picBack->Height(), v->vscPV->Width(),
+                                           rulerDimension(), shadowDepth()));
+    // Every value the bar holds still places the page.
+    v->hscPV->SetValue(max150);
+    EXPECT_DOUBLE_EQ(v->picPreView->Left(), rulerDimension() - max150);
+}
+
+class BareLetter : public ViewerFixture {
+protected:
+    void SetUp() override { SetUpViewer({1, Printer::Landscape, 300}, false); }
+};
+
+TEST_F(BareLetter, without_rulers_the_page_is_centred_thirty_twips_up_and_left) {
+    v->Move(0, 0, 9000, 12000);
+    DoEvents();
+    PictureBox& page = *v->picPreView;
+    EXPECT_FALSE(v->picRuler(0).Visible());
+    EXPECT_FALSE(v->picCorn(2).Visible());
+    EXPECT_DOUBLE_EQ(page.Left(), v->picBack->Width() / 2 - page.Width() / 2 - 30);
+    EXPECT_DOUBLE_EQ(page.Top(), v->picBack->Height() / 2 - page.Height() / 2 - 30);
+    // A landscape sheet in a tall window is limited by its width.
+    const double room = v->picBack->Width() - (230 + shadowDepth());
+    EXPECT_LE(page.Width(), room);
+    EXPECT_GE(page.Width(), room - 5 * 15);
+    EXPECT_NEAR(page.Width() / page.Height(), 11.0 / 8.5, 0.01);
+
+    chooseZoom("z100");
+    EXPECT_DOUBLE_EQ(page.Width(), v->geometry.mlPrintWidthTw);
+    EXPECT_EQ(panel(6), "100%");
+    ASSERT_TRUE(v->hscPV->Visible());
+    EXPECT_DOUBLE_EQ(page.Left(), 30);
+    v->hscPV->SetValue(v->hscPV->Max());
+    EXPECT_DOUBLE_EQ(page.Left(), -v->hscPV->Max());
+}
+
+TEST_F(BareLetter, auto_range_max_keeps_the_page_to_the_sheet_size) {
+    v->settings[ViewerSetting::AutoRangeMax] = 1;
+    v->Move(0, 0, 30000, 24000);
+    DoEvents();
+    EXPECT_DOUBLE_EQ(v->picPreView->Width(), v->geometry.mdblPageWidthTw);
+    EXPECT_DOUBLE_EQ(v->picPreView->Height(), v->geometry.mdblPageHeightTw);
+    EXPECT_EQ(panel(6), FormatPercent(v->geometry.mdblPageHeightTw / v->geometry.mlPrintHeightTw));
+    v->settings[ViewerSetting::AutoRangeMax] = 0;
+    v->Form_Resize();
+    EXPECT_GT(v->picPreView->Width(), v->geometry.mdblPageWidthTw);
+}
