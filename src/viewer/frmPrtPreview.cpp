@@ -146,7 +146,11 @@ void frmPrtPreview::wireProduction() {
     production_->declareOn(addMethod);
 
     // What rendering and layout ask of production, page files and the rulers.
-    seams.producePages = [this] { ProducePages(); };
+    // Page 1 is loaded here until the page list's own selection change loads it.
+    seams.producePages = [this] {
+        ProducePages();
+        ShowFirstPage();
+    };
     seams.showFirstPage = [this] { ShowFirstPage(); };
     seams.showNoPrinterNotice = [this] { ShowNoPrinterNotice(); };
     seams.loadRulerSettings = [this] {

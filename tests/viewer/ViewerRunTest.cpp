@@ -97,7 +97,7 @@ TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itsel
     std::string stamp, key;
     int filesWhileOpen = 0, listCount = 0;
     std::string cleanupWhileOpen, firstItem, lastItem, panel1, panel5;
-    bool produced = false;
+    bool produced = false, pageShown = false;
     std::vector<bool> navigation;
     ModalScript::push([&](ModalMoment& m) {
         auto& v = dynamic_cast<frmPrtPreview&>(*m.form);
@@ -108,6 +108,7 @@ TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itsel
         filesWhileOpen = pageFiles(stamp);
         cleanupWhileOpen = ReadProfileKey("STAMPED FILES", key, "", cleanup());
         produced = v.mbPagesProduced;
+        pageShown = v.imgP->Picture() != nullptr && gsPageFile == RunPageFile(1);
         listCount = v.lstPage->ListCount();
         firstItem = v.lstPage->List(0);
         lastItem = v.lstPage->List(11);
@@ -127,6 +128,7 @@ TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itsel
     EXPECT_EQ(filesWhileOpen, 12);
     EXPECT_EQ(cleanupWhileOpen, stamp);
     EXPECT_TRUE(produced);
+    EXPECT_TRUE(pageShown) << "the first render ends with page 1 in imgP";
     EXPECT_EQ(listCount, 12);
     EXPECT_EQ(firstItem, "Page 01");
     EXPECT_EQ(lastItem, "Page 12");
