@@ -19,10 +19,10 @@ std::vector<NoticeStep> NoPrinterNoticeSteps(bool printerFound, int32_t shadowCo
     color(K::BackColor, backColor);
     print("", true);
     const std::string lines[] = {
-        std::string(" ") + printer_texts::NoPrinterFound + "...",
-        std::string(" ") + printer_texts::InstallFirst,
-        std::string(" ") + printer_texts::AddPrinterStep1,
-        std::string(" ") + printer_texts::AddPrinterStep2,
+        std::string(" ") + printer_texts::NoPrinterFound() + "...",
+        std::string(" ") + printer_texts::InstallFirst(),
+        std::string(" ") + printer_texts::AddPrinterStep1(),
+        std::string(" ") + printer_texts::AddPrinterStep2(),
     };
     for (int i = 0; i < 4; ++i) {
         color(K::ForeColor, shadowColor);

@@ -27,12 +27,12 @@ double TwipsToInches(double twips) { return twips / 1440.0; }
 std::string PaperPanelText(int32_t paperCode, int32_t widthTwips, int32_t heightTwips) {
     const std::string name = PaperSizeName(paperCode);
     if (!name.empty())
-        return std::string("Paper") + "  - " + printer_texts::PaperSizeWord + " (" + name + ")";
+        return std::string("Paper") + "  - " + printer_texts::PaperSizeWord() + " (" + name + ")";
     const std::string mm =
         std::to_string(TwipsToMillimetres(widthTwips)) + " x " + std::to_string(TwipsToMillimetres(heightTwips)) + "mm";
     const std::string inches =
         InchText(TwipsToInches(widthTwips)) + " x " + InchText(TwipsToInches(heightTwips)) + " in.";
-    return std::string("Paper") + "  - " + printer_texts::UserDefined + " (" + mm + ")" + " - [" + inches + "]";
+    return std::string("Paper") + "  - " + printer_texts::UserDefined() + " (" + mm + ")" + " - [" + inches + "]";
 }
 
 PaperInfoTexts ShowPaperInfo(bool printerFound, Printer* printer, const PrinterMetrics& metrics) {
@@ -43,7 +43,7 @@ PaperInfoTexts ShowPaperInfo(bool printerFound, Printer* printer, const PrinterM
     }
     ResumeNext next;
     next([&] {
-        out.qualityToolTip = printer_texts::PrintQualityTip;
+        out.qualityToolTip = printer_texts::PrintQualityTip();
         out.qualityPanel = PrintQualityText(printer->printQuality(), metrics);
     });
     next([&] { out.paperPanel = PaperPanelText(printer->paperSize(), printer->width(), printer->height()); });

@@ -1,6 +1,6 @@
 #include "components/ruler/Ruler.h"
 
-#include "components/ruler/OleColor.h"
+#include "platform/forms/OleColor.h"
 #include "platform/automation/ErrorTrap.h"
 
 #include <QFontMetricsF>
@@ -127,7 +127,7 @@ void Ruler::change(T& field, T value) {
 int32_t Ruler::color(RulerColor which) const { return a_.color(which); }
 
 void Ruler::setColor(RulerColor which, int32_t value) {
-    if (!isValidOleColor(value))
+    if (!IsValidColor(value))
         throw AutomationError(380, "Invalid property value");
     change(a_.color(which), value);
 }

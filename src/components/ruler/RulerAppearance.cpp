@@ -71,7 +71,7 @@ SettingOutcome setColor(int32_t& field, const Variant& value) {
     const auto number = numberOf(value);
     // Signed Longs and their unsigned readings; anything wider is no colour.
     if (!number || *number != std::floor(*number) || *number < -2147483648.0 || *number > 4294967295.0 ||
-        !isValidOleColor(static_cast<int64_t>(*number)))
+        !IsValidColor(static_cast<int64_t>(*number)))
         return SettingOutcome::Ignored;
     const auto raw = static_cast<int64_t>(*number);
     field = static_cast<int32_t>(static_cast<uint32_t>(raw < 0 ? raw + 0x100000000LL : raw));

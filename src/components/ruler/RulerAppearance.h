@@ -1,6 +1,6 @@
 #pragma once
 
-#include "components/ruler/OleColor.h"
+#include "platform/forms/OleColor.h"
 #include "platform/automation/Variant.h"
 
 #include <array>
@@ -49,15 +49,15 @@ enum class EdgeStyle : int { None = 0, Sunken = 1, Raised = 2 };
 // Everything a ruler persists. Defaults are the look of a fresh ruler.
 struct RulerAppearance {
     std::array<int32_t, kRulerColorCount> colors{
-        systemColor(5),   // text shadow
-        systemColor(12),  // background: application workspace
-        systemColor(5),   // text
+        SystemColor(5),   // text shadow
+        SystemColor(12),  // background: application workspace
+        SystemColor(5),   // text
         0x000000FF,       // zero point: red
-        systemColor(5),   // lower rail
-        systemColor(5),   // upper rail
+        SystemColor(5),   // lower rail
+        SystemColor(5),   // upper rail
         0x00FF0000,       // marker: blue
-        systemColor(5),   // scale name
-        systemColor(5),   // scale name shadow
+        SystemColor(5),   // scale name
+        SystemColor(5),   // scale name shadow
         0x0000C000,       // range in: green
         0x00C0C0FF,       // range out
     };

@@ -44,7 +44,7 @@ void RulerDispatch::declareColors() {
                  [this, which](const Variant& v) {
                      const double d = v.toDouble();
                      // Colours arrive as signed Longs or as their unsigned reading.
-                     if (d < INT32_MIN || d > 4294967295.0 || d != std::floor(d) || !isValidOleColor(static_cast<int64_t>(d)))
+                     if (d < INT32_MIN || d > 4294967295.0 || d != std::floor(d) || !IsValidColor(static_cast<int64_t>(d)))
                          throw AutomationError(380, "Invalid property value");
                      const auto raw = static_cast<int64_t>(d);
                      live().setColor(which, static_cast<int32_t>(static_cast<uint32_t>(raw < 0 ? raw + 0x100000000LL : raw)));

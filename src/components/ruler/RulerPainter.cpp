@@ -1,6 +1,6 @@
 #include "components/ruler/RulerPainter.h"
 
-#include "components/ruler/OleColor.h"
+#include "platform/forms/OleColor.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -35,8 +35,8 @@ int RulerPainter::tickHeight(TickLevel level) const {
 RulerMapping RulerPainter::mapping() const { return {s_.pageTwips, static_cast<double>(length())}; }
 
 QColor RulerPainter::toColor(int32_t oleColor) {
-    const uint32_t rgb = oleColorToRgb(oleColor).value_or(0);
-    return QColor::fromRgb(static_cast<QRgb>(0xFF000000u | rgb));
+    const uint32_t bgr = TryResolveColor(oleColor).value_or(0);
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>(bgr >> 8 & 0xFF), static_cast<int>(bgr >> 16 & 0xFF));
 }
 
 QFont RulerPainter::toFont(const FontDescription& d, double dpi, int minPixels) {

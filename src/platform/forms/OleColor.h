@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace kelvppvw {
 
@@ -26,6 +27,17 @@ inline constexpr uint32_t InfoBackground = 0x80000018u;
 // so screenshots are the same on every desktop. Raises 380 for a value that
 // is neither.
 uint32_t ResolveColor(uint32_t color);
+
+// The same for a value as hosts and property pages hand it over, read as a
+// signed or an unsigned 32-bit number; nothing for a value that is no colour.
+std::optional<uint32_t> TryResolveColor(int64_t value);
+inline bool IsValidColor(int64_t value) { return TryResolveColor(value).has_value(); }
+
+// System colour n as a signed 32-bit colour value (how controls store it).
+inline constexpr int SystemColorCount = 31;
+constexpr int32_t SystemColor(int index) {
+    return static_cast<int32_t>(vb::SystemColorBase | static_cast<uint32_t>(index));
+}
 
 // 0x00BBGGRR from components.
 constexpr uint32_t RGB(int r, int g, int b) {

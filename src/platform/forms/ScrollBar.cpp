@@ -70,8 +70,8 @@ void ScrollBar::userMoved(int position, bool dragging) {
         onChange();
 }
 
-void ScrollBar::SetMin(int32_t value) {
-    min_ = to16(value);
+// A new bound pulls Value inside the range, and that is a change.
+void ScrollBar::keepValueInRange() {
     const int16_t lo = std::min(min_, max_), hi = std::max(min_, max_);
     const int16_t clamped = std::clamp(value_, lo, hi);
     apply();
@@ -83,17 +83,14 @@ void ScrollBar::SetMin(int32_t value) {
     }
 }
 
+void ScrollBar::SetMin(int32_t value) {
+    min_ = to16(value);
+    keepValueInRange();
+}
+
 void ScrollBar::SetMax(int32_t value) {
     max_ = to16(value);
-    const int16_t lo = std::min(min_, max_), hi = std::max(min_, max_);
-    const int16_t clamped = std::clamp(value_, lo, hi);
-    apply();
-    if (clamped != value_) {
-        value_ = clamped;
-        apply();
-        if (onChange)
-            onChange();
-    }
+    keepValueInRange();
 }
 
 void ScrollBar::SetValue(int32_t value) {

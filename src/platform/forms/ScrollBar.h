@@ -33,6 +33,7 @@ public:
 
 private:
     void apply();
+    void keepValueInRange();
     void userMoved(int position, bool dragging);
 
     Orientation orientation_;

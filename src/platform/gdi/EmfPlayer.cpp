@@ -468,9 +468,12 @@ void extSelectClipRgn(State& s, const EmfRecord& r)
     s.selectClipRegion(rects, mode);
 }
 
-void bitBlt(State& s, const EmfRecord& r)
+// BITBLT and STRETCHBLT share their layout up to the bitmap; a stretch
+// names its source size after it (at sourceSizeAt), a plain copy takes the
+// destination's.
+void blit(State& s, const EmfRecord& r, std::size_t minSize, std::size_t sourceSizeAt)
 {
-    if (!r.has(0, 100))
+    if (!r.has(0, minSize))
         return;
     const QRectF dest(r.i32(24), r.i32(28), r.i32(32), r.i32(36));
     const std::uint32_t rop = r.u32(40);
@@ -479,21 +482,17 @@ void bitBlt(State& s, const EmfRecord& r)
         return;
     }
     const QImage image = DibCodec::decode(r.slice(r.u32(84), r.u32(88)), r.slice(r.u32(92), r.u32(96)));
-    s.image(dest, image, QRectF(r.i32(44), r.i32(48), r.i32(32), r.i32(36)), rop);
+    s.image(dest, image, QRectF(r.i32(44), r.i32(48), r.i32(sourceSizeAt), r.i32(sourceSizeAt + 4)), rop);
+}
+
+void bitBlt(State& s, const EmfRecord& r)
+{
+    blit(s, r, 100, 32);
 }
 
 void stretchBlt(State& s, const EmfRecord& r)
 {
-    if (!r.has(0, 108))
-        return;
-    const QRectF dest(r.i32(24), r.i32(28), r.i32(32), r.i32(36));
-    const std::uint32_t rop = r.u32(40);
-    if (r.u32(88) == 0) {
-        s.fillRop(dest, rop);
-        return;
-    }
-    const QImage image = DibCodec::decode(r.slice(r.u32(84), r.u32(88)), r.slice(r.u32(92), r.u32(96)));
-    s.image(dest, image, QRectF(r.i32(44), r.i32(48), r.i32(100), r.i32(104)), rop);
+    blit(s, r, 108, 100);
 }
 
 void alphaBlend(State& s, const EmfRecord& r)

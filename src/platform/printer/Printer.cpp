@@ -299,8 +299,13 @@ int32_t Printer::hDC() {
         std::lock_guard lock(r.mutex);
         provider = r.dcProvider;
     }
-    if (provider)
-        return provider(*this);
+    if (provider) {
+        // A provider's handle still leads back here through fromDC().
+        const int32_t handle = provider(*this);
+        std::lock_guard lock(r.mutex);
+        r.handles[handle] = std::static_pointer_cast<Printer>(shared_from_this());
+        return handle;
+    }
     std::lock_guard lock(r.mutex);
     if (d->handle == 0) {
         d->handle = r.nextHandle++;

@@ -76,7 +76,7 @@ public:
     int32_t deviceCaps(int index) const { return deviceCaps().value(index); }
 
     // A 32-bit handle standing for this printer's DC. Without a provider the
-    // printer hands out a handle of its own that fromDC() resolves.
+    // printer hands out a handle of its own; either way fromDC() resolves it.
     int32_t hDC();
     using DcProvider = std::function<int32_t(Printer&)>;
     static void setDcProvider(DcProvider provider);

@@ -1,20 +1,25 @@
-#include "components/ruler/OleColor.h"
+#include "platform/forms/OleColor.h"
 #include "components/ruler/RulerAppearance.h"
+#include "components/ruler/RulerPainter.h"
+
+#include <QColor>
 
 #include <gtest/gtest.h>
 
 using namespace kelvppvw;
 
 TEST(OleColor, plain_and_system_colours_resolve_and_others_do_not) {
-    EXPECT_EQ(oleColorToRgb(0x000000FF), 0xFF0000u);  // red is stored as 0x0000FF
-    EXPECT_EQ(oleColorToRgb(0x00FF0000), 0x0000FFu);
-    EXPECT_EQ(oleColorToRgb(0x00C0C0FF), 0xFFC0C0u);
-    EXPECT_EQ(oleColorToRgb(systemColor(5)), 0xFFFFFFu);
-    EXPECT_EQ(oleColorToRgb(-2147483636), 0x808080u);    // application workspace
-    EXPECT_EQ(oleColorToRgb(0x8000000CLL), 0x808080u);   // its unsigned reading
-    EXPECT_FALSE(oleColorToRgb(0x01000000));
-    EXPECT_FALSE(oleColorToRgb(systemColor(31)));
-    EXPECT_FALSE(oleColorToRgb(-1));
+    EXPECT_EQ(TryResolveColor(0x000000FF), 0x0000FFu);  // red is stored as 0x0000FF
+    EXPECT_EQ(TryResolveColor(0x00C0C0FF), 0xC0C0FFu);
+    EXPECT_EQ(TryResolveColor(SystemColor(5)), RGB(255, 255, 255));
+    EXPECT_EQ(TryResolveColor(-2147483636), RGB(128, 128, 128));  // application workspace
+    EXPECT_EQ(TryResolveColor(0x8000000CLL), RGB(128, 128, 128));  // its unsigned reading
+    EXPECT_FALSE(TryResolveColor(0x01000000));
+    EXPECT_FALSE(TryResolveColor(SystemColor(31)));
+    EXPECT_FALSE(TryResolveColor(-1));
+    EXPECT_FALSE(TryResolveColor(0x100000000LL));
+    EXPECT_EQ(RulerPainter::toColor(0x000000FF), QColor(255, 0, 0));
+    EXPECT_EQ(RulerPainter::toColor(SystemColor(12)), QColor(128, 128, 128));
 }
 
 TEST(RulerAppearance, a_fresh_ruler_has_the_design_look) {
@@ -38,7 +43,7 @@ TEST(RulerAppearance, a_fresh_ruler_has_the_design_look) {
 TEST(RulerAppearance, saves_the_23_names_in_loader_order_with_text_that_reads_back) {
     RulerAppearance a;
     a.color(RulerColor::ColorBackColor) = 0x00123456;
-    a.color(RulerColor::ColorTextForeColor) = systemColor(8);
+    a.color(RulerColor::ColorTextForeColor) = SystemColor(8);
     a.edgeStyle = 2;
     a.edgeQuadrant = 3;
     a.displayScaleName = false;
@@ -132,10 +137,10 @@ TEST(RulerAppearance, flags_and_colours_accept_their_forms_and_refuse_the_rest) 
     for (const char* text : {"-2147483636", "2147483660"}) {
         a.color(RulerColor::ColorRangeInColor) = 0;
         EXPECT_EQ(applyRulerSetting(a, "ColorRangeInColor", Variant(text)), SettingOutcome::Applied);
-        EXPECT_EQ(a.color(RulerColor::ColorRangeInColor), systemColor(12)) << text;
+        EXPECT_EQ(a.color(RulerColor::ColorRangeInColor), SystemColor(12)) << text;
     }
     for (const char* bad : {"16777216", "-1", "12.5", "blue", "-2147483600", "1e20"})
         EXPECT_EQ(applyRulerSetting(a, "ColorRangeInColor", Variant(bad)), SettingOutcome::Ignored) << bad;
     EXPECT_EQ(applyRulerSetting(a, "ColorRangeInColor", Variant::null()), SettingOutcome::Ignored);
-    EXPECT_EQ(a.color(RulerColor::ColorRangeInColor), systemColor(12));
+    EXPECT_EQ(a.color(RulerColor::ColorRangeInColor), SystemColor(12));
 }

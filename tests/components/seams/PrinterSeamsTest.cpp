@@ -102,6 +102,7 @@ TEST_F(PrinterSeams, the_printer_dc_is_a_gdi_dc_answering_the_printers_metrics)
     EXPECT_EQ(gdi::getDeviceCaps(gdi::Handle(hdc), gdi::LOGPIXELSX), printer->resolution());
     EXPECT_EQ(gdi::getDeviceCaps(gdi::Handle(hdc), gdi::HORZRES), printer->deviceCaps(caps::HorzRes));
     EXPECT_EQ(gdi::getDeviceCaps(gdi::Handle(hdc), gdi::PHYSICALWIDTH), printer->deviceCaps(caps::PhysicalWidth));
+    EXPECT_EQ(Printer::fromDC(hdc), printer) << "the gdi handle still finds its printer";
     const int portraitWidth = printer->deviceCaps(caps::HorzRes);
     printer->setOrientation(Printer::Landscape);
     EXPECT_EQ(printer->hDC(), hdc);

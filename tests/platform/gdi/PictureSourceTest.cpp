@@ -2,6 +2,7 @@
 // picture object must show in picture boxes, images and as a mouse pointer.
 #include "platform/forms/Form.h"
 #include "platform/forms/Image.h"
+#include "platform/forms/ImageList.h"
 #include "platform/forms/OleColor.h"
 #include "platform/forms/PictureBox.h"
 #include "platform/gdi/Gdi.h"
@@ -87,6 +88,10 @@ TEST_F(PictureSourceTest, an_image_control_shows_a_metafile_stretched_and_takes_
     EXPECT_TRUE(dark(shot.pixel(90, 90))) << "the quarter grows with the control";
     EXPECT_FALSE(dark(shot.pixel(110, 110)));
     EXPECT_EQ(image->get("Picture").toObject(), std::shared_ptr<Dispatch>(emf));
+
+    ImageList list;
+    list.Add("zoom", emf);
+    EXPECT_EQ(list.Find(Variant("zoom")), std::shared_ptr<PictureSource>(emf));
 }
 
 TEST_F(PictureSourceTest, a_cursor_file_keeps_its_hot_spot_for_the_mouse_icon)

@@ -1,0 +1,116 @@
+// The component's own resources as the viewer reads them: every string,
+// cursor and picture the id scheme promises is there with the right size.
+#include "platform/automation/AutomationError.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/ImageList.h"
+#include "platform/forms/RasterPicture.h"
+#include "platform/forms/ResourceStore.h"
+#include "printing/PrinterTexts.h"
+#include "resources/ResourceIds.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <set>
+
+namespace kelvppvw {
+namespace {
+
+namespace ids = resource_ids;
+
+int missing(auto&& load)
+{
+    try {
+        load();
+    } catch (const AutomationError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+TEST(ComponentResources, the_string_table_holds_101_to_126_without_114_and_115)
+{
+    const ResourceStore& store = ResourceStore::standard();
+    EXPECT_EQ(store.LoadResString(ids::StrNoPrinterFound), "A Printer was not found on your system");
+    EXPECT_EQ(store.LoadResString(ids::StrCancel), "Cancel");
+    EXPECT_EQ(store.LoadResString(ids::StrRemainingToCancel), "Remaining milliseconds to cancel print");
+    EXPECT_EQ(store.LoadResString(ids::StrAddPrinterStep1), "To do this, click Start, point to Settings,");
+    EXPECT_EQ(store.LoadResString(ids::StrAutoScaleMax100), "Auto Scale Maintain Maximum no more than 100%");
+    EXPECT_EQ(store.LoadResString(ids::StrPanByHand), "Pan Preview by Hand with Zoom");
+    for (int id = 101; id <= 126; ++id) {
+        if (id == 114 || id == 115)
+            EXPECT_EQ(missing([&] { store.LoadResString(id); }), 326) << id;
+        else
+            EXPECT_FALSE(store.LoadResString(id).empty()) << id;
+    }
+    EXPECT_EQ(missing([&] { store.LoadResString(127); }), 326);
+    // The printer information reads the same table.
+    EXPECT_EQ(printer_texts::UserDefined(), "User-defined");
+    EXPECT_EQ(printer_texts::AddPrinterStep2(), "click Printers, and then double-click Add Printer.");
+}
+
+TEST(ComponentResources, the_three_magnifier_cursors_point_from_the_lens_centre)
+{
+    Application::ensure();
+    QImage previous;
+    for (int id : {ids::CursorZoomIn, ids::CursorZoomInOut, ids::CursorZoomText}) {
+        const auto cursor = ResourceStore::standard().LoadResCursor(id);
+        EXPECT_EQ(cursor->image().size(), QSize(32, 32)) << id;
+        int x = 0, y = 0;
+        ASSERT_TRUE(cursor->hotSpot(x, y));
+        EXPECT_EQ(x, 11);
+        EXPECT_EQ(y, 10);
+        EXPECT_EQ(qAlpha(cursor->image().pixel(0, 31)), 0) << "the corner is see-through";
+        EXPECT_NE(cursor->image(), previous) << "each cursor has its own mark";
+        previous = cursor->image();
+    }
+    EXPECT_EQ(missing([] { ResourceStore::standard().LoadResCursor(104); }), 326);
+}
+
+TEST(ComponentResources, every_toolbar_key_has_a_normal_and_a_hot_image_and_the_lists_take_them)
+{
+    Application::ensure();
+    auto normal = std::make_shared<ImageList>();
+    auto hot = std::make_shared<ImageList>();
+    for (std::string_view key : ids::ToolbarKeys) {
+        const auto image = ResourceStore::standard().LoadResPicture(ids::ToolbarImageId(key));
+        const auto hotImage = ResourceStore::standard().LoadResPicture(ids::HotImageId(key));
+        EXPECT_EQ(image->image().size(), QSize(16, 16)) << key;
+        EXPECT_EQ(hotImage->image().size(), QSize(16, 16)) << key;
+        EXPECT_NE(image->image(), hotImage->image()) << key;
+        normal->Add(std::string(key), image);
+        hot->Add(std::string(key), hotImage);
+    }
+    EXPECT_EQ(ids::ToolbarImageId("PrintAll"), 201);
+    EXPECT_EQ(ids::HotImageId("PrintSels"), 314);
+    EXPECT_EQ(ids::ToolbarImageId("printall"), 0) << "keys are spelled exactly";
+    EXPECT_TRUE(normal->Find(Variant("movenext")));
+    EXPECT_TRUE(hot->Find(Variant("close")));
+
+    // No two buttons look alike.
+    std::set<std::vector<uint32_t>> looks;
+    for (std::string_view key : ids::ToolbarKeys) {
+        const QImage image = ResourceStore::standard().LoadResPicture(ids::ToolbarImageId(key))->image().convertToFormat(QImage::Format_ARGB32);
+        looks.insert(std::vector<uint32_t>(reinterpret_cast<const uint32_t*>(image.constBits()),
+                                           reinterpret_cast<const uint32_t*>(image.constBits()) + 256));
+    }
+    EXPECT_EQ(looks.size(), ids::ToolbarKeys.size());
+}
+
+TEST(ComponentResources, the_no_printer_image_and_five_animation_frames_that_differ)
+{
+    Application::ensure();
+    EXPECT_EQ(ResourceStore::standard().LoadResPicture(ids::NoPrinterImage)->image().size(), QSize(32, 32));
+    QImage previous;
+    for (int n = 0; n < ids::AnimationFrames; ++n) {
+        const QImage frame = ResourceStore::standard().LoadResPicture(ids::AnimationFrameBase + n)->image();
+        EXPECT_EQ(frame.size(), QSize(16, 16)) << n;
+        EXPECT_NE(frame, previous) << "frame " << n << " moves on";
+        previous = frame;
+    }
+    EXPECT_EQ(missing([] { ResourceStore::standard().LoadResPicture(ids::AnimationFrameBase + 5); }), 326);
+}
+
+} // namespace
+} // namespace kelvppvw

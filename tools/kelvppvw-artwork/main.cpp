@@ -1,0 +1,50 @@
+// Draws the component's pictures and cursors into a resource folder:
+//   kelvppvw-artwork <folder>
+// writes images/*.png, cursors/*.png, pictures.txt, cursors.txt and the
+// resource file kelvppvw.qrc there (strings.txt is kept by hand).
+// Run it on src/resources after changing a drawing, and commit the output.
+#include "Artwork.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+namespace {
+
+bool writeText(const QString& path, const QString& text)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(text.toUtf8()) == text.toUtf8().size();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: kelvppvw-artwork <resource folder>\n");
+        return 2;
+    }
+    const QDir root(QString::fromLocal8Bit(argv[1]));
+    if (!root.exists() || !root.mkpath(QStringLiteral("images")) || !root.mkpath(QStringLiteral("cursors"))) {
+        std::fprintf(stderr, "kelvppvw-artwork: cannot write into %s\n", argv[1]);
+        return 1;
+    }
+    const auto files = kelvppvw::artwork::drawAll();
+    for (const auto& f : files)
+        if (!f.image.save(root.filePath(f.file), "PNG")) {
+            std::fprintf(stderr, "kelvppvw-artwork: cannot write %s\n", qPrintable(root.filePath(f.file)));
+            return 1;
+        }
+    if (!writeText(root.filePath(QStringLiteral("pictures.txt")), kelvppvw::artwork::picturesTable(files)) ||
+        !writeText(root.filePath(QStringLiteral("cursors.txt")), kelvppvw::artwork::cursorsTable(files)) ||
+        !writeText(root.filePath(QStringLiteral("kelvppvw.qrc")), kelvppvw::artwork::resourceFile(files))) {
+        std::fprintf(stderr, "kelvppvw-artwork: cannot write the tables\n");
+        return 1;
+    }
+    std::printf("%zu files\n", files.size());
+    return 0;
+}
