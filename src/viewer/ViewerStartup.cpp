@@ -21,6 +21,7 @@
 #include "recording/PageProduction.h"
 #include "recording/RunStamp.h"
 #include "recording/StampCleanup.h"
+#include "resources/ResourceIds.h"
 #include "rulers/ApplyViewerColors.h"
 #include "rulers/LoadRulerSettings.h"
 #include "settings/ProfileStore.h"
@@ -68,22 +69,20 @@ std::string PadPageNumber(std::uint8_t mode, const std::string& number, std::int
 
 ViewerStartup::ViewerStartup(frmPrtPreview& viewer) : v_(viewer) {}
 
-std::string ViewerStartup::ResText(int id)
+std::string ViewerStartup::ResText(int id) { return ResourceStore::standard().LoadResString(id); }
+
+void ViewerStartup::LoadResourceImages()
 {
-    std::string text;
-    if (stopSilently([&] { text = ResourceStore::standard().LoadResString(id); }))
-        return text;
-    // A build without the string table still shows readable English.
-    switch (id) {
-    case 101: return "A Printer was not found on your system";
-    case 105: return "Excessive preview";
-    case 106: return "No. of pages";
-    case 107: return "Page";
-    case 108: return "Page size is excessively small";
-    case 110: return "Print Preview";
-    case 117: return "to stop";
-    default: throw AutomationError(326);
+    namespace ids = resource_ids;
+    const ResourceStore& store = ResourceStore::standard();
+    ResumeNext next;
+    for (std::string_view key : ids::ToolbarKeys) {
+        next([&] { v_.ImageList1->Add(std::string(key), store.LoadResPicture(ids::ToolbarImageId(key))); });
+        next([&] { v_.ImageList2->Add(std::string(key), store.LoadResPicture(ids::HotImageId(key))); });
     }
+    next([&] { v_.imgNoP->SetPicture(store.LoadResPicture(ids::NoPrinterImage)); });
+    for (std::int16_t i = 0; i < ids::AnimationFrames; ++i)
+        next([&] { v_.imgPrt(i).SetPicture(store.LoadResPicture(ids::AnimationFrameBase + i)); });
 }
 
 std::string ViewerStartup::PreviewIni() { return gsAppPath + "/preview.ini"; }

@@ -13,6 +13,10 @@ class ViewerStartup {
 public:
     explicit ViewerStartup(frmPrtPreview& viewer);
 
+    // The pictures the window carries from its design: toolbar images under
+    // their button keys in both lists, the no-printer image, animation frames.
+    void LoadResourceImages();
+
     void Form_Initialize();
     void Form_Load();
     void Form_Activate();

@@ -86,6 +86,7 @@ frmPrtPreview::~frmPrtPreview() = default;
 
 void frmPrtPreview::wireProduction() {
     startup_ = std::make_unique<ViewerStartup>(*this);
+    startup_->LoadResourceImages();
     // Esc must reach the window whichever control has the focus.
     SetKeyPreview(true);
     const auto addMethod = [this](std::string name, std::function<Variant(Args&)> fn) {

@@ -182,6 +182,15 @@ TEST_F(ViewerRun, start_up_reads_defaults_and_applies_the_thickness_and_switch_r
         EXPECT_TRUE(v->mbViewerReady);
         EXPECT_FALSE(v->mbPagesProduced);
         EXPECT_EQ(v->Caption(), "Print Preview ()");
+        // Every button shows the image under its own key, normal and hot.
+        for (const auto& bar : {v->tlbr1, v->tlbr2})
+            for (const auto& button : bar->Buttons()) {
+                EXPECT_EQ(button->Image().toString(), button->Key());
+                EXPECT_NE(v->ImageList1->Find(Variant(button->Key())), nullptr) << button->Key();
+                EXPECT_NE(v->ImageList2->Find(Variant(button->Key())), nullptr) << button->Key();
+                EXPECT_EQ(button->Caption(), button->Tag());
+            }
+        EXPECT_NE(v->imgNoP->Picture(), nullptr);
         EXPECT_FALSE(gsStampKey.empty());
         EXPECT_EQ(ReadProfileKey("STAMPED FILES", gsStampKey, "", cleanup()), gsPageStamp);
         v->Unload();
