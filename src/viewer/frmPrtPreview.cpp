@@ -6,7 +6,16 @@
 #include "platform/automation/ClassRegistry.h"
 #include "platform/forms/ButtonMenu.h"
 #include "platform/forms/Panel.h"
+#include "platform/forms/MsgBox.h"
+#include "platform/forms/StdFont.h"
 #include "platform/forms/ToolbarButton.h"
+#include "printing/PrinterMargin.h"
+#include "recording/PageDrawingInterface.h"
+#include "recording/PageProduction.h"
+#include "rulers/LoadRulerSettings.h"
+#include "rulers/SaveRulerSetting.h"
+#include "platform/automation/EventProvider.h"
+#include "viewer/ViewerStartup.h"
 #include "viewer/ZoomMenu.h"
 
 #include <array>
@@ -69,7 +78,96 @@ frmPrtPreview::frmPrtPreview() {
         return Variant();
     });
     buildControls();
+    wireProduction();
     wireViewerEvents();
+}
+
+frmPrtPreview::~frmPrtPreview() = default;
+
+void frmPrtPreview::wireProduction() {
+    startup_ = std::make_unique<ViewerStartup>(*this);
+    startup_->LoadResourceImages();
+    // Esc must reach the window whichever control has the focus.
+    SetKeyPreview(true);
+    const auto addMethod = [this](std::string name, std::function<Variant(Args&)> fn) {
+        method(std::move(name), std::move(fn));
+    };
+    const auto rulerCall = [this](const std::function<void(ComponentHost&)>& each) {
+        for (int16_t i = 0; i <= 1; ++i)
+            each(picRuler(i));
+    };
+
+    DrawingSite drawing;
+    drawing.picFullScale = picFullScale.get();
+    drawing.picDraw = picDraw.get();
+    drawing.imgP = imgP.get();
+    drawing.graphics = [this]() -> ObjectRef {
+        return gm_clsPreview_ ? gm_clsPreview_->get("Graphics").toObject() : nullptr;
+    };
+    drawing.setRulerPageFont = [rulerCall](const ObjectRef& font) {
+        rulerCall([&](ComponentHost& ruler) { ruler.putRef("PageFont", Variant(font)); });
+    };
+    drawing_ = std::make_unique<PageDrawingInterface>(std::move(drawing));
+    drawing_->declareOn(addMethod);
+
+    ProductionSite site;
+    site.viewer = [this]() -> ObjectRef { return shared_from_this(); };
+    site.picBack = picBack.get();
+    site.picDraw = picDraw.get();
+    site.imgP = imgP.get();
+    site.settings = &settings;
+    site.listText = [this] { return sListText_; };
+    site.titleText = [this] { return sTitleText_; };
+    site.setListText = [this](const std::string& text) { sListText_ = text; };
+    site.holdRulerRedraw = [rulerCall](bool hold) {
+        rulerCall([&](ComponentHost& ruler) { ruler.put("HoldRedraw", Variant(hold)); });
+    };
+    site.resetPageStatus = [this] { ResetPageStatus(); };
+    site.addATab = [this] { AddATab(); };
+    site.layoutScrollArea = [this] { LayoutScrollArea(); };
+    site.graphicsCount = [this]() -> int32_t {
+        return gm_clsPreview_ && gm_clsPreview_->Graphics ? gm_clsPreview_->Graphics->Count() : 0;
+    };
+    site.printerMargin = [](uint8_t index) { return PrinterMargin(index); };
+    site.physicalPageSize = [this](int32_t& width, int32_t& height) {
+        width = geometry.mlPaperWidthPx;
+        height = geometry.mlPaperHeightPx;
+    };
+    site.texts = [] {
+        ProgressTexts texts;
+        texts.excessivePreview = ViewerStartup::ResText(105);
+        texts.numberOfPages = ViewerStartup::ResText(106);
+        texts.pageTooSmall = ViewerStartup::ResText(108);
+        texts.toStop = ViewerStartup::ResText(117);
+        return texts;
+    };
+    site.errorBox = [](const std::string& text) { MsgBox(text, vb::Exclamation); };
+    site.pagesProduced = [this] { mbPagesProduced = true; };
+    production_ = std::make_unique<PageProduction>(std::move(site));
+    production_->declareOn(addMethod);
+
+    // What rendering and layout ask of production, page files and the rulers.
+    // Page 1 is loaded here until the page list's own selection change loads it.
+    seams.producePages = [this] {
+        ProducePages();
+        ShowFirstPage();
+    };
+    seams.showFirstPage = [this] { ShowFirstPage(); };
+    seams.showNoPrinterNotice = [this] { ShowNoPrinterNotice(); };
+    seams.loadRulerSettings = [this] {
+        LoadRulerSettings(picRuler(0), picRuler(1), LnDot(0), LnDot(1), gsAppName, ViewerStartup::PreviewIni());
+    };
+    seams.applyViewerColors = [this] { ApplyViewerColors(colorTargets(), settings); };
+    seams.pageCount = [] { return glHighPage; };
+
+    // Each ruler reports its appearance keys when asked to save them.
+    for (int16_t i = 0; i <= 1; ++i)
+        if (auto provider = std::dynamic_pointer_cast<EventProvider>(picRuler(i).object()))
+            provider->events().connect([](std::string_view event, Args& args) {
+                if (event == "SettingToSave" && args.size() >= 3)
+                    SaveRulerSetting(args[0].toLong(), args[1].toString(), args[2], gsAppName,
+                                     ViewerStartup::PreviewIni());
+            });
 }
 
 void frmPrtPreview::buildControls() {
@@ -247,6 +345,35 @@ int32_t frmPrtPreview::cMilling() const { return glMilliWait; }
 
 void frmPrtPreview::set_cMilling(int32_t vNewcMilling) { glMilliWait = vNewcMilling; }
 
-void frmPrtPreview::Form_Load() { SetCaption("Print Preview (" + gsPrtFileName + ")"); }
+void frmPrtPreview::Form_Initialize() { startup_->Form_Initialize(); }
+void frmPrtPreview::Form_Load() { startup_->Form_Load(); }
+void frmPrtPreview::Form_Activate() { startup_->Form_Activate(); }
+void frmPrtPreview::Form_QueryUnload(int16_t& cancel, int16_t unloadMode) {
+    (void)cancel;
+    (void)unloadMode;
+    startup_->Form_QueryUnload();
+}
+void frmPrtPreview::Form_Unload(int16_t& cancel) {
+    (void)cancel;
+    startup_->Form_Unload();
+}
+
+void frmPrtPreview::Form_KeyUp(int16_t& keyCode, int16_t shift) {
+    (void)shift;
+    // Esc is the one key: it asks a running production to stop.
+    if (keyCode == 27)
+        CancelProduction();
+}
+
+void frmPrtPreview::ProducePages() { production_->ProducePages(); }
+void frmPrtPreview::ShowFirstPage() { startup_->ShowFirstPage(); }
+void frmPrtPreview::ShowNoPrinterNotice() { startup_->ShowNoPrinterNotice(); }
+void frmPrtPreview::ResetPageStatus() { startup_->ResetPageStatus(); }
+void frmPrtPreview::AddATab() { startup_->AddATab(); }
+void frmPrtPreview::CancelProduction() { production_->CancelProduction(); }
+
+ViewerColorTargets frmPrtPreview::colorTargets() const {
+    return {shpS.get(), picList.get(), picBack.get(), lstPage.get(), picCan.get(), &lblCP};
+}
 
 } // namespace kelvppvw

@@ -19,18 +19,23 @@
 #include "platform/forms/Timer.h"
 #include "platform/forms/Toolbar.h"
 #include "printing/PrinterMetrics.h"
+#include "rulers/ApplyViewerColors.h"
 #include "settings/ViewerSettings.h"
 #include "viewer/PageGeometry.h"
 #include "viewer/PageRenderer.h"
 #include "viewer/ViewerLayout.h"
 #include "viewer/ViewerSeams.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
 namespace kelvppvw {
 
 class clsPreview;
+class PageDrawingInterface;
+class PageProduction;
+class ViewerStartup;
 
 // The modal preview window. The host's print data object reaches its public
 // operations by name through the Parent it receives; the child controls carry
@@ -38,6 +43,7 @@ class clsPreview;
 class frmPrtPreview : public Form {
 public:
     frmPrtPreview();
+    ~frmPrtPreview() override;
 
     std::shared_ptr<clsPreview> gm_clsPreview() const { return gm_clsPreview_; }
     void set_gm_clsPreview(std::shared_ptr<clsPreview> preview) { gm_clsPreview_ = std::move(preview); }
@@ -52,6 +58,19 @@ public:
 
     void SetBarFlatOrNone(bool bBarValue) { mbFlatToolbars = bBarValue; }
     void ShowPOButton(bool bPOBValue) { mbShowPrintOptions = bPOBValue; }
+
+    // Page production runs once per preview run, from the first render.
+    void ProducePages();
+    // Points gsPageFile at page 1 of this run and loads it into imgP.
+    void ShowFirstPage();
+    void ShowNoPrinterNotice();
+    void ResetPageStatus();
+    void AddATab();
+    // Esc while pages are produced: asks the print data object to stop.
+    void CancelProduction();
+    ViewerStartup& startup() { return *startup_; }
+    PageProduction& production() { return *production_; }
+    ViewerColorTargets colorTargets() const;
 
     // Viewer state shared by the viewer, navigation and printing.
     bool mbFlatToolbars = false;
@@ -118,18 +137,27 @@ public:
     std::shared_ptr<Menu> mnuZom, mnuScale;
 
 protected:
+    void Form_Initialize() override;
     void Form_Load() override;
+    void Form_Activate() override;
+    void Form_QueryUnload(int16_t& cancel, int16_t unloadMode) override;
+    void Form_Unload(int16_t& cancel) override;
+    void Form_KeyUp(int16_t& keyCode, int16_t shift) override;
 
 private:
     void buildControls();
     void buildToolbars();
     void buildMenus();
     void buildRulers();
+    void wireProduction();
     void wireViewerEvents();
 
     std::shared_ptr<clsPreview> gm_clsPreview_;
     std::string sTitleText_;
     std::string sListText_;
+    std::unique_ptr<ViewerStartup> startup_;
+    std::unique_ptr<PageDrawingInterface> drawing_;
+    std::unique_ptr<PageProduction> production_;
     PageRenderer renderer{*this};
     ViewerLayout layout{*this};
 };

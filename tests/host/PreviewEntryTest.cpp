@@ -1,5 +1,7 @@
 #include "host/PreviewValues.h"
+#include "host/PrintDataObject.h"
 #include "host/clsPreview.h"
+#include "platform/automation/ClassRegistry.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ModalScript.h"
 #include "platform/forms/MsgBox.h"
@@ -17,6 +19,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The host's print data object: these tests look at the entry, not at pages.
+class EmptyReport : public PrintDataObject {
+protected:
+    void PrintDataObjText(Variant&, Variant&) override {}
+};
+
 class PreviewEntry : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -26,6 +34,8 @@ protected:
         home_ = mkdtemp(pattern);
         setenv(AppPathVariable, home_.c_str(), 1);
         preview_ = std::make_shared<clsPreview>();
+        ClassRegistry::instance().registerClass("Host.Report",
+                                                [] { return ObjectRef(std::make_shared<EmptyReport>()); });
     }
     void TearDown() override {
         unsetenv(AppPathVariable);

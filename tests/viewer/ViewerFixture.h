@@ -80,6 +80,15 @@ protected:
         ASSERT_TRUE(page) << "the demo page could not be recorded";
 
         v = NewForm<frmPrtPreview>();
+        v->seams.producePages = [this] {
+            ++productions;
+            v->mbPagesProduced = true;
+        };
+        v->seams.pageCount = [this] { return pages; };
+
+        v->Move(0, 0, 12000, 9000);
+        v->Show();
+        // Start-up has read the stored settings; the tests' own replace them.
         v->settings = {};
         v->settings[ViewerSetting::Color1] = static_cast<int32_t>(FitOutline);
         v->settings[ViewerSetting::Color2] = static_cast<int32_t>(ZoomOutline);
@@ -95,20 +104,13 @@ protected:
         v->shpS->SetFillColor(ShadowColour);
         v->shpS->SetBorderColor(ShadowColour);
         v->picBack->SetBackColor(Background);
-        v->seams.producePages = [this] {
-            ++productions;
-            v->mbPagesProduced = true;
-        };
-        v->seams.pageCount = [this] { return pages; };
-
-        v->Move(0, 0, 12000, 9000);
-        v->Show();
         v->mbPrinterFound = true;
         v->ReadPrinterMetrics();
         v->mbViewerReady = true;
         v->mbPagesProduced = true;
         v->imgP->SetPicture(page);
         v->Form_Resize();
+        productions = 0; // the render while showing counted too
     }
 
     void TearDown() override {

@@ -1,0 +1,247 @@
+#include "recording/PageProduction.h"
+
+#include "host/PreviewValues.h"
+#include "platform/automation/ClassRegistry.h"
+#include "platform/automation/ErrorTrap.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/Image.h"
+#include "platform/forms/PictureBox.h"
+#include "platform/forms/PictureSource.h"
+#include "recording/MetafileToolkit.h"
+#include "recording/PageFiles.h"
+
+#include <cstdio>
+
+namespace kelvppvw {
+
+std::int32_t glThePrintingPage = 0;
+std::int32_t glMovingPage = 0;
+std::int32_t glHighPage = 0;
+std::string gsPageStamp;
+std::string gsStampKey;
+
+std::string RunPageFile(std::int32_t page)
+{
+    return PageFolder::beside(gsAppPath).pageFile(gsPageStamp, page);
+}
+
+namespace {
+
+std::string twoDecimals(double v)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.2f", v);
+    return buffer;
+}
+
+std::int32_t longArg(const Args& a, std::size_t i)
+{
+    return i < a.size() && !a[i].isMissing() ? a[i].toLong() : 0;
+}
+
+} // namespace
+
+std::vector<std::string> ProgressPanelLines(std::int32_t page, std::int32_t physicalWidth,
+                                            std::int32_t physicalHeight, const ProgressTexts& texts)
+{
+    std::vector<std::string> lines{"", " " + texts.numberOfPages + "..." + std::to_string(page)};
+    if ((physicalWidth < 600 || physicalHeight < 600) && page > 500) {
+        lines.push_back("");
+        lines.push_back(" " + texts.pageTooSmall + "...");
+        lines.push_back(" " + twoDecimals(physicalWidth / 180.0) + " x " + twoDecimals(physicalHeight / 180.0));
+    }
+    if (page > 500) {
+        lines.push_back("");
+        lines.push_back(" " + texts.excessivePreview + "...ESC " + texts.toStop);
+    }
+    return lines;
+}
+
+PageProduction::PageProduction(ProductionSite site) : site_(std::move(site)) {}
+
+void PageProduction::declareOn(const std::function<void(std::string, std::function<Variant(Args&)>)>& addMethod)
+{
+    addMethod("PagesStart", [this](Args& a) {
+        PagesStart(longArg(a, 0), longArg(a, 1), longArg(a, 2));
+        return Variant();
+    });
+    addMethod("PageAdded", [this](Args& a) {
+        PageAdded(longArg(a, 0));
+        return Variant();
+    });
+    addMethod("PageFinished", [this](Args& a) {
+        PageFinished(longArg(a, 0));
+        return Variant();
+    });
+    addMethod("PagesComplete", [this](Args& a) {
+        PagesComplete(longArg(a, 0), longArg(a, 1));
+        return Variant();
+    });
+}
+
+void PageProduction::ProducePages()
+{
+    ResumeNext next;
+    next([] { SetScreenPointer(ScreenPointer::Hourglass); });
+    next([&] {
+        RecordingHooks hooks;
+        hooks.setBusyCursor = [](bool busy) {
+            SetScreenPointer(busy ? ScreenPointer::Hourglass : ScreenPointer::Default);
+        };
+        if (site_.errorBox)
+            hooks.showErrorBox = site_.errorBox;
+        RemoveAllPages(PageFolder::beside(gsAppPath), gsPageStamp, hooks);
+    });
+    next([&] { site_.resetPageStatus(); });
+    // The counters describe this production only; a previous preview's count
+    // must not list pages that were never written.
+    next([] { glThePrintingPage = glMovingPage = glHighPage = 0; });
+    next([&] { site_.picBack->SetAutoRedraw(true); });
+    next([&] {
+        std::string text = site_.listText();
+        GPrintPreView(*site_.picDraw, text, site_.titleText());
+        if (site_.setListText)
+            site_.setListText(text);
+    });
+    next([&] { gsPageFile = RunPageFile(1); });
+    next([&] {
+        if (glDrwHwnd == 0)
+            return;
+        bool show = true;
+        const auto shown = ClosePageMetafile(show);
+        site_.imgP->SetPicture(std::dynamic_pointer_cast<PictureSource>(shown));
+    });
+    next([&] { site_.addATab(); });
+    next([&] { site_.layoutScrollArea(); });
+    next([&] { site_.pagesProduced(); });
+    next([&] { site_.picBack->SetAutoRedraw(false); });
+    next([] { SetScreenPointer(ScreenPointer::Default); });
+}
+
+void PageProduction::GPrintPreView(PictureBox& surface, std::string& listText, const std::string& titleText)
+{
+    (void)titleText;
+    // The page opener hands every new page's handle to the object while it exists.
+    gPageRecordingHooks.doEvents = [] { DoEvents(); };
+    gPageRecordingHooks.setPrintDataObjDrwHwnd = [](gdi::Handle h) {
+        if (goPrintDataObj)
+            goPrintDataObj->put("DrwHwnd", Variant(std::int32_t(h)));
+    };
+    const auto failure = trapError([&] {
+        const std::int32_t pictures = site_.graphicsCount ? site_.graphicsCount() : 0;
+        goPrintDataObj = ClassRegistry::instance().create(gsObjClassName, gsRmtServerName);
+        Dispatch& object = *goPrintDataObj;
+        if (!gsSetupKey.empty())
+            object.put("SETUPKEYASGLOBAL", Variant(gsSetupKey));
+        object.putRef("Parent", Variant(site_.viewer()));
+        if (pictures > 0)
+            object.put("AreGraphics", Variant(true));
+        object.put("DrwHwnd", Variant(std::int32_t(glDrwHwnd)));
+        object.put("PrntINI", Variant(gsPrtAppIni));
+        object.put("AppName", Variant(gsAppName));
+        object.put("PrntSec", Variant(gsAppPrnt));
+        object.put("SetsSec", Variant(gsAppSect));
+        object.put("InnitFileName", Variant(gsPrtFileName));
+        object.put("InnitFilePath", Variant(gsPrtFilePath));
+        object.put("MarginRight", Variant(site_.printerMargin(1)));
+        object.put("MarginBottom", Variant(site_.printerMargin(2)));
+        object.put("MarginLeft", Variant(site_.printerMargin(3)));
+        object.put("MarginTop", Variant(site_.printerMargin(4)));
+
+        const std::int16_t scaleMode = surface.ScaleMode();
+        surface.SetScaleMode(vb::Twips);
+        surface.Print(" ", false);
+        surface.SetForeColor(0);
+        surface.SetFontName("Courier New");
+        surface.SetFontSize(8);
+        surface.SetFontBold(false);
+        surface.SetFontUnderline(false);
+        surface.SetFontItalic(false);
+        surface.SetFontStrikethru(false);
+        SelectPageFont(glDrwHwnd, surface.FontName(), std::int16_t(roundHalfEven(surface.FontSize())),
+                       surface.FontBold(), surface.FontItalic(), surface.FontUnderline(), surface.FontStrikethru());
+
+        object.put("DrwHwnd", Variant(std::int32_t(glDrwHwnd)));
+        const ObjectRef surfaceObject = surface.shared_from_this();
+        object.putRef("picPreView", Variant(surfaceObject));
+        Args args{Variant(surfaceObject), Variant(listText)};
+        object.call("PrintDataObjText", args);
+        listText = args[1].toString();
+
+        surface.SetScaleMode(scaleMode);
+        goPrintDataObj.reset();
+    });
+    if (failure) {
+        if (site_.errorBox)
+            site_.errorBox("Error: " + std::to_string(failure->number()) + "\r\n" + failure->description() +
+                           "\r\n0\r\nSub frmPrtPreview GPrintPreView");
+        goPrintDataObj.reset();
+    }
+}
+
+void PageProduction::PagesStart(std::int32_t thePrintingPage, std::int32_t movingPage, std::int32_t highPage)
+{
+    stopSilently([&] {
+        glThePrintingPage = thePrintingPage;
+        glMovingPage = movingPage;
+        glHighPage = highPage;
+        site_.holdRulerRedraw(true);
+    });
+}
+
+void PageProduction::PageAdded(std::int32_t page)
+{
+    stopSilently([&] {
+        glThePrintingPage = page;
+        paintProgress(page);
+    });
+}
+
+void PageProduction::PageFinished(std::int32_t pageFinished) { (void)pageFinished; }
+
+void PageProduction::PagesComplete(std::int32_t thePrintingPage, std::int32_t movingPage)
+{
+    stopSilently([&] {
+        glThePrintingPage = thePrintingPage;
+        glHighPage = thePrintingPage;
+        glMovingPage = movingPage;
+        site_.picBack->Cls();
+        site_.holdRulerRedraw(false);
+    });
+}
+
+void PageProduction::CancelProduction()
+{
+    stopSilently([] {
+        if (goPrintDataObj)
+            goPrintDataObj->put("CannedPT", Variant(true));
+    });
+}
+
+void PageProduction::paintProgress(std::int32_t page)
+{
+    PictureBox& panel = *site_.picBack;
+    const ViewerSettings& s = *site_.settings;
+    const auto color = [&](std::size_t entry) { return static_cast<std::uint32_t>(s[entry]); };
+    panel.Line(0, 0, panel.ScaleWidth(), panel.ScaleHeight(), color(ViewerSetting::Color4), LineBox::BoxFilled);
+    panel.SetCurrentX(0);
+    panel.SetCurrentY(0);
+    std::int32_t width = 0, height = 0;
+    site_.physicalPageSize(width, height);
+    for (const std::string& line : ProgressPanelLines(page, width, height, site_.texts())) {
+        if (line.empty()) {
+            panel.Print();
+            continue;
+        }
+        // The shadow falls 15 twips right of and below the text.
+        panel.SetForeColor(color(ViewerSetting::Color3));
+        panel.SetCurrentX(15);
+        panel.Print(line, false);
+        panel.SetForeColor(color(ViewerSetting::Color5));
+        panel.SetCurrentX(0);
+        panel.SetCurrentY(panel.CurrentY() - 15);
+        panel.Print(line, true);
+    }
+}
+
+} // namespace kelvppvw

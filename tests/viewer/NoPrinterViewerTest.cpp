@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <map>
+#include <string>
+
+namespace {
+
+std::map<std::string, std::string> probe(const QString& cupsServer, const QString& home) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    if (!cupsServer.isEmpty())
+        env.insert("CUPS_SERVER", cupsServer);
+    p.setProcessEnvironment(env);
+    p.start(NO_PRINTER_VIEWER_PROBE, {home});
+    std::map<std::string, std::string> out;
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return out;
+    for (const QByteArray& line : p.readAllStandardOutput().split('\n')) {
+        const int eq = line.indexOf('=');
+        if (eq > 0)
+            out[line.left(eq).toStdString()] = line.mid(eq + 1).toStdString();
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(NoPrinterViewer, without_a_printer_the_viewer_loads_with_the_notice_and_no_printing) {
+    QTemporaryDir home;
+    auto seen = probe("127.0.0.1:1", home.path());
+    ASSERT_EQ(seen["done"], "1");
+    EXPECT_EQ(seen["found"], "0");
+    EXPECT_EQ(seen["ready"], "1");
+    EXPECT_EQ(seen["caption"], "Print Preview (Doc.txt)");
+    EXPECT_EQ(seen["panel1"], "Page");
+    EXPECT_EQ(seen["panel2"], " A Printer was not found on your system...");
+    EXPECT_EQ(seen["panel5"], "0");
+    EXPECT_EQ(seen["noPrinterImage"], "1");
+    EXPECT_EQ(seen["printAll"], "0");
+
+    // With the real print server the same probe finds the test queue.
+    seen = probe({}, home.path());
+    ASSERT_EQ(seen["done"], "1");
+    EXPECT_EQ(seen["found"], "1");
+    EXPECT_EQ(seen["printAll"], "1");
+    EXPECT_NE(seen["panel2"].rfind("Paper", 0), std::string::npos);
+    EXPECT_EQ(seen["noPrinterImage"], "0");
+}

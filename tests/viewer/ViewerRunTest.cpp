@@ -1,0 +1,480 @@
+// A preview run end to end through the public API: start-up, production
+// through a registered print data object, closing and clean-up.
+#include "SampleReport.h"
+#include "ViewerTestReport.h"
+
+#include "host/PreviewValues.h"
+#include "platform/gdi/EmfFileInfo.h"
+#include "platform/gdi/EmfRecordType.h"
+#include "host/clsPreview.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/Menu.h"
+#include "platform/forms/ModalScript.h"
+#include "platform/forms/Image.h"
+#include "platform/forms/Panel.h"
+#include "platform/forms/ToolbarButton.h"
+#include "recording/MetafileToolkit.h"
+#include "recording/PageProduction.h"
+#include "recording/RunStamp.h"
+#include "settings/ProfileStore.h"
+#include "viewer/ViewerStartup.h"
+#include "viewer/frmPrtPreview.h"
+
+#include <gtest/gtest.h>
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace kelvppvw;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class ViewerRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Application::ensure();
+        ModalScript::clear();
+        ViewerTestReport::registerClass();
+        ViewerTestReport::plan() = {};
+        ViewerTestReport::seen().clear();
+        char pattern[] = "/tmp/kelvppvw-viewer-XXXXXX";
+        home_ = mkdtemp(pattern);
+        setenv(AppPathVariable, home_.c_str(), 1);
+        gsAppPath = home_;
+        gsAppName = "App";
+        fs::create_directories(home_ + "/Preview");
+    }
+    void TearDown() override {
+        unsetenv(AppPathVariable);
+        fs::remove_all(home_);
+        ModalScript::clear();
+    }
+
+    std::string ini() const { return home_ + "/preview.ini"; }
+    std::string cleanup() const { return home_ + "/Preview/Cleanup.ini"; }
+    int pageFiles(const std::string& stamp) const {
+        int n = 0;
+        for (const auto& e : fs::directory_iterator(home_ + "/Preview"))
+            if (e.path().filename().string().rfind("Page_" + stamp + "_", 0) == 0)
+                ++n;
+        return n;
+    }
+
+    // A loaded viewer without the modal show, for start-up cases.
+    std::shared_ptr<frmPrtPreview> loadViewer(const std::string& className = ViewerTestReport::ClassName) {
+        gsAppPath = home_;
+        gsAppName = "App";
+        gsObjClassName = className;
+        auto viewer = NewForm<frmPrtPreview>();
+        viewer->Load();
+        return viewer;
+    }
+
+    std::string home_;
+};
+
+TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itself) {
+    // Another run's page, listed and recent: it must survive this run.
+    const LocalDateTime now = LocalDateTime::now();
+    const std::string otherStamp = FormatPageStamp(now, 7), otherKey = FormatStampKey(now, 7);
+    const std::string otherPage = home_ + "/Preview/Page_" + otherStamp + "_1.emf";
+    std::ofstream(otherPage) << "EMF";
+    WriteProfileKey("STAMPED FILES", otherKey, otherStamp, cleanup());
+
+    std::string stamp, key;
+    int filesWhileOpen = 0, listCount = 0;
+    std::string cleanupWhileOpen, firstItem, lastItem, panel1, panel5;
+    bool produced = false, pageShown = false;
+    std::vector<bool> navigation;
+    ModalScript::push([&](ModalMoment& m) {
+        auto& v = dynamic_cast<frmPrtPreview&>(*m.form);
+        // The first layout pass has rendered, and that render produced the pages.
+        DoEvents();
+        stamp = gsPageStamp;
+        key = gsStampKey;
+        filesWhileOpen = pageFiles(stamp);
+        cleanupWhileOpen = ReadProfileKey("STAMPED FILES", key, "", cleanup());
+        produced = v.mbPagesProduced;
+        pageShown = v.imgP->Picture() != nullptr && gsPageFile == RunPageFile(1);
+        listCount = v.lstPage->ListCount();
+        firstItem = v.lstPage->List(0);
+        lastItem = v.lstPage->List(11);
+        panel1 = v.stbr1->Panels(1).Text();
+        panel5 = v.stbr1->Panels(5).Text();
+        navigation = {v.tlbr1->Button("movefirst").Enabled(), v.tlbr1->Button("moveprev").Enabled(),
+                      v.tlbr1->Button("movenext").Enabled(), v.tlbr1->Button("movelast").Enabled()};
+        // Kept beside the test binary for a person to look at.
+        EXPECT_TRUE(m.form->widget()->grab().save("viewer-loaded.png"));
+        m.form->widget()->close();
+        return 0;
+    });
+    auto preview = std::make_shared<clsPreview>();
+    ASSERT_TRUE(preview->ShowPreviewDialog(ViewerTestReport::ClassName, "", false, "App", "Sect", "Prnt", "host.ini",
+                                           "Report.txt", "/tmp", "Title", "Listing", false, 0, "Key"));
+
+    EXPECT_EQ(filesWhileOpen, 12);
+    EXPECT_EQ(cleanupWhileOpen, stamp);
+    EXPECT_TRUE(produced);
+    EXPECT_TRUE(pageShown) << "the first render ends with page 1 in imgP";
+    EXPECT_EQ(listCount, 12);
+    EXPECT_EQ(firstItem, "Page 01");
+    EXPECT_EQ(lastItem, "Page 12");
+    EXPECT_EQ(panel1, "Page 1 of 12");
+    EXPECT_EQ(panel5, "12");
+    EXPECT_EQ(navigation, (std::vector<bool>{false, false, true, true}));
+
+    // The members in the order the host relies on, then the Esc flag never set.
+    const std::vector<std::string> expected = {
+        "SETUPKEYASGLOBAL", "Parent", "DrwHwnd", "PrntINI", "AppName", "PrntSec", "SetsSec",
+        "InnitFileName", "InnitFilePath", "MarginRight", "MarginBottom", "MarginLeft", "MarginTop",
+        "DrwHwnd", "picPreView", "PrintDataObjText"};
+    const auto& seen = ViewerTestReport::seen();
+    ASSERT_GE(seen.size(), expected.size());
+    EXPECT_EQ(std::vector<std::string>(seen.begin(), seen.begin() + expected.size()), expected);
+    // Every CreateNewEMF hands the new page's handle over.
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), "DrwHwnd"), 2 + 12);
+
+    // Closed: this run's files and key are gone, the other run's are not.
+    EXPECT_EQ(pageFiles(stamp), 0);
+    EXPECT_EQ(ReadProfileKey("STAMPED FILES", key, "gone", cleanup()), "gone");
+    EXPECT_TRUE(fs::exists(otherPage));
+    EXPECT_EQ(ReadProfileKey("STAMPED FILES", otherKey, "", cleanup()), otherStamp);
+
+    // preview.ini holds the viewer keys in their order, then the rulers' keys.
+    const std::string text = readAll(ini());
+    size_t at = 0;
+    for (const char* k : {"PrintRange=0", "AutoRangeMax=0", "AutoScaleMenu=0", "Color1=", "Color2=", "Color3=",
+                          "Color4=", "Color5=", "Color6=", "ShadowDepth=30", "RulerScale=5", "RulerDimension=0",
+                          "RulersDisplayed=0", "RulerCrossHairs=1", "PanOnZoom=0"}) {
+        const size_t found = text.find(k, at);
+        ASSERT_NE(found, std::string::npos) << k << " missing or out of order in\n" << text;
+        at = found;
+    }
+    EXPECT_NE(text.find("_0="), std::string::npos) << text;
+    EXPECT_NE(text.find("_1="), std::string::npos) << text;
+}
+
+TEST_F(ViewerRun, start_up_reads_defaults_and_applies_the_thickness_and_switch_rules) {
+    {
+        auto v = loadViewer();
+        const ViewerSettings& s = v->settings;
+        EXPECT_EQ(s[ViewerSetting::ShadowDepth], 30);
+        EXPECT_EQ(s[ViewerSetting::RulerScale], 5);
+        EXPECT_EQ(s[ViewerSetting::RulerDimension], 0);
+        EXPECT_EQ(s[ViewerSetting::RulerCrossHairs], 1);
+        EXPECT_EQ(s[ViewerSetting::Color6], -2147483636);
+        EXPECT_EQ(s[ViewerSetting::Color1], -2147483632);
+        EXPECT_TRUE(v->mnuScale->Item("mnuIM", 5).Checked());
+        EXPECT_FALSE(v->mbPageListShown);
+        EXPECT_TRUE(v->mbViewerReady);
+        EXPECT_FALSE(v->mbPagesProduced);
+        EXPECT_EQ(v->Caption(), "Print Preview ()");
+        // Every button shows the image under its own key, normal and hot.
+        for (const auto& bar : {v->tlbr1, v->tlbr2})
+            for (const auto& button : bar->Buttons()) {
+                EXPECT_EQ(button->Image().toString(), button->Key());
+                EXPECT_NE(v->ImageList1->Find(Variant(button->Key())), nullptr) << button->Key();
+                EXPECT_NE(v->ImageList2->Find(Variant(button->Key())), nullptr) << button->Key();
+                EXPECT_EQ(button->Caption(), button->Tag());
+            }
+        EXPECT_NE(v->imgNoP->Picture(), nullptr);
+        EXPECT_FALSE(gsStampKey.empty());
+        EXPECT_EQ(ReadProfileKey("STAMPED FILES", gsStampKey, "", cleanup()), gsPageStamp);
+        v->Unload();
+        EXPECT_EQ(ReadProfileKey("STAMPED FILES", gsStampKey, "gone", cleanup()), "gone");
+    }
+    struct Case {
+        const char* dimension;
+        const char* displayed;
+        const char* printRange;
+        int32_t expectDimension;
+        bool expectList;
+    };
+    for (const Case c : {Case{"149", "1", "1", 300, true}, Case{"496", "1", "true", 300, false},
+                         Case{"150", "1", "-1", 150, false}, Case{"495", "1", "0", 495, false},
+                         Case{"400", "0", "1", 0, true}}) {
+        WriteProfileKey("App", "RulerDimension", c.dimension, ini());
+        WriteProfileKey("App", "RulersDisplayed", c.displayed, ini());
+        WriteProfileKey("App", "PrintRange", c.printRange, ini());
+        WriteProfileKey("App", "RulerScale", "7", ini());
+        auto v = loadViewer();
+        EXPECT_EQ(v->settings[ViewerSetting::RulerDimension], c.expectDimension) << c.dimension;
+        EXPECT_EQ(v->mbPageListShown, c.expectList) << c.printRange;
+        EXPECT_EQ(v->tlbr1->Button("SelPages").Value(), c.expectList ? 1 : 0);
+        EXPECT_TRUE(v->mnuScale->Item("mnuIM", 7).Checked());
+        EXPECT_FALSE(v->mnuScale->Item("mnuIM", 5).Checked());
+        v->Unload();
+        // Closing writes the switch back as the button's value.
+        EXPECT_EQ(ReadProfileKey("App", "PrintRange", "", ini()), c.expectList ? "1" : "0");
+    }
+}
+
+TEST_F(ViewerRun, production_failures_show_the_box_and_keep_the_pages_written) {
+    // An unregistered class: the box and no page.
+    {
+        auto v = loadViewer("Nobody.Registered");
+        ModalScript::clear();
+        v->ProducePages();
+        ASSERT_EQ(ModalScript::history().size(), 1u);
+        const std::string text = ModalScript::history()[0].text;
+        EXPECT_EQ(text.rfind("Error: 429\r\n", 0), 0u) << text;
+        EXPECT_NE(text.find("\r\n0\r\nSub frmPrtPreview GPrintPreView"), std::string::npos) << text;
+        EXPECT_EQ(pageFiles(gsPageStamp), 0);
+        EXPECT_TRUE(v->mbPagesProduced);
+        EXPECT_EQ(v->lstPage->ListCount(), 0);
+        v->Unload();
+    }
+    // A host failing on page 4 leaves pages 1 to 3.
+    {
+        ViewerTestReport::plan().failAt = 4;
+        auto v = loadViewer();
+        ModalScript::clear();
+        v->ProducePages();
+        ASSERT_EQ(ModalScript::history().size(), 1u);
+        EXPECT_EQ(ModalScript::history()[0].text,
+                  "Error: 5\r\nthe report ran out of data\r\n0\r\nSub frmPrtPreview GPrintPreView");
+        EXPECT_EQ(pageFiles(gsPageStamp), 3);
+        EXPECT_TRUE(fs::exists(RunPageFile(3)));
+        v->Unload();
+        EXPECT_EQ(pageFiles(gsPageStamp), 0);
+    }
+    // Esc after page 2: the object is told and stops.
+    {
+        ViewerTestReport::plan() = {};
+        auto v = loadViewer();
+        ViewerTestReport::plan().escAfter = 2;
+        ViewerTestReport::plan().pressEsc = [&] { v->raiseKeyUp(27, 0); };
+        ViewerTestReport::plan().afterPage = [&](int page) {
+            if (page == 1)
+                v->raiseKeyUp(13, 0); // Enter stops nothing
+        };
+        ModalScript::clear();
+        v->ProducePages();
+        EXPECT_TRUE(ModalScript::history().empty());
+        EXPECT_EQ(pageFiles(gsPageStamp), 2);
+        EXPECT_EQ(glHighPage, 2);
+        EXPECT_EQ(v->lstPage->ListCount(), 2);
+        // After production the object is gone: Esc then reaches nobody.
+        EXPECT_EQ(goPrintDataObj, nullptr);
+        v->Unload();
+    }
+}
+
+TEST_F(ViewerRun, a_host_that_only_calls_PagesStart_overwrites_one_file_and_an_open_page_is_closed) {
+    ViewerTestReport::plan().pages = 3;
+    ViewerTestReport::plan().pagesStartOnly = true;
+    ViewerTestReport::plan().leaveLastOpen = true;
+    std::vector<int> filesSeen;
+    auto v = loadViewer();
+    ViewerTestReport::plan().afterPage = [&](int) { filesSeen.push_back(pageFiles(gsPageStamp)); };
+    v->ProducePages();
+    EXPECT_EQ(filesSeen, (std::vector<int>{1, 1, 1}));
+    EXPECT_EQ(pageFiles(gsPageStamp), 1);
+    EXPECT_TRUE(fs::exists(RunPageFile(1)));
+    // The last page was left open and production closed it.
+    EXPECT_EQ(glDrwHwnd, 0);
+    EXPECT_GT(fs::file_size(RunPageFile(1)), 100u);
+    v->Unload();
+}
+
+TEST_F(ViewerRun, the_progress_panel_paints_shadowed_lines_and_warns_on_long_runs) {
+    ProgressTexts t{"Excessive preview", "No. of pages", "Page size is excessively small", "to stop"};
+    EXPECT_EQ(ProgressPanelLines(501, 500, 4000, t),
+              (std::vector<std::string>{"", " No. of pages...501", "", " Page size is excessively small...",
+                                        " 2.78 x 22.22", "", " Excessive preview...ESC to stop"}));
+    EXPECT_EQ(ProgressPanelLines(501, 4960, 7016, t),
+              (std::vector<std::string>{"", " No. of pages...501", "", " Excessive preview...ESC to stop"}));
+    EXPECT_EQ(ProgressPanelLines(500, 500, 500, t), (std::vector<std::string>{"", " No. of pages...500"}));
+
+    auto v = loadViewer();
+    v->settings[ViewerSetting::Color3] = 0x0000FF; // shadow red
+    v->settings[ViewerSetting::Color4] = 0xFFFFFF; // background white
+    v->settings[ViewerSetting::Color5] = 0x000000; // text black
+    v->picBack->Move(0, 0, 6000, 3000);
+    v->picBack->SetAutoRedraw(true);
+    // The lowest ink row tells how many lines were painted.
+    const auto lowestInk = [&](uint32_t color) {
+        double lowest = -1;
+        for (double y = 0; y < 3000; y += 15)
+            for (double x = 0; x < 6000; x += 15)
+                if (static_cast<uint32_t>(v->picBack->Point(x, y)) == color)
+                    lowest = y;
+        return lowest;
+    };
+    v->geometry.mlPaperWidthPx = 4960;
+    v->geometry.mlPaperHeightPx = 7016;
+    v->production().PageAdded(7);
+    EXPECT_EQ(glThePrintingPage, 7);
+    const double oneLine = lowestInk(0x000000);
+    ASSERT_GT(oneLine, 0);
+    EXPECT_GT(lowestInk(0x0000FF), oneLine - 1) << "the shadow falls below the text";
+    v->production().PageAdded(501);
+    const double normal = lowestInk(0x000000);
+    v->geometry.mlPaperWidthPx = 500;
+    v->production().PageAdded(501);
+    const double small = lowestInk(0x000000);
+    EXPECT_GT(normal, oneLine);
+    EXPECT_GT(small, normal);
+    v->production().PagesComplete(501, 1);
+    EXPECT_EQ(lowestInk(0x000000), -1) << "completion clears the panel";
+    EXPECT_EQ(glHighPage, 501);
+    v->Unload();
+}
+
+TEST_F(ViewerRun, drawing_operations_answer_by_name_and_PrintPBthis_keeps_to_its_modes) {
+    auto v = loadViewer();
+    for (const char* name : {"CreateNewEMF", "SetNewEMFfont", "MoveNewTo", "LineNewMoveTo", "DrawBoxedPoly",
+                             "LineDrawRectangle", "SetNewPen", "LetBackMode", "LetBackColor", "SetNewTextColor",
+                             "DrawNewTextMM", "DrawNewPicture", "DrawGraphics", "PrintPBthis", "CloseOnOutEMF",
+                             "cMilling", "PagesStart", "PageAdded", "PageFinished", "PagesComplete"})
+        EXPECT_TRUE(v->hasMember(name)) << name;
+
+    PictureBox& draw = *v->picDraw;
+    draw.SetScaleMode(vb::Twips);
+    v->callWith("PrintPBthis", 300, 600, std::string("ignored"), uint8_t(2));
+    EXPECT_EQ(draw.CurrentX(), 0);
+    v->callWith("PrintPBthis", 300, 600, std::string("same line"), uint8_t(1));
+    EXPECT_GT(draw.CurrentX(), 300);
+    EXPECT_EQ(draw.CurrentY(), 600);
+    v->callWith("PrintPBthis", 300, 600, std::string("next line"), uint8_t(0));
+    EXPECT_EQ(draw.CurrentX(), 0);
+    EXPECT_GT(draw.CurrentY(), 600);
+
+    // Outside a page nothing is drawn and nothing fails.
+    v->callWith("DrawBoxedPoly", 1, 2, 3, 4);
+    v->callWith("DrawGraphics", true);
+    EXPECT_EQ(glDrwHwnd, 0);
+
+    // A page opened by name lands in the file of glThePrintingPage.
+    v->callWith("PagesStart", 5, 1, 5);
+    Args none;
+    v->call("CreateNewEMF", none);
+    EXPECT_NE(glDrwHwnd, 0);
+    v->callWith("MoveNewTo", 2.5f, 3.5f);
+    v->call("CloseOnOutEMF", none);
+    EXPECT_EQ(glDrwHwnd, 0);
+    EXPECT_TRUE(fs::exists(RunPageFile(5)));
+    v->Unload();
+    EXPECT_FALSE(fs::exists(RunPageFile(5)));
+}
+
+TEST_F(ViewerRun, the_demo_report_draws_real_pages_with_text_lines_and_boxes) {
+    SampleReport::registerClass();
+    auto v = loadViewer(SampleReport::ClassName);
+    v->set_sListText("Quarterly report");
+    v->ProducePages();
+    EXPECT_TRUE(ModalScript::history().empty());
+    ASSERT_EQ(glHighPage, 3);
+    for (int page = 1; page <= 3; ++page) {
+        const std::string bytes = readAll(RunPageFile(page));
+        const auto info = gdi::EmfFileInfo::read(
+            std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+        EXPECT_TRUE(info.problem.empty()) << info.problem;
+        EXPECT_EQ(info.nBytes, bytes.size());
+        // Title, 20 body lines, 15 table cells and the footer.
+        const auto count = [&](std::uint32_t type) {
+            const auto it = info.recordCounts.find(type);
+            return it == info.recordCounts.end() ? 0u : it->second;
+        };
+        EXPECT_EQ(count(gdi::EMR_EXTTEXTOUTW), 37u) << "page " << page;
+        // The rule under the title, six table rows and four column lines.
+        EXPECT_EQ(count(gdi::EMR_LINETO), 11u);
+        EXPECT_EQ(count(gdi::EMR_POLYLINETO16) + count(gdi::EMR_POLYLINETO), 1u);
+    }
+    v->Unload();
+}
+
+TEST_F(ViewerRun, ShowFirstPage_loads_page_one_into_the_page_image_only_when_it_exists) {
+    ViewerTestReport::plan().pages = 2;
+    auto v = loadViewer();
+    v->ProducePages();
+    v->imgP->SetPicture(nullptr);
+    v->ShowFirstPage();
+    EXPECT_EQ(gsPageFile, RunPageFile(1));
+    EXPECT_NE(v->imgP->Picture(), nullptr);
+    // Without the file the image is cleared.
+    std::filesystem::remove(RunPageFile(1));
+    v->ShowFirstPage();
+    EXPECT_EQ(v->imgP->Picture(), nullptr);
+    v->Unload();
+}
+
+TEST_F(ViewerRun, stored_ruler_and_viewer_colours_reach_the_rulers_lines_and_panels) {
+    // The vertical ruler's own marker colour never shows: both follow the horizontal one.
+    WriteProfileKey("App", "ColorRuleMarkerColor_0", "255", ini());
+    WriteProfileKey("App", "ColorRuleMarkerColor_1", "65280", ini());
+    WriteProfileKey("App", "RulerScale_1", "6", ini());
+    WriteProfileKey("App", "Color3", "255", ini());
+    WriteProfileKey("App", "Color4", "16777215", ini());
+    WriteProfileKey("App", "Color5", "128", ini());
+    WriteProfileKey("App", "Color6", "65535", ini());
+    auto v = loadViewer();
+    EXPECT_EQ(v->picRuler(0).get("ColorRuleMarkerColor").toLong(), 255);
+    EXPECT_EQ(v->picRuler(1).get("ColorRuleMarkerColor").toLong(), 255);
+    EXPECT_EQ(v->LnDot(0).BorderColor(), 255u);
+    EXPECT_EQ(v->LnDot(1).BorderColor(), 255u);
+    EXPECT_EQ(v->picRuler(1).get("RulerScale").toLong(), 6);
+    EXPECT_EQ(v->picRuler(0).get("ColorBackColor").toLong(), 65535);
+    EXPECT_EQ(v->picCorn(2).BackColor(), 65535u);
+    EXPECT_EQ(v->LnDot(2).BorderColor(), 128u);
+    EXPECT_EQ(v->shpS->FillColor(), 255u);
+    EXPECT_EQ(v->shpS->BorderColor(), 255u);
+    EXPECT_EQ(v->picBack->BackColor(), 16777215u);
+    EXPECT_EQ(v->picBack->FillColor(), 128u);
+    EXPECT_EQ(v->lstPage->BackColor(), 16777215u);
+    EXPECT_EQ(v->picCan->ForeColor(), 128u);
+    EXPECT_EQ(v->lblCP(4).ForeColor(), 128u);
+    EXPECT_EQ(v->picList->ForeColor(), 128u);
+
+    // Each activation applies the toolbar style the host asked for.
+    v->SetBarFlatOrNone(true);
+    v->startup().Form_Activate();
+    EXPECT_EQ(v->tlbr1->Style(), 1);
+    EXPECT_EQ(v->tlbr2->Style(), 1);
+    v->SetBarFlatOrNone(false);
+    v->startup().Form_Activate();
+    EXPECT_EQ(v->tlbr1->Style(), 0);
+
+    // Closing hands the rulers' keys back, the unit included.
+    v->Unload();
+    EXPECT_EQ(ReadProfileKey("App", "RulerScale_1", "", ini()), "6");
+    EXPECT_EQ(ReadProfileKey("App", "ColorRuleMarkerColor_1", "", ini()), "255");
+}
+
+TEST(PadPageNumber, pads_to_the_width_of_the_page_count_and_leaves_other_text_alone) {
+    EXPECT_EQ(PadPageNumber(0, "7", 12), "07");
+    EXPECT_EQ(PadPageNumber(0, "7", 9), "7");
+    EXPECT_EQ(PadPageNumber(0, "1", 150), "001");
+    EXPECT_EQ(PadPageNumber(0, "1234", 150), "1234");
+    EXPECT_EQ(PadPageNumber(5, "3", 12), "03");
+    EXPECT_EQ(PadPageNumber(1, "3", 150), "300");
+    EXPECT_EQ(PadPageNumber(0, "abc", 150), "abc");
+}
+
+TEST_F(ViewerRun, a_single_page_disables_navigation_and_lists_one_item) {
+    ViewerTestReport::plan().pages = 1;
+    auto v = loadViewer();
+    v->ProducePages();
+    ASSERT_EQ(v->lstPage->ListCount(), 1);
+    EXPECT_EQ(v->lstPage->List(0), "Page 1");
+    EXPECT_EQ(v->lstPage->ListIndex(), 0);
+    for (const char* key : {"movefirst", "moveprev", "movenext", "movelast"})
+        EXPECT_FALSE(v->tlbr1->Button(key).Enabled()) << key;
+    EXPECT_EQ(v->stbr1->Panels(1).Text(), "Page 1 of 1");
+    v->Unload();
+}
+
+} // namespace
