@@ -1,18 +1,12 @@
-# The EMF player over arbitrary bytes. The gdi sources are compiled into the
-# target so that coverage reaches the record decoding.
-set(gdi_dir ${PROJECT_SOURCE_DIR}/src/platform/gdi)
+# The EMF player over arbitrary bytes. The gdi layer's own sources are
+# compiled into the target so that coverage reaches the record decoding; the
+# list comes from the layer, so a new source file cannot be forgotten here.
+get_target_property(gdi_sources kelvppvw_gdi SOURCES)
+get_target_property(gdi_dir kelvppvw_gdi SOURCE_DIR)
+list(TRANSFORM gdi_sources PREPEND ${gdi_dir}/)
 kelvppvw_fuzz(fuzz_emf_player
   SOURCES
     ${CMAKE_CURRENT_SOURCE_DIR}/gdi/EmfPlayerFuzz.cpp
-    ${gdi_dir}/DibCodec.cpp
-    ${gdi_dir}/EmfFileInfo.cpp
-    ${gdi_dir}/EmfPlaybackState.cpp
-    ${gdi_dir}/EmfPlayer.cpp
-    ${gdi_dir}/EmfWriter.cpp
-    ${gdi_dir}/FontMetrics.cpp
-    ${gdi_dir}/Gdi.cpp
-    ${gdi_dir}/GdiImages.cpp
-    ${gdi_dir}/HandleTable.cpp
-    ${gdi_dir}/QtRuntime.cpp
+    ${gdi_sources}
   CORPUS ${CMAKE_CURRENT_SOURCE_DIR}/corpus/emf
-  LIBS Qt6::Gui Qt6::Widgets)
+  LIBS kelvppvw_automation Qt6::Gui Qt6::Widgets)
