@@ -23,6 +23,9 @@
 #include <gtest/gtest.h>
 
 #include <QPixmap>
+#include <QString>
+
+#include <iostream>
 #include <QWidget>
 
 #include <cstdlib>
@@ -93,6 +96,7 @@ TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itsel
     const std::string otherPage = home_ + "/Preview/Page_" + otherStamp + "_1.emf";
     std::ofstream(otherPage) << "EMF";
     WriteProfileKey("STAMPED FILES", otherKey, otherStamp, cleanup());
+    WriteProfileKey("App", "PrintRange", "1", ini()); // open with the page list shown
 
     std::string stamp, key;
     int filesWhileOpen = 0, listCount = 0;
@@ -116,8 +120,11 @@ TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itsel
         panel5 = v.stbr1->Panels(5).Text();
         navigation = {v.tlbr1->Button("movefirst").Enabled(), v.tlbr1->Button("moveprev").Enabled(),
                       v.tlbr1->Button("movenext").Enabled(), v.tlbr1->Button("movelast").Enabled()};
-        // Kept beside the test binary for a person to look at.
-        EXPECT_TRUE(m.form->widget()->grab().save("viewer-loaded.png"));
+        // Kept as an artefact for a person to look at.
+        fs::create_directories(KELVPPVW_ARTEFACT_DIR);
+        const std::string shot = std::string(KELVPPVW_ARTEFACT_DIR) + "/viewer-loaded.png";
+        EXPECT_TRUE(m.form->widget()->grab().save(QString::fromStdString(shot)));
+        std::cout << "screenshot: " << shot << std::endl;
         m.form->widget()->close();
         return 0;
     });
@@ -156,7 +163,7 @@ TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itsel
     // preview.ini holds the viewer keys in their order, then the rulers' keys.
     const std::string text = readAll(ini());
     size_t at = 0;
-    for (const char* k : {"PrintRange=0", "AutoRangeMax=0", "AutoScaleMenu=0", "Color1=", "Color2=", "Color3=",
+    for (const char* k : {"PrintRange=1", "AutoRangeMax=0", "AutoScaleMenu=0", "Color1=", "Color2=", "Color3=",
                           "Color4=", "Color5=", "Color6=", "ShadowDepth=30", "RulerScale=5", "RulerDimension=0",
                           "RulersDisplayed=0", "RulerCrossHairs=1", "PanOnZoom=0"}) {
         const size_t found = text.find(k, at);
