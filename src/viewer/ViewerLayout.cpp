@@ -180,27 +180,21 @@ void ViewerLayout::hscPV_Scroll() { followHorizontalBar(); }
 void ViewerLayout::vscPV_Change() { followVerticalBar(); }
 void ViewerLayout::vscPV_Scroll() { followVerticalBar(); }
 
-void ViewerLayout::AlignAfterHorizontalScroll() {
-    ResumeNext next;
-    const double rd = v.settings[ViewerSetting::RulerDimension];
-    PictureBox& page = *v.picPreView;
-    next([&] { placeShadow(); });
-    next([&] { v.picRuler(1).SetLeft(page.Left() - (rd + RulerGap)); });
-    next([&] { v.picRuler(1).SetTop(page.Top()); });
-    next([&] { v.picRuler(0).SetLeft(page.Left()); });
-    next([&] { v.picRuler(0).SetTop(page.Top() - (rd + RulerGap)); });
-    next([&] { placeCorner(); });
-    next([&] { ClearPointerPanels(); });
-    next([&] { HideCrossHairs(); });
-}
+void ViewerLayout::AlignAfterHorizontalScroll() { alignAfterScroll(true); }
 
-void ViewerLayout::AlignAfterVerticalScroll() {
+// A vertical scroll does not move the page sideways: ruler 1 keeps its left,
+// and ruler 0's top is set in its place (and again later, as it always was).
+void ViewerLayout::AlignAfterVerticalScroll() { alignAfterScroll(false); }
+
+void ViewerLayout::alignAfterScroll(bool horizontal) {
     ResumeNext next;
     const double rd = v.settings[ViewerSetting::RulerDimension];
     PictureBox& page = *v.picPreView;
-    // A vertical scroll does not move the page sideways: ruler 1 keeps its left.
     next([&] { placeShadow(); });
-    next([&] { v.picRuler(0).SetTop(page.Top() - (rd + RulerGap)); });
+    if (horizontal)
+        next([&] { v.picRuler(1).SetLeft(page.Left() - (rd + RulerGap)); });
+    else
+        next([&] { v.picRuler(0).SetTop(page.Top() - (rd + RulerGap)); });
     next([&] { v.picRuler(1).SetTop(page.Top()); });
     next([&] { v.picRuler(0).SetLeft(page.Left()); });
     next([&] { v.picRuler(0).SetTop(page.Top() - (rd + RulerGap)); });

@@ -33,6 +33,7 @@ public:
     void HideCrossHairs();
 
 private:
+    void alignAfterScroll(bool horizontal);
     void followHorizontalBar();
     void followVerticalBar();
     void placeShadow();
