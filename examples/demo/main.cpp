@@ -6,11 +6,40 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <iostream>
 
 using namespace kelvppvw;
+
+namespace {
+
+// The host's logo, the way a host keeps one: a bitmap file it loads as a picture.
+std::shared_ptr<Graphic> makeLogo(const QString& folder) {
+    QImage image(96, 48, QImage::Format_RGB32);
+    image.fill(QColor(0x1f, 0x4e, 0x79));
+    QPainter painter(&image);
+    painter.setPen(Qt::white);
+    painter.setFont(QFont("Liberation Sans", 16, QFont::Bold));
+    painter.drawText(image.rect(), Qt::AlignCenter, "KELV");
+    painter.end();
+    const QString path = folder + "/logo.bmp";
+    image.save(path);
+    auto logo = std::make_shared<Graphic>();
+    logo->Name = "logo";
+    logo->PictureType = ptBitmap;
+    logo->Picture = Picture::LoadPicture(path.toStdString());
+    logo->Left = 660; // page pixels, top right beside the title
+    logo->Top = 40;
+    logo->Width = 96 * 15; // twips
+    logo->Height = 48 * 15;
+    return logo;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     const std::string shot = argc > 1 ? argv[1] : QDir::current().absoluteFilePath("kelvppvw-demo.png").toStdString();
@@ -18,6 +47,8 @@ int main(int argc, char** argv) {
     Application::ensure();
     SampleReport::registerClass();
     auto preview = std::make_shared<clsPreview>();
+    QTemporaryDir scratch;
+    preview->Graphics->Add(makeLogo(scratch.path()), "logo");
     preview->onRequestData([](std::string&) { /* no owner window: the viewer stands alone */ });
 
     if (Application::isHeadless()) {

@@ -8,6 +8,7 @@
 #include "host/PrintDataObject.h"
 #include "host/PreviewValues.h"
 #include "host/clsPreview.h"
+#include "platform/gdi/Picture.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/ClassRegistry.h"
 #include "platform/automation/DispatchObject.h"
