@@ -1,5 +1,6 @@
 #include "components/ruler/Ruler.h"
 
+#include "platform/forms/NativeConvert.h"
 #include "platform/forms/OleColor.h"
 #include "platform/automation/ErrorTrap.h"
 
@@ -24,22 +25,6 @@ bool sameName(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
            });
-}
-
-int16_t buttonsOf(Qt::MouseButtons buttons) {
-    int16_t b = 0;
-    if (buttons & Qt::LeftButton) b |= 1;
-    if (buttons & Qt::RightButton) b |= 2;
-    if (buttons & Qt::MiddleButton) b |= 4;
-    return b;
-}
-
-int16_t shiftOf(Qt::KeyboardModifiers modifiers) {
-    int16_t s = 0;
-    if (modifiers & Qt::ShiftModifier) s |= 1;
-    if (modifiers & Qt::ControlModifier) s |= 2;
-    if (modifiers & Qt::AltModifier) s |= 4;
-    return s;
 }
 
 // Across and down size of one character of a font, in twips. Measured at a
@@ -322,16 +307,16 @@ void Ruler::raiseMouse(const char* event, QMouseEvent* mouse, int buttons) {
     const double along = map.toTwips(horizontal ? pos.x() : pos.y());
     const double across = (horizontal ? pos.y() : pos.x()) * kTwipsPerScreenPixel;
     Args args{Variant(int32_t{index_}), Variant(static_cast<int16_t>(buttons)),
-              Variant(shiftOf(mouse->modifiers())), Variant(static_cast<float>(horizontal ? along : across)),
+              Variant(classicShift(mouse->modifiers())), Variant(static_cast<float>(horizontal ? along : across)),
               Variant(static_cast<float>(horizontal ? across : along))};
     // A handler's failure is the host's business; it must not unwind through Qt.
     trapError([&] { events_.raise(event, args); });
 }
 
-void Ruler::mouseMoveEvent(QMouseEvent* event) { raiseMouse("RulerMouseMove", event, buttonsOf(event->buttons())); }
+void Ruler::mouseMoveEvent(QMouseEvent* event) { raiseMouse("RulerMouseMove", event, classicButtons(event->buttons())); }
 
 void Ruler::mousePressEvent(QMouseEvent* event) {
-    raiseMouse("RulerMouseButton", event, buttonsOf(event->button()));
+    raiseMouse("RulerMouseButton", event, classicButtons(event->button()));
 }
 
 } // namespace kelvppvw

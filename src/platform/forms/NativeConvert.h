@@ -1,6 +1,7 @@
 #pragma once
 
-// Internal to forms/: conversions between the classic values and Qt's.
+// Conversions between the classic values and Qt's, for forms/ and the
+// Qt-side components it hosts; never for code above the platform.
 
 #include <QColor>
 #include <QFont>
