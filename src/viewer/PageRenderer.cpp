@@ -7,7 +7,6 @@
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/Panel.h"
 #include "platform/forms/RasterPicture.h"
-#include "platform/forms/ResourceStore.h"
 #include "platform/forms/StdFont.h"
 #include "platform/forms/ToolbarButton.h"
 #include "platform/gdi/Gdi.h"
@@ -200,9 +199,7 @@ void PageRenderer::renderAgain() {
 }
 
 void PageRenderer::setPageViewCursor() {
-    const int16_t id = PageViewCursor(v.settings[ViewerSetting::AutoScaleMenu] != 0, v.miZoomMode != 0);
-    v.picPreView->SetMouseIcon(ResourceStore::standard().LoadResCursor(id));
-    v.picPreView->SetMousePointer(vb::Custom);
+    v.SetPageViewCursor(PageViewCursor(v.settings[ViewerSetting::AutoScaleMenu] != 0, v.miZoomMode != 0));
 }
 
 void PageRenderer::centrePageView() {

@@ -25,13 +25,12 @@
 #include "rulers/ApplyViewerColors.h"
 #include "rulers/LoadRulerSettings.h"
 #include "settings/ProfileStore.h"
+#include "viewer/ZoomMenu.h"
 #include "viewer/frmPrtPreview.h"
 
 namespace kelvppvw {
 
 namespace {
-
-constexpr int16_t CustomPointer = 99;
 
 RecordingHooks viewerHooks()
 {
@@ -209,9 +208,7 @@ void ViewerStartup::checkPrinter()
 
 void ViewerStartup::setPageViewCursor()
 {
-    const int id = v_.settings[ViewerSetting::AutoScaleMenu] != 0 ? 103 : 101;
-    v_.picPreView->SetMouseIcon(ResourceStore::standard().LoadResCursor(id));
-    v_.picPreView->SetMousePointer(CustomPointer);
+    v_.SetPageViewCursor(PageViewCursor(v_.settings[ViewerSetting::AutoScaleMenu] != 0, false));
 }
 
 void ViewerStartup::Form_Activate()

@@ -5,8 +5,10 @@
 #include "host/clsPreview.h"
 #include "platform/automation/ClassRegistry.h"
 #include "platform/forms/ButtonMenu.h"
-#include "platform/forms/Panel.h"
 #include "platform/forms/MsgBox.h"
+#include "platform/forms/Panel.h"
+#include "platform/forms/RasterPicture.h"
+#include "platform/forms/ResourceStore.h"
 #include "platform/forms/StdFont.h"
 #include "platform/forms/ToolbarButton.h"
 #include "printing/PrinterMargin.h"
@@ -80,6 +82,7 @@ frmPrtPreview::frmPrtPreview() {
     buildControls();
     wireProduction();
     wireViewerEvents();
+    wireRulerEvents();
 }
 
 frmPrtPreview::~frmPrtPreview() = default;
@@ -159,15 +162,27 @@ void frmPrtPreview::wireProduction() {
     };
     seams.applyViewerColors = [this] { ApplyViewerColors(colorTargets(), settings); };
     seams.pageCount = [] { return glHighPage; };
+}
 
-    // Each ruler reports its appearance keys when asked to save them.
+void frmPrtPreview::wireRulerEvents() {
+    RulerEventTargets targets;
+    targets.ruler0 = &picRuler(0);
+    targets.ruler1 = &picRuler(1);
+    targets.crossHair0 = &LnDot(0);
+    targets.crossHair1 = &LnDot(1);
+    targets.stbr1 = stbr1.get();
+    targets.settings = &settings;
+    targets.popupScaleMenu = [this] { PopupMenu(*mnuScale); };
+    targets.hideCrossHairs = [this] { HideCrossHairs(); };
+    targets.clearPointerPanels = [this] { ClearPointerPanels(); };
+    targets.saveSetting = [](int32_t index, std::string_view name, const Variant& value) {
+        SaveRulerSetting(index, name, value, gsAppName, ViewerStartup::PreviewIni());
+    };
+    rulerEvents_ = std::make_unique<RulerEvents>(std::move(targets));
     for (int16_t i = 0; i <= 1; ++i)
         if (auto provider = std::dynamic_pointer_cast<EventProvider>(picRuler(i).object()))
-            provider->events().connect([](std::string_view event, Args& args) {
-                if (event == "SettingToSave" && args.size() >= 3)
-                    SaveRulerSetting(args[0].toLong(), args[1].toString(), args[2], gsAppName,
-                                     ViewerStartup::PreviewIni());
-            });
+            provider->events().connect(
+                [this](std::string_view event, Args& args) { rulerEvents_->raised(event, args); });
 }
 
 void frmPrtPreview::buildControls() {
@@ -339,6 +354,12 @@ void frmPrtPreview::wireViewerEvents() {
     picBack->onMouseDown = [this](int16_t button, int16_t shift, float x, float y) {
         layout.picBack_MouseDown(button, shift, x, y);
     };
+    picPreView->onMouseMove = [this](int16_t button, int16_t shift, float x, float y) {
+        mouse.picPreView_MouseMove(button, shift, x, y);
+    };
+    stbr1->onMouseDown = [this](int16_t button, int16_t shift, float x, float y) {
+        mouse.stbr1_MouseDown(button, shift, x, y);
+    };
 }
 
 int32_t frmPrtPreview::cMilling() const { return glMilliWait; }
@@ -371,6 +392,11 @@ void frmPrtPreview::ShowNoPrinterNotice() { startup_->ShowNoPrinterNotice(); }
 void frmPrtPreview::ResetPageStatus() { startup_->ResetPageStatus(); }
 void frmPrtPreview::AddATab() { startup_->AddATab(); }
 void frmPrtPreview::CancelProduction() { production_->CancelProduction(); }
+
+void frmPrtPreview::SetPageViewCursor(int16_t resourceId) {
+    picPreView->SetMouseIcon(ResourceStore::standard().LoadResCursor(resourceId));
+    picPreView->SetMousePointer(vb::Custom);
+}
 
 ViewerColorTargets frmPrtPreview::colorTargets() const {
     return {shpS.get(), picList.get(), picBack.get(), lstPage.get(), picCan.get(), &lblCP};

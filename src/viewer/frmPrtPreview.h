@@ -20,9 +20,11 @@
 #include "platform/forms/Toolbar.h"
 #include "printing/PrinterMetrics.h"
 #include "rulers/ApplyViewerColors.h"
+#include "rulers/RulerEvents.h"
 #include "settings/ViewerSettings.h"
 #include "viewer/PageGeometry.h"
 #include "viewer/PageRenderer.h"
+#include "viewer/PageViewMouse.h"
 #include "viewer/ViewerLayout.h"
 #include "viewer/ViewerSeams.h"
 
@@ -107,6 +109,8 @@ public:
     void AlignAfterVerticalScroll() { layout.AlignAfterVerticalScroll(); }
     void ClearPointerPanels() { layout.ClearPointerPanels(); }
     void HideCrossHairs() { layout.HideCrossHairs(); }
+    // The page view's pointer: one of the magnifier cursor resources.
+    void SetPageViewCursor(int16_t resourceId);
     // The layout pass; public because the page-list command runs it too.
     void Form_Resize() override { layout.Form_Resize(); }
 
@@ -151,6 +155,7 @@ private:
     void buildRulers();
     void wireProduction();
     void wireViewerEvents();
+    void wireRulerEvents();
 
     std::shared_ptr<clsPreview> gm_clsPreview_;
     std::string sTitleText_;
@@ -160,6 +165,8 @@ private:
     std::unique_ptr<PageProduction> production_;
     PageRenderer renderer{*this};
     ViewerLayout layout{*this};
+    PageViewMouse mouse{*this};
+    std::unique_ptr<RulerEvents> rulerEvents_;
 };
 
 } // namespace kelvppvw

@@ -208,12 +208,20 @@ void Control::applyGeometry() {
 
 void Control::SetVisible(bool visible) {
     const bool changed = visible_ != visible;
+    const bool repaint = changed && !widget();
+    if (repaint)
+        repaintWindowless(); // what it covered while shown
     visible_ = visible;
     if (changed && align_ != 0 && host_)
         host_->layoutAligned();
     if (QWidget* w = widget())
         w->setVisible(visible && w->parentWidget());
-    else if (host_)
+    else if (repaint)
+        repaintWindowless();
+}
+
+void Control::repaintWindowless() const {
+    if (host_ && visible_)
         host_->repaintHost();
 }
 

@@ -138,6 +138,8 @@ protected:
     virtual void geometryApplied(bool sizeChanged) { (void)sizeChanged; }
     virtual void appearanceChanged();
     virtual void enabledChanged();
+    // Repaints what a shown windowless control covers.
+    virtual void repaintWindowless() const;
     template <class W>
     W* native() const {
         return static_cast<W*>(widget());
