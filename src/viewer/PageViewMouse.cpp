@@ -1,11 +1,70 @@
 #include "viewer/PageViewMouse.h"
 
 #include "platform/automation/ErrorTrap.h"
+#include "viewer/ZoomMenu.h"
 #include "viewer/frmPrtPreview.h"
 
 namespace kelvppvw {
 
+namespace {
+
+constexpr int16_t ShiftOnly = 1;
+constexpr int16_t AutoZoomIndex = 14;
+
+// Keeps the clicked point in place along one bar, when that bar is shown.
+void scrollToPoint(ScrollBar& bar, double extent, double position) {
+    const int32_t value = ScrollValueAtPoint(bar.Max(), extent, position);
+    if (bar.Visible())
+        bar.SetValue(value);
+}
+
+} // namespace
+
 PageViewMouse::PageViewMouse(frmPrtPreview& viewer) : v(viewer) {}
+
+void PageViewMouse::popupZoomMenu() { v.PopupMenu(*v.mnuZom); }
+
+void PageViewMouse::picPreView_MouseDown(int16_t button, int16_t shift, float x, float y) {
+    ResumeNext next;
+    const bool autoScaleMenu = v.settings[ViewerSetting::AutoScaleMenu] != 0;
+    if (button == vb::RightButton) {
+        if (shift != 0 && shift != ShiftOnly) {
+            next([&] { popupZoomMenu(); });
+        } else if (shift == ShiftOnly) {
+            // What this gives depends on the last click: the zoom command
+            // leaves fit mode alone while it steps downwards.
+            next([&] { v.SetPageViewCursor(PageViewCursor(autoScaleMenu, false)); });
+            v.miZoomMode = 0;
+            v.miZoomIndex = AutoZoomIndex;
+            next([&] { v.tlbr1_ButtonClick("zoom"); });
+        } else if (autoScaleMenu) {
+            next([&] { popupZoomMenu(); });
+        } else {
+            v.mbytZoomOut = 1;
+            zoomAtPoint(x, y);
+        }
+    } else if (button == vb::LeftButton) {
+        if (shift != 0 || autoScaleMenu) {
+            next([&] { popupZoomMenu(); });
+        } else {
+            v.mbytZoomOut = 0;
+            zoomAtPoint(x, y);
+        }
+    }
+}
+
+void PageViewMouse::zoomAtPoint(float x, float y) {
+    ResumeNext next;
+    PictureBox& pic = *v.picPreView;
+    next([&] { v.SetPageViewCursor(PageViewCursor(false, true)); });
+    double width = 0, height = 0;
+    next([&] { width = roundHalfEven(pic.ScaleWidth()); });
+    next([&] { height = roundHalfEven(pic.ScaleHeight()); });
+    v.miZoomMode = 1;
+    next([&] { v.tlbr1_ButtonClick("zoom"); });
+    next([&] { scrollToPoint(*v.hscPV, width, x); });
+    next([&] { scrollToPoint(*v.vscPV, height, y); });
+}
 
 void PageViewMouse::picPreView_MouseMove(int16_t, int16_t, float x, float y) {
     ResumeNext next;

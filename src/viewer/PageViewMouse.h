@@ -16,10 +16,14 @@ class PageViewMouse {
 public:
     explicit PageViewMouse(frmPrtPreview& viewer);
 
+    void picPreView_MouseDown(int16_t button, int16_t shift, float x, float y);
     void picPreView_MouseMove(int16_t button, int16_t shift, float x, float y);
     void stbr1_MouseDown(int16_t button, int16_t shift, float x, float y);
 
 private:
+    void zoomAtPoint(float x, float y);
+    void popupZoomMenu();
+
     frmPrtPreview& v;
 };
 

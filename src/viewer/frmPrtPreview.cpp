@@ -384,6 +384,9 @@ void frmPrtPreview::wireViewerEvents() {
     picBack->onMouseDown = [this](int16_t button, int16_t shift, float x, float y) {
         layout.picBack_MouseDown(button, shift, x, y);
     };
+    picPreView->onMouseDown = [this](int16_t button, int16_t shift, float x, float y) {
+        mouse.picPreView_MouseDown(button, shift, x, y);
+    };
     picPreView->onMouseMove = [this](int16_t button, int16_t shift, float x, float y) {
         mouse.picPreView_MouseMove(button, shift, x, y);
     };

@@ -47,6 +47,7 @@ protected:
         return {static_cast<int>(page()->width() * fx), static_cast<int>(page()->height() * fy)};
     }
     void moveOverPage(QPoint p) { QTest::mouseMove(page(), p); }
+    QImage cursorImage() const { return page()->cursor().pixmap().toImage(); }
 
     // Marker-coloured pixels along a row or a column of the page view, at most
     // one pixel off the given place (the line lies at the nearest pixel).
@@ -226,6 +227,85 @@ TEST_F(MouseOnViewer, screenshot_of_the_cross_hairs_and_markers_at_one_hundred_p
     // The lines show where the pointer is on screen.
     const QPoint inWindow = page()->mapTo(v->widget(), p);
     EXPECT_GT(blueAlong(shot, inWindow.y(), true), back->width() / 8);
+}
+
+TEST_F(MouseOnViewer, a_click_zooms_one_step_and_keeps_the_clicked_point_in_the_middle_of_the_bars) {
+    const QImage fitPointer = cursorImage();
+    QTest::mouseClick(page(), Qt::LeftButton, {}, at(0.5, 0.5));
+    EXPECT_EQ(v->miZoomMode, 1);
+    EXPECT_EQ(v->miZoomIndex, 10);
+    EXPECT_EQ(zoomCaption(), "100%");
+    for (ScrollBar* bar : {v->hscPV.get(), v->vscPV.get()}) {
+        ASSERT_TRUE(bar->Visible());
+        EXPECT_NEAR(bar->Value(), bar->Max() / 2.0, 1.0);
+    }
+    // The magnifier with both signs, pointing with the lens centre.
+    EXPECT_EQ(page()->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(page()->cursor().hotSpot(), QPoint(11, 10));
+    EXPECT_NE(cursorImage(), fitPointer);
+    // Out again, then Shift with the right button: fit, with the plain one.
+    QTest::mouseClick(page(), Qt::RightButton, {}, at(0.5, 0.5));
+    QTest::mouseClick(page(), Qt::RightButton, Qt::ShiftModifier, at(0.5, 0.5));
+    EXPECT_EQ(cursorImage(), fitPointer);
+}
+
+TEST_F(MouseOnViewer, clicks_wrap_at_both_ends_of_the_zoom_steps) {
+    chooseZoom("z200");
+    QTest::mouseClick(page(), Qt::LeftButton, {}, at(0.3, 0.3));
+    EXPECT_EQ(v->miZoomIndex, 1);
+    EXPECT_EQ(zoomCaption(), "10%");
+    QTest::mouseClick(page(), Qt::RightButton, {}, at(0.5, 0.5));
+    EXPECT_EQ(v->miZoomIndex, 13);
+    EXPECT_EQ(zoomCaption(), "200%");
+    // The toolbar's button now steps the same way as the last click.
+    v->tlbr1_ButtonClick("zoom");
+    EXPECT_EQ(v->miZoomIndex, 12);
+}
+
+TEST_F(MouseOnViewer, shift_right_click_gives_fit_after_zooming_out_and_one_hundred_percent_after_zooming_in) {
+    struct Case {
+        Qt::MouseButton before;
+        int16_t mode;
+        const char* caption;
+    };
+    for (const Case c : {Case{Qt::RightButton, 0, "zoom"}, Case{Qt::LeftButton, 1, "100%"}}) {
+        chooseZoom("z050");
+        QTest::mouseClick(page(), c.before, {}, at(0.5, 0.5));
+        QTest::mouseClick(page(), Qt::RightButton, Qt::ShiftModifier, at(0.5, 0.5));
+        EXPECT_EQ(v->miZoomMode, c.mode) << c.caption;
+        EXPECT_EQ(zoomCaption(), c.caption);
+        EXPECT_EQ(v->mdblZoomDivisor, 1.0);
+    }
+}
+
+TEST_F(MouseOnViewer, modifier_clicks_and_the_menu_option_open_the_zoom_menu_instead_of_zooming) {
+    struct Case {
+        bool autoScaleMenu;
+        Qt::MouseButton button;
+        Qt::KeyboardModifiers modifiers;
+    };
+    const Case cases[] = {{false, Qt::LeftButton, Qt::ControlModifier}, {false, Qt::LeftButton, Qt::ShiftModifier},
+                          {false, Qt::RightButton, Qt::AltModifier},    {true, Qt::LeftButton, {}},
+                          {true, Qt::RightButton, {}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.autoScaleMenu << " " << c.button << " " << c.modifiers);
+        v->settings[ViewerSetting::AutoScaleMenu] = c.autoScaleMenu;
+        ModalScript::clear();
+        ModalScript::push([](ModalMoment&) { return -1; });
+        QTest::mouseClick(page(), c.button, c.modifiers, at(0.5, 0.5));
+        ASSERT_EQ(ModalScript::history().size(), 1u);
+        EXPECT_EQ(ModalScript::history()[0].title, "Zoom");
+        EXPECT_EQ(v->miZoomMode, 0);
+        EXPECT_EQ(v->miZoomIndex, 9);
+    }
+    // Shift with the right button still resets, and shows the lettered magnifier.
+    const QImage plainPointer = cursorImage();
+    v->mbytZoomOut = 1;
+    QTest::mouseClick(page(), Qt::RightButton, Qt::ShiftModifier, at(0.5, 0.5));
+    EXPECT_EQ(v->miZoomIndex, 14);
+    EXPECT_EQ(v->miZoomMode, 0);
+    EXPECT_NE(cursorImage(), plainPointer);
+    EXPECT_EQ(page()->cursor().hotSpot(), QPoint(11, 10));
 }
 
 TEST(ScrollValueAtPoint, keeps_the_clicked_point_at_its_relative_place_on_the_new_bar) {
