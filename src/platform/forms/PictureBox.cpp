@@ -11,6 +11,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 
 #include <cmath>
 
@@ -536,7 +537,7 @@ int32_t PictureBox::Point(double x, double y) const {
 
 // ---- native -------------------------------------------------------------------
 
-void PictureBox::nativePaint(QPainter& painter) {
+void PictureBox::nativePaint(QPainter& painter, const QRegion& dirty) {
     QWidget* w = widget();
     const int b = innerOffsetPx();
     if (b == 2) {
@@ -559,8 +560,11 @@ void PictureBox::nativePaint(QPainter& painter) {
     painter.fillRect(inner, toQColor(BackColor()));
     if (!autoRedraw_ && onPaint)
         onPaint();
+    // Only the dirty part of the image: a pointer's thin lines across a large
+    // page must not copy the whole page again.
     if (!surface_->image.isNull())
-        painter.drawImage(b, b, surface_->image);
+        for (const QRect& r : dirty & inner)
+            painter.drawImage(r.topLeft(), surface_->image, r.translated(-b, -b));
     paintWindowlessChildren(painter);
 }
 

@@ -8,6 +8,8 @@
 #include <memory>
 #include <optional>
 
+class QRegion;
+
 namespace kelvppvw {
 
 namespace vb {
@@ -126,7 +128,8 @@ public:
     double innerHeightTwips() const override { return innerPixelHeight() * 15.0; }
 
     // Called by the native widget.
-    void nativePaint(QPainter& painter);
+    // dirty: the part of the widget being painted.
+    void nativePaint(QPainter& painter, const QRegion& dirty);
     void nativeMouse(int kind, int16_t button, int16_t shift, double px, double py);
     bool nativeKey(int16_t keyCode, int16_t shift);
     bool nativeWheel(double notches, int16_t shift, bool horizontal);
