@@ -2,6 +2,7 @@
 // through a registered print data object, closing and clean-up.
 #include "SampleReport.h"
 #include "ViewerTestReport.h"
+#include "platform/profile/TempFolder.h"
 
 #include "host/PreviewValues.h"
 #include "platform/gdi/EmfFileInfo.h"
@@ -53,18 +54,11 @@ protected:
         ViewerTestReport::registerClass();
         ViewerTestReport::plan() = {};
         ViewerTestReport::seen().clear();
-        char pattern[] = "/tmp/kelvppvw-viewer-XXXXXX";
-        home_ = mkdtemp(pattern);
-        setenv(AppPathVariable, home_.c_str(), 1);
         gsAppPath = home_;
         gsAppName = "App";
         fs::create_directories(home_ + "/Preview");
     }
-    void TearDown() override {
-        unsetenv(AppPathVariable);
-        fs::remove_all(home_);
-        ModalScript::clear();
-    }
+    void TearDown() override { ModalScript::clear(); }
 
     std::string ini() const { return home_ + "/preview.ini"; }
     std::string cleanup() const { return home_ + "/Preview/Cleanup.ini"; }
@@ -86,7 +80,8 @@ protected:
         return viewer;
     }
 
-    std::string home_;
+    TempHome temp_;
+    const std::string home_ = temp_.home();
 };
 
 TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itself) {
@@ -130,7 +125,7 @@ TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itsel
     });
     auto preview = std::make_shared<clsPreview>();
     ASSERT_TRUE(preview->ShowPreviewDialog(ViewerTestReport::ClassName, "", false, "App", "Sect", "Prnt", "host.ini",
-                                           "Report.txt", "/tmp", "Title", "Listing", false, 0, "Key"));
+                                           "Report.txt", home_, "Title", "Listing", false, 0, "Key"));
 
     EXPECT_EQ(filesWhileOpen, 12);
     EXPECT_EQ(cleanupWhileOpen, stamp);
