@@ -28,26 +28,6 @@ protected:
     std::string ini = dir.file("preview.ini");
 };
 
-TEST_F(ViewerSettingsFile, empty_section_gives_the_defaults)
-{
-    ViewerSettings t = load("[Host]\r\n");
-    EXPECT_EQ(t[VS::Color1], static_cast<std::int32_t>(0x80000010u));
-    EXPECT_EQ(t[VS::Color2], static_cast<std::int32_t>(0x8000000Fu));
-    EXPECT_EQ(t[VS::Color3], static_cast<std::int32_t>(0x80000015u));
-    EXPECT_EQ(t[VS::Color4], static_cast<std::int32_t>(0x8000000Cu));
-    EXPECT_EQ(t[VS::Color5], static_cast<std::int32_t>(0x80000005u));
-    EXPECT_EQ(t[VS::Color6], static_cast<std::int32_t>(0x8000000Cu));
-    EXPECT_EQ(t[VS::ShadowDepth], 30);
-    EXPECT_EQ(t[VS::RulerScale], 5);
-    EXPECT_EQ(t[VS::PanOnZoom], 0);
-    EXPECT_EQ(t[VS::RulerCrossHairs], 1);
-    EXPECT_EQ(t[VS::RulersDisplayed], 0);
-    EXPECT_EQ(t[VS::RulerDimension], 0);
-    EXPECT_EQ(ReadViewerSwitches(t, "Host", ini), false);
-    EXPECT_EQ(t[VS::AutoRangeMax], 0);
-    EXPECT_EQ(t[VS::AutoScaleMenu], 0);
-}
-
 TEST_F(ViewerSettingsFile, ruler_thickness_rule)
 {
     struct Case {

@@ -11,11 +11,6 @@ using namespace kelvppvw;
 
 namespace {
 
-std::string readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string("<missing>");
-}
-
 void writeAll(const QString& path, const std::string& bytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -45,16 +40,6 @@ TEST_F(StoredChoice, a_choice_round_trips_through_its_section) {
     PrinterSetupStore::save(c, "App", file);
     EXPECT_EQ(PrinterSetupStore::load("app", file), c);
     EXPECT_EQ(PrinterSetupStore::load("Other", file), std::nullopt);
-}
-
-TEST_F(StoredChoice, saving_keeps_the_host_s_own_lines) {
-    writeAll(path, "; host settings\r\n[App]\r\nWindowLeft=120\r\n\r\n[Other]\r\nx=1\r\n");
-    PrinterChoice c;
-    c.deviceName = "lp";
-    PrinterSetupStore::save(c, "App", file);
-    const std::string text = readAll(path);
-    EXPECT_EQ(text.rfind("; host settings\r\n[App]\r\nWindowLeft=120\r\nPrtSetup_DeviceName=lp\r\n", 0), 0u) << text;
-    EXPECT_NE(text.find("\r\n[Other]\r\nx=1\r\n"), std::string::npos) << text;
 }
 
 TEST_F(StoredChoice, a_stored_value_that_is_no_number_keeps_its_default) {

@@ -46,12 +46,6 @@ protected:
 
 } // namespace
 
-TEST_F(PrinterSetupComponent, is_created_by_class_name) {
-    ASSERT_TRUE(component);
-    EXPECT_TRUE(std::dynamic_pointer_cast<PrinterSetup>(component));
-    EXPECT_TRUE(ClassRegistry::instance().isRegistered("KELVPRTSETUP.PRINTERSETUP"));
-}
-
 TEST_F(PrinterSetupComponent, the_read_call_reports_nothing_stored_and_a_printer_gone) {
     Args a = readArgs("App");
     EXPECT_EQ(component->call("ReadPrinterSetup", a).toLong(), -1);

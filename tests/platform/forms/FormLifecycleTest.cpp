@@ -94,15 +94,3 @@ TEST_F(FormTest, scripted_message_boxes_answer_and_are_recorded) {
     EXPECT_EQ(ModalScript::history()[0].kind, ModalKind::MessageBox);
     EXPECT_EQ(ModalScript::history()[0].text, "Error: 5\r\nInvalid\r\nAddATab");
 }
-
-TEST_F(FormTest, geometry_is_kept_in_twips_and_shown_at_whole_pixels) {
-    auto form = NewForm<TracingForm>();
-    form->Move(150, 300, 6007.5, 4500);
-    EXPECT_DOUBLE_EQ(form->Width(), 6007.5);
-    form->Load();
-    EXPECT_EQ(form->widget()->width(), 400);
-    EXPECT_EQ(form->widget()->height(), 300);
-    form->put("caption", Variant("By name"));
-    EXPECT_EQ(form->widget()->windowTitle(), "By name");
-    form->Unload();
-}
