@@ -1,3 +1,4 @@
+#include "platform/automation/ErrorOf.h"
 #include "platform/printer/Printer.h"
 #include "printing/PrinterMargin.h"
 #include "printing/PrinterMetrics.h"
@@ -11,6 +12,7 @@
 #include <map>
 
 using namespace kelvppvw;
+using kelvppvw::test::errorOf;
 
 namespace {
 
@@ -33,15 +35,6 @@ Caps sheet(int32_t offsetX, int32_t offsetY) {
                  {caps::VertRes, 7000},
                  {caps::PhysicalWidth, 5200},
                  {caps::PhysicalHeight, 7300}}};
-}
-
-int errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
 }
 
 } // namespace

@@ -124,20 +124,6 @@ TEST_F(MetafileToolkitTest, fonts_and_pens_are_released_page_after_page)
     EXPECT_EQ(gLogFont.strikeOut, 1);
 }
 
-TEST_F(MetafileToolkitTest, closing_shows_the_page_only_when_asked)
-{
-    openPage();
-    bool show = false;
-    EXPECT_EQ(ClosePageMetafile(show), nullptr);
-    openPage("Page_2.emf");
-    show = true;
-    const auto shown = ClosePageMetafile(show);
-    ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(shown->type(), ptEMetafile);
-    EXPECT_EQ(shown->get("Width").toLong(), 21587);
-    EXPECT_EQ(shown->get("Type").toLong(), 4);
-}
-
 TEST_F(MetafileToolkitTest, with_no_page_open_every_call_draws_nothing_and_leaks_nothing)
 {
     const std::size_t objects = gdi::HandleTable::instance().objectCount();

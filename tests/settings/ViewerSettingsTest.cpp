@@ -75,24 +75,6 @@ TEST_F(ViewerSettingsFile, text_that_is_no_number_keeps_the_entry)
     EXPECT_EQ(t[VS::Color2], 14);
 }
 
-TEST_F(ViewerSettingsFile, hosts_keep_separate_settings_in_one_file)
-{
-    ViewerSettings a{}, b{};
-    ReadViewerSettings(a, "HostA", ini);
-    ReadViewerSettings(b, "HostB", ini);
-    a[VS::ShadowDepth] = 45;
-    b[VS::ShadowDepth] = 90;
-    WriteViewerSettings(a, true, "HostA", ini);
-    WriteViewerSettings(b, false, "HostB", ini);
-    ViewerSettings ra{}, rb{};
-    ReadViewerSettings(ra, "HostA", ini);
-    ReadViewerSettings(rb, "HostB", ini);
-    EXPECT_EQ(ra[VS::ShadowDepth], 45);
-    EXPECT_EQ(rb[VS::ShadowDepth], 90);
-    EXPECT_TRUE(ReadViewerSwitches(ra, "HostA", ini));
-    EXPECT_FALSE(ReadViewerSwitches(rb, "HostB", ini));
-}
-
 TEST_F(ViewerSettingsFile, closing_writes_every_key_in_order)
 {
     ViewerSettings t{};

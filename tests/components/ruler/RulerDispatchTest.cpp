@@ -1,3 +1,4 @@
+#include "platform/automation/ErrorOf.h"
 #include "RulerTestSupport.h"
 
 #include "components/ruler/FontObject.h"
@@ -8,18 +9,10 @@
 #include <cmath>
 
 using namespace kelvppvw;
+using kelvppvw::test::errorOf;
 using namespace kelvppvw::test;
 
 namespace {
-
-int errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 class RulerByName : public ::testing::Test {
 protected:

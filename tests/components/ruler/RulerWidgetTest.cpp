@@ -105,22 +105,6 @@ TEST_F(RulerWidget, draws_rails_ticks_zero_point_and_range_bars_in_their_colours
     }
 }
 
-TEST_F(RulerWidget, inch_ruler_has_tick_lengths_by_level) {
-    Ruler r;
-    setUpRuler(r, RulerOrientation::Horizontal);
-    const QImage image = r.grab().toImage();
-    // Half inch: minor tick, 6 of the 13 band rows; sixteenth: fine, 3 rows.
-    EXPECT_EQ(image.pixel(36, 8), rgbOf(kLowerRail));
-    EXPECT_EQ(image.pixel(36, 7), rgbOf(kBack));
-    EXPECT_EQ(image.pixel(40, 11), rgbOf(kLowerRail));  // 72 / 16 = 4.5 px
-    EXPECT_EQ(image.pixel(40, 10), rgbOf(kBack));
-
-    r.ApplySetting("TicksDisplayFine", Variant("False"));
-    const QImage coarse = r.grab().toImage();
-    EXPECT_EQ(coarse.pixel(40, 13), rgbOf(kBack));
-    EXPECT_EQ(coarse.pixel(36, 13), rgbOf(kLowerRail));
-}
-
 TEST_F(RulerWidget, marker_appears_where_moved_and_goes_with_hide_marker) {
     for (auto o : {RulerOrientation::Horizontal, RulerOrientation::Vertical}) {
         Ruler r;

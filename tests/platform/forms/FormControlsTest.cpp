@@ -196,28 +196,3 @@ TEST(FormControls, resources_come_from_a_resource_folder_by_id) {
     EXPECT_THROW(store.LoadResPicture(302), AutomationError); // listed, file missing
     EXPECT_THROW(ResourceStore(":/nowhere").LoadResString(107), AutomationError);
 }
-
-TEST(FormControls, frames_hold_controls_and_images_take_their_pictures_size) {
-    auto form = NewForm<Form>();
-    form->Load();
-    auto frame = form->add<Frame>("fraA");
-    frame->Move(150, 150, 3000, 1500);
-    auto label = frame->add<Label>("lblIn");
-    label->Move(150, 300, 1500, 300);
-    EXPECT_EQ(label->widget()->parentWidget(), frame->widget());
-    EXPECT_EQ(label->widget()->pos(), QPoint(10, 20));
-
-    auto image = form->add<Image>("imgMov");
-    image->SetPicture(RasterPicture::filled(16, 16, RGB(0, 0, 255)));
-    EXPECT_DOUBLE_EQ(image->Width(), 240);
-    image->SetStretch(true);
-    image->Move(0, 0, 600, 600);
-    image->SetPicture(RasterPicture::filled(16, 16, RGB(0, 0, 255)));
-    EXPECT_DOUBLE_EQ(image->Width(), 600);
-    form->Unload();
-    // Controls outlive an unload and come back with the next load.
-    form->Load();
-    EXPECT_EQ(label->widget()->parentWidget(), frame->widget());
-    EXPECT_EQ(frame->widget()->parentWidget(), form->widget());
-    form->Unload();
-}

@@ -83,14 +83,3 @@ TEST_F(FormTest, headless_modal_forms_and_boxes_take_their_default_answer) {
     EXPECT_EQ(MsgBox("Sure?", vb::YesNo | vb::Question), vb::Yes);
     EXPECT_EQ(ModalScript::history().back().text, "Sure?");
 }
-
-TEST_F(FormTest, scripted_message_boxes_answer_and_are_recorded) {
-    ModalScript::push([](ModalMoment& m) {
-        EXPECT_EQ(m.buttons & 0x70, vb::Exclamation);
-        return vb::Cancel;
-    });
-    EXPECT_EQ(MsgBox("Error: 5\r\nInvalid\r\nAddATab", vb::OKCancel | vb::Exclamation), vb::Cancel);
-    ASSERT_EQ(ModalScript::history().size(), 1u);
-    EXPECT_EQ(ModalScript::history()[0].kind, ModalKind::MessageBox);
-    EXPECT_EQ(ModalScript::history()[0].text, "Error: 5\r\nInvalid\r\nAddATab");
-}

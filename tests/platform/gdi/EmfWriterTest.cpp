@@ -134,56 +134,6 @@ TEST_F(EmfWriterTest, an_empty_picture_has_empty_bounds_and_no_frame_is_taken_fr
     EXPECT_NEAR(i32(bytes, 32), 96 * hundredthsPerPixel, 1.0);
 }
 
-TEST_F(EmfWriterTest, records_have_their_documented_sizes)
-{
-    const std::string file = path("sizes.emf");
-    const Handle dc = open(file);
-    setBkMode(dc, TRANSPARENT);
-    setTextAlign(dc, 0);
-    setTextColor(dc, 0x0000FF);
-    setBkColor(dc, 0x00FF00);
-    const Handle f = createFontIndirect(font("Courier New", -11));
-    selectObject(dc, f);
-    const Handle pen = createPen(PS_DOT, 1, 0);
-    selectObject(dc, pen);
-    moveToEx(dc, 1, 2, nullptr);
-    lineTo(dc, 3, 4);
-    rectangle(dc, 1, 1, 9, 9);
-    polylineTo(dc, {{1, 1}, {2, 1}, {2, 2}});
-    polyline(dc, {{0, 0}, {70000, 5}});
-    textOut(dc, 10, 10, "Hello");
-    selectObject(dc, getStockObject(BLACK_PEN));
-    const auto bytes = close(dc, file);
-    deleteObject(pen);
-    deleteObject(f);
-
-    auto sizeOf = [&](std::uint32_t type) {
-        const auto r = recordsOfType(bytes, type);
-        return r.empty() ? 0u : r.front().size;
-    };
-    EXPECT_EQ(sizeOf(EMR_SETBKMODE), 12u);
-    EXPECT_EQ(sizeOf(EMR_SETTEXTALIGN), 12u);
-    EXPECT_EQ(sizeOf(EMR_SETTEXTCOLOR), 12u);
-    EXPECT_EQ(sizeOf(EMR_SETBKCOLOR), 12u);
-    EXPECT_EQ(sizeOf(EMR_EXTCREATEFONTINDIRECTW), 104u);
-    EXPECT_EQ(sizeOf(EMR_CREATEPEN), 28u);
-    EXPECT_EQ(sizeOf(EMR_SELECTOBJECT), 12u);
-    EXPECT_EQ(sizeOf(EMR_MOVETOEX), 16u);
-    EXPECT_EQ(sizeOf(EMR_LINETO), 16u);
-    EXPECT_EQ(sizeOf(EMR_RECTANGLE), 24u);
-    EXPECT_EQ(sizeOf(EMR_POLYLINETO16), 28u + 4 * 3);
-    EXPECT_EQ(sizeOf(EMR_POLYLINE), 28u + 8 * 2) << "coordinates beyond 16 bits take the 32-bit form";
-    EXPECT_EQ(sizeOf(EMR_EXTTEXTOUTW), 76u + 12 + 4 * 5);
-
-    const auto stock = recordsOfType(bytes, EMR_SELECTOBJECT).back();
-    EXPECT_EQ(u32(bytes, stock.offset + 8), 0x80000000u | BLACK_PEN);
-    const auto pens = recordsOfType(bytes, EMR_CREATEPEN);
-    EXPECT_EQ(u32(bytes, pens[0].offset + 12), std::uint32_t(PS_DOT));
-    EXPECT_EQ(i32(bytes, pens[0].offset + 16), 1);
-    for (const auto& r : test::records(bytes))
-        EXPECT_EQ(r.size % 4, 0u);
-}
-
 TEST_F(EmfWriterTest, text_is_utf16_with_one_advance_per_character_and_a_clip_rectangle)
 {
     const std::string file = path("text.emf");

@@ -74,22 +74,6 @@ TEST(GdiHandles, a_bitmap_lives_in_one_memory_dc_at_a_time)
     EXPECT_TRUE(deleteObject(bitmap));
 }
 
-TEST(GdiHandles, device_caps_give_96_pixels_per_inch_and_the_screen_size)
-{
-    const Handle dc = getScreenDC();
-    EXPECT_EQ(getDeviceCaps(dc, LOGPIXELSX), 96);
-    EXPECT_EQ(getDeviceCaps(dc, LOGPIXELSY), 96);
-    EXPECT_GT(getDeviceCaps(dc, HORZRES), 0);
-    EXPECT_GT(getDeviceCaps(dc, VERTRES), 0);
-    EXPECT_NEAR(getDeviceCaps(dc, HORZSIZE), getDeviceCaps(dc, HORZRES) * 25.4 / 96, 0.5);
-    EXPECT_EQ(getDeviceCaps(dc, 12345), 0);
-    EXPECT_EQ(getDeviceCaps(0xDEADBEEF, LOGPIXELSY), 0);
-    const Handle memory = createCompatibleDC(dc);
-    EXPECT_EQ(getDeviceCaps(memory, HORZRES), getDeviceCaps(dc, HORZRES));
-    deleteDC(memory);
-    deleteDC(dc);
-}
-
 TEST(GdiHandles, attribute_setters_return_the_previous_value_and_reject_bad_handles)
 {
     const Handle dc = getScreenDC();

@@ -94,40 +94,5 @@ TEST_F(PictureSourceTest, an_image_control_shows_a_metafile_stretched_and_takes_
     EXPECT_EQ(list.Find(Variant("zoom")), std::shared_ptr<PictureSource>(emf));
 }
 
-TEST_F(PictureSourceTest, a_cursor_file_keeps_its_hot_spot_for_the_mouse_icon)
-{
-    QImage art(32, 32, QImage::Format_ARGB32);
-    art.fill(qRgba(0, 0, 0, 255));
-    const QString icoPath = dir.filePath("pointer.ico");
-    ASSERT_TRUE(art.save(icoPath, "ICO"));
-    // A cursor is an icon file with type 2 and the hot spot in the first entry.
-    QFile ico(icoPath);
-    ASSERT_TRUE(ico.open(QIODevice::ReadOnly));
-    QByteArray bytes = ico.readAll();
-    bytes[2] = 2;
-    bytes[10] = 11;
-    bytes[11] = 0;
-    bytes[12] = 10;
-    bytes[13] = 0;
-    const std::string curPath = dir.filePath("pointer.cur").toStdString();
-    std::ofstream(curPath, std::ios::binary).write(bytes.constData(), bytes.size());
-
-    const auto cursor = Picture::load(curPath);
-    ASSERT_TRUE(cursor);
-    EXPECT_EQ(cursor->type(), ptIcon);
-    int x = 0, y = 0;
-    ASSERT_TRUE(cursor->hotSpot(x, y));
-    EXPECT_EQ(x, 11);
-    EXPECT_EQ(y, 10);
-    EXPECT_FALSE(Picture::load(icoPath.toStdString())->hotSpot(x, y)) << "icons have none";
-
-    auto pic = form->add<PictureBox>("picBack");
-    pic->put("MouseIcon", Variant(std::shared_ptr<Dispatch>(cursor)));
-    pic->put("MousePointer", Variant(int16_t(99)));
-    const QCursor shown = pic->widget()->cursor();
-    EXPECT_EQ(shown.shape(), Qt::BitmapCursor);
-    EXPECT_EQ(shown.hotSpot(), QPoint(11, 10));
-}
-
 } // namespace
 } // namespace kelvppvw

@@ -124,25 +124,5 @@ TEST_F(PictureTest, pictures_paint_scaled_into_a_rectangle_by_their_type)
 namespace kelvppvw {
 namespace {
 
-TEST_F(PictureTest, hosts_read_type_handle_and_size_by_name_and_cannot_change_them)
-{
-    QImage image(48, 96, QImage::Format_RGB32);
-    image.fill(Qt::gray);
-    const std::shared_ptr<Dispatch> picture = Picture::load(saved("p.png", "PNG", image));
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(picture->get("type").toLong(), ptBitmap);
-    EXPECT_EQ(picture->get("Width").toLong(), 1270);
-    EXPECT_EQ(picture->get("HEIGHT").toLong(), 2540);
-    EXPECT_EQ(gdi::objectImage(gdi::Handle(picture->get("Handle").toLong())).size(), QSize(48, 96));
-    EXPECT_THROW(picture->put("Width", Variant(std::int32_t(5))), AutomationError);
-    EXPECT_EQ(picture->get("Width").toLong(), 1270);
-    try {
-        Picture::LoadPicture(dir.filePath("absent.png").toStdString());
-        ADD_FAILURE() << "no error for a missing file";
-    } catch (const AutomationError& e) {
-        EXPECT_EQ(e.number(), 53);
-    }
-}
-
 } // namespace
 } // namespace kelvppvw

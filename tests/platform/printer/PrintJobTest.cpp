@@ -1,3 +1,4 @@
+#include "platform/automation/ErrorOf.h"
 #include "platform/printer/MetafilePlayer.h"
 #include "platform/printer/PdfOutput.h"
 #include "platform/printer/Printer.h"
@@ -12,18 +13,10 @@
 #include <fstream>
 
 using namespace kelvppvw;
+using kelvppvw::test::errorOf;
 using namespace kelvppvw::print_test;
 
 namespace {
-
-int errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 // A 4 x 4 grid picture, white, with the cell on the diagonal at `cell` black.
 QImage diagonalCell(int cell) {

@@ -1,3 +1,4 @@
+#include "platform/automation/ErrorOf.h"
 #include "platform/printer/PdfOutput.h"
 #include "platform/printer/Printer.h"
 #include "platform/printer/Printers.h"
@@ -10,18 +11,10 @@
 #include <cmath>
 
 using namespace kelvppvw;
+using kelvppvw::test::errorOf;
 using namespace kelvppvw::print_test;
 
 namespace {
-
-int errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 int32_t px(double points, int dpi) { return static_cast<int32_t>(std::lround(points * dpi / 72.0)); }
 
