@@ -232,25 +232,6 @@ TEST_F(PictureBoxTest, windowless_controls_paint_above_the_drawing_and_below_chi
     EXPECT_EQ(pic->widget()->grab().toImage().pixel(60, 180), qRgb(0, 0, 255));
 }
 
-TEST_F(PictureBoxTest, the_device_handle_comes_from_the_installed_factory_on_the_96_dpi_image) {
-    EXPECT_THROW(pic->hDC(), AutomationError);
-    DeviceSurface* seen = nullptr;
-    PictureBox::SetDeviceContextFactory([&](DeviceSurface& s) {
-        seen = &s;
-        QImage& image = s.surfaceImage();
-        EXPECT_EQ(image.logicalDpiX(), 96);
-        QPainter p(&image);
-        p.fillRect(0, 0, 10, 10, Qt::green);
-        p.end();
-        s.surfaceChanged();
-        return 0x1234;
-    });
-    EXPECT_EQ(pic->hDC(), 0x1234);
-    EXPECT_EQ(seen, static_cast<DeviceSurface*>(pic.get()));
-    EXPECT_EQ(pic->Point(0, 0), static_cast<int32_t>(RGB(0, 255, 0)));
-    PictureBox::SetDeviceContextFactory(nullptr);
-}
-
 TEST_F(PictureBoxTest, without_a_persistent_image_the_paint_event_redraws_on_each_repaint) {
     form->Show();
     pic->SetAutoRedraw(false);

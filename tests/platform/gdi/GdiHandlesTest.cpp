@@ -100,27 +100,5 @@ TEST(GdiHandles, attribute_setters_return_the_previous_value_and_reject_bad_hand
 namespace kelvppvw::gdi {
 namespace {
 
-TEST(GdiHandles, device_dcs_report_the_metrics_they_are_given)
-{
-    DeviceCaps printer;
-    printer.logPixelsX = printer.logPixelsY = 600;
-    printer.horzRes = 4800;
-    printer.physicalWidth = 5100;
-    printer.physicalOffsetY = 150;
-    const Handle dc = createDeviceDC(printer);
-    EXPECT_EQ(getDeviceCaps(dc, LOGPIXELSY), 600);
-    EXPECT_EQ(getDeviceCaps(dc, HORZRES), 4800);
-    EXPECT_EQ(getDeviceCaps(dc, PHYSICALWIDTH), 5100);
-    EXPECT_EQ(getDeviceCaps(dc, PHYSICALOFFSETY), 150);
-    printer.logPixelsY = 300;
-    EXPECT_TRUE(setDeviceCaps(dc, printer));
-    EXPECT_EQ(getDeviceCaps(dc, LOGPIXELSY), 300);
-    const Handle screen = getScreenDC();
-    EXPECT_FALSE(setDeviceCaps(screen, printer)) << "a screen's metrics are the screen's";
-    EXPECT_FALSE(textOut(dc, 0, 0, "x"));
-    deleteDC(screen);
-    EXPECT_TRUE(deleteDC(dc));
-}
-
 } // namespace
 } // namespace kelvppvw::gdi
