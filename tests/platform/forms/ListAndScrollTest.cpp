@@ -217,37 +217,3 @@ TEST_F(ControlsTest, scroll_bar_values_stay_in_the_signed_16_bit_range) {
     EXPECT_EQ(native->value(), 0);
     EXPECT_EQ(native->minimum(), 0);
 }
-
-TEST_F(ControlsTest, check_box_text_box_and_button_raise_their_events) {
-    auto check = form->add<CheckBox>("chkA");
-    int clicks = 0;
-    check->onClick = [&] { ++clicks; };
-    check->SetValue(0);
-    EXPECT_EQ(clicks, 0);
-    check->SetValue(1);
-    check->SetValue(1);
-    EXPECT_EQ(clicks, 1);
-    QTest::mouseClick(check->widget(), Qt::LeftButton, {}, QPoint(6, check->widget()->height() / 2));
-    EXPECT_EQ(check->Value(), 0);
-    EXPECT_EQ(clicks, 2);
-    expectError(380, [&] { check->SetValue(3); });
-
-    auto text = form->add<TextBox>("txtJump");
-    std::vector<std::string> changes;
-    text->onChange = [&] { changes.push_back(text->Text()); };
-    text->SetText("Jump To Page");
-    text->SetText("Jump To Page");
-    text->widget()->setFocus();
-    QTest::keyClicks(text->widget(), "3");
-    EXPECT_EQ(changes, (std::vector<std::string>{"Jump To Page", "Jump To Page3"}));
-
-    auto button = form->add<CommandButton>("cmdCanlP");
-    button->SetCaption("Cancel");
-    int pressed = 0;
-    button->onClick = [&] { ++pressed; };
-    QTest::mouseClick(button->widget(), Qt::LeftButton);
-    button->SetValue(true);
-    button->SetEnabled(false);
-    QTest::mouseClick(button->widget(), Qt::LeftButton);
-    EXPECT_EQ(pressed, 2);
-}
