@@ -7,6 +7,8 @@
 namespace kelvppvw {
 namespace {
 
+using test::inkIn;
+
 bool dark(const QImage& image, int x, int y)
 {
     return qGray(image.pixel(x, y)) < 128;

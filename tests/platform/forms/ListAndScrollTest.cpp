@@ -1,10 +1,7 @@
 #include "platform/automation/AutomationError.h"
-#include "platform/forms/CheckBox.h"
-#include "platform/forms/CommandButton.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/ListBox.h"
 #include "platform/forms/ScrollBar.h"
-#include "platform/forms/TextBox.h"
 
 #include <gtest/gtest.h>
 
