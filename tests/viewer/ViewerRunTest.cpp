@@ -152,18 +152,10 @@ TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itsel
     EXPECT_TRUE(fs::exists(otherPage));
     EXPECT_EQ(ReadProfileKey("STAMPED FILES", otherKey, "", cleanup()), otherStamp);
 
-    // preview.ini holds the viewer keys in their order, then the rulers' keys.
+    // Closing wrote the viewer's keys (their order is ViewerSettingsTest's) and the rulers' keys.
     const std::string text = readAll(ini());
-    size_t at = 0;
-    for (const char* k : {"PrintRange=1", "AutoRangeMax=0", "AutoScaleMenu=0", "Color1=", "Color2=", "Color3=",
-                          "Color4=", "Color5=", "Color6=", "ShadowDepth=30", "RulerScale=5", "RulerDimension=0",
-                          "RulersDisplayed=0", "RulerCrossHairs=1", "PanOnZoom=0"}) {
-        const size_t found = text.find(k, at);
-        ASSERT_NE(found, std::string::npos) << k << " missing or out of order in\n" << text;
-        at = found;
-    }
-    EXPECT_NE(text.find("_0="), std::string::npos) << text;
-    EXPECT_NE(text.find("_1="), std::string::npos) << text;
+    for (const char* k : {"PrintRange=1", "ShadowDepth=30", "RulerDimension=0", "_0=", "_1="})
+        EXPECT_NE(text.find(k), std::string::npos) << k << " missing in\n" << text;
 }
 
 TEST_F(ViewerRun, start_up_reads_defaults_and_applies_the_thickness_and_switch_rules) {
