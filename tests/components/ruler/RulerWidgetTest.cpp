@@ -165,36 +165,6 @@ TEST_F(RulerWidget, on_screen_the_marker_moves_without_leaving_a_trail) {
     r.hide();
 }
 
-TEST_F(RulerWidget, marker_text_event_carries_the_position_in_the_current_unit) {
-    // The texts themselves are checked unit by unit in RulerUnits; here: what
-    // reaches a handler, and which coordinate each ruler reads.
-    Ruler h;
-    setUpRuler(h, RulerOrientation::Horizontal);
-    Ruler v;
-    setUpRuler(v, RulerOrientation::Vertical, 4);
-    EventLog hLog(h.events());
-    EventLog vLog(v.events());
-    h.MoveMarker(3384.0f, 0.0f);
-    h.setRulerScale(10);
-    h.MoveMarker(3384.0f, 0.0f);
-    v.MoveMarker(0.0f, 3384.0f);
-
-    const auto texts = hLog.named("MarkerText");
-    ASSERT_EQ(texts.size(), 2u);
-    ASSERT_EQ(texts[0].args.size(), 4u);
-    EXPECT_EQ(texts[0].args[0].toLong(), 0);
-    EXPECT_NEAR(texts[0].args[1].toDouble(), 2.35, 1e-9);
-    EXPECT_EQ(texts[0].args[2].toLong(), 5);
-    EXPECT_EQ(texts[0].args[3].toString(), "2.35 in");
-    // Pitch is measured from the 6 pt Courier New pitch font: 72 twips a character.
-    EXPECT_EQ(texts[1].args[3].toString(), "47.0 pitch");
-
-    const auto down = vLog.named("MarkerText");
-    ASSERT_EQ(down.size(), 1u);
-    EXPECT_EQ(down[0].args[0].toLong(), 1);
-    EXPECT_EQ(down[0].args[3].toString(), "14.1 ch");  // a character cell is 240 twips tall
-}
-
 TEST_F(RulerWidget, hold_redraw_batches_repaints_into_one) {
     Ruler r;
     setUpRuler(r, RulerOrientation::Horizontal);
