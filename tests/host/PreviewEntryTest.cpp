@@ -5,8 +5,8 @@
 #include "platform/forms/Application.h"
 #include "platform/forms/ModalScript.h"
 #include "platform/forms/MsgBox.h"
-#include "viewer/frmPrtPreview.h"
 #include "platform/profile/TempFolder.h"
+#include "viewer/frmPrtPreview.h"
 
 #include <gtest/gtest.h>
 

@@ -5,6 +5,7 @@
 #include "PageRecorder.h"
 #include "SampleReport.h"
 
+#include "host/PreviewValues.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ButtonMenu.h"
 #include "platform/forms/ModalScript.h"
@@ -16,7 +17,6 @@
 #include "platform/printer/PdfOutput.h"
 #include "platform/printer/Printer.h"
 #include "platform/profile/TempFolder.h"
-#include "host/PreviewValues.h"
 #include "viewer/frmPrtPreview.h"
 
 #include <gtest/gtest.h>

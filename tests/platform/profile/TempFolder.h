@@ -38,10 +38,7 @@ private:
 // and the Preview page folder land in it rather than beside the library.
 class TempHome : public TempFolder {
 public:
-    TempHome()
-    {
-        ::setenv("KELVPPVW_HOME", path().c_str(), 1);
-    }
+    TempHome() { ::setenv("KELVPPVW_HOME", path().c_str(), 1); }
     ~TempHome() { ::unsetenv("KELVPPVW_HOME"); }
     std::string home() const { return path().string(); }
 };
