@@ -12,8 +12,14 @@
 #include <QFontInfo>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <numeric>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace kelvppvw::gdi {
 namespace {
@@ -295,12 +301,27 @@ TEST_F(EmfWriterTest, an_unwritable_file_creates_no_dc)
 
 TEST_F(EmfWriterTest, a_full_disk_makes_closing_fail)
 {
-    const Handle dc = createEnhMetaFile(reference, "/dev/full", Rect{0, 0, 100, 100}, std::nullopt);
-    ASSERT_NE(dc, 0u);
-    for (int i = 0; i < 2000; ++i)
-        lineTo(dc, i, i);
-    EXPECT_EQ(closeEnhMetaFile(dc), 0u);
-    EXPECT_FALSE(lineTo(dc, 1, 1)) << "the DC is gone all the same";
+    // A file-size limit makes the writes fail part-way, as a full disk does; in
+    // a child process, so that the limit stays there.
+    const std::string file = path("full.emf");
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const Handle dc = createEnhMetaFile(reference, file, Rect{0, 0, 100, 100}, std::nullopt);
+        if (dc == 0)
+            ::_exit(2);
+        for (int i = 0; i < 2000; ++i)
+            lineTo(dc, i, i);
+        const bool closeFailed = closeEnhMetaFile(dc) == 0;
+        const bool dcGone = !lineTo(dc, 1, 1);
+        ::_exit(closeFailed && dcGone ? 0 : 1);
+    }
+    int status = -1;
+    ::waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "closing succeeded or the DC outlived it";
+    std::remove(file.c_str()); // a cut file is no metafile for the emf2svg check
 }
 
 TEST_F(EmfWriterTest, emf2svg_reads_what_we_write_including_the_text)
