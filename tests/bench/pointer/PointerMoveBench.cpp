@@ -1,11 +1,9 @@
 // One pointer move over the page view as the user makes it: the move event
 // on the page view's widget, the two cross-hair lines and both ruler markers
 // moved, the X and Y panels written, and the window's repaint of what changed.
+#include "bench/BenchQueue.h"
 #include "host/PreviewValues.h"
-#include "platform/forms/Application.h"
 #include "platform/forms/Panel.h"
-#include "platform/printer/Printer.h"
-#include "platform/printer/Printers.h"
 #include "viewer/frmPrtPreview.h"
 
 #include <benchmark/benchmark.h>
@@ -16,7 +14,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <cstdlib>
 
 using namespace kelvppvw;
 
@@ -25,15 +22,8 @@ namespace {
 // The viewer on the test queue (A4 portrait, 600 dpi) in a 1000 x 733 pixel
 // window with rulers and cross hairs; null without a printer.
 std::shared_ptr<frmPrtPreview> pointerViewer() {
-    Application::ensure();
-    const char* queue = std::getenv("KELVPPVW_TEST_QUEUE");
-    const auto names = Printers::systemNames();
-    if (names.empty())
+    if (!bench::useA4OnTestQueue())
         return nullptr;
-    auto printer = Printer::open(queue && *queue ? queue : names.front());
-    printer->setPaperSize(9);
-    printer->setPrintQuality(600);
-    Printer::setCurrent(printer);
     // Closing the viewer writes its settings: into a folder of its own.
     static QTemporaryDir home;
     gsAppPath = home.path().toStdString();
