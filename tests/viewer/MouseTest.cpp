@@ -1,5 +1,4 @@
-// The page view and the rulers driven with the mouse, as a user drives them:
-// synthesized events on the widgets found by their control names.
+// The page view and the rulers driven with the mouse on the widgets found by their names.
 #include "ViewerFixture.h"
 
 #include "components/ruler/Ruler.h"
@@ -19,14 +18,12 @@ namespace {
 class MouseOnViewer : public ViewerFixture {
 protected:
     void SetUp() override {
-        saved_ = {gsAppPath, gsAppName};
-        gsAppPath = home_.path().toStdString(); // closing and the scale menu write preview.ini here
-        gsAppName = "MouseTest";
+        std::swap(gsAppPath, home_); // closing and the scale menu write preview.ini there
         ViewerFixture::SetUp();
     }
     void TearDown() override {
         ViewerFixture::TearDown();
-        std::tie(gsAppPath, gsAppName) = saved_;
+        std::swap(gsAppPath, home_);
     }
 
     QWidget* widget(const QString& name) const { return v->widget()->findChild<QWidget*>(name); }
@@ -38,41 +35,37 @@ protected:
     }
     QImage pointer() const { return page()->cursor().pixmap().toImage(); }
 
-    // Pixels in the rulers' default marker colour (blue) along a row or a column,
-    // at most one pixel off the place (a line lies at the nearest pixel).
+    // Pixels of the default marker blue along a row or a column (the lines lie on the pointer's pixel).
     static int blueAlong(const QImage& image, int place, bool row) {
-        int best = 0;
-        for (int at = place - 1; at <= place + 1; ++at) {
-            int n = 0;
-            for (int i = 0; i < (row ? image.width() : image.height()); ++i)
-                n += (row ? image.pixel(i, at) : image.pixel(at, i)) == 0xFF0000FF;
-            best = std::max(best, n);
-        }
-        return best;
+        int n = 0;
+        for (int i = 0; i < (row ? image.width() : image.height()); ++i)
+            n += (row ? image.pixel(i, place) : image.pixel(place, i)) == 0xFF0000FF;
+        return n;
     }
 
-    QTemporaryDir home_;
-    std::pair<std::string, std::string> saved_;
+    QTemporaryDir dir_;
+    std::string home_ = dir_.path().toStdString();
 };
 
 } // namespace
 
 TEST_F(MouseOnViewer, a_move_draws_the_cross_hairs_through_the_pointer_moves_both_markers_and_fills_x_and_y) {
+    chooseZoom("z100");
     const qint64 pagePicture = v->picPreView->surfaceImage().cacheKey();
     const QImage before = page()->grab().toImage();
-    const QPoint p = at(0.4, 0.3);
+    QWidget* back = widget("picBack");
+    const QPoint p = page()->mapFrom(back, QPoint(back->width() * 45 / 100, back->height() * 40 / 100));
     QTest::mouseMove(page(), p);
     const QImage after = page()->grab().toImage();
     EXPECT_GT(blueAlong(after, p.y(), true) - blueAlong(before, p.y(), true), after.width() / 4);
     EXPECT_GT(blueAlong(after, p.x(), false) - blueAlong(before, p.x(), false), after.height() / 4);
     EXPECT_LE(blueAlong(after, p.y() + 20, true) - blueAlong(before, p.y() + 20, true), 2);
     // Each ruler is as long as the page view: its marker is in line with the pointer.
-    ASSERT_TRUE(ruler(0)->markerPixel() && ruler(1)->markerPixel());
-    EXPECT_NEAR(*ruler(0)->markerPixel(), p.x(), 3);
-    EXPECT_NEAR(*ruler(1)->markerPixel(), p.y(), 3);
-    EXPECT_EQ(panel(3).substr(0, 2), "X ");
-    EXPECT_EQ(panel(4).substr(0, 2), "Y ");
+    EXPECT_NEAR(ruler(0)->markerPixel().value_or(-9), p.x(), 3);
+    EXPECT_NEAR(ruler(1)->markerPixel().value_or(-9), p.y(), 3);
+    EXPECT_EQ(panel(3).substr(0, 2) + panel(4).substr(0, 2), "X Y ");
     EXPECT_EQ(v->picPreView->surfaceImage().cacheKey(), pagePicture) << "the page was drawn again";
+    screenshot("viewer-cross-hairs-100.png");
 
     // Over a ruler only its own marker follows; pressing on the status bar hides it.
     QTest::mouseMove(ruler(1), QPoint(5, 40));
@@ -89,10 +82,7 @@ TEST_F(MouseOnViewer, without_cross_hairs_or_rulers_a_move_shows_no_lines_and_bl
         v->Form_Resize();
         v->stbr1->Panels(3).SetText("X 1.00 in");
         v->stbr1->Panels(4).SetText("Y 1.00 in");
-        const QImage before = page()->grab().toImage();
-        const QPoint p = at(0.5, rulers ? 0.4 : 0.5); // elsewhere each time: a move is only told on a change
-        QTest::mouseMove(page(), p);
-        EXPECT_EQ(blueAlong(page()->grab().toImage(), p.y(), true), blueAlong(before, p.y(), true));
+        QTest::mouseMove(page(), at(0.5, rulers ? 0.4 : 0.5)); // elsewhere each time: only a change is told
         EXPECT_FALSE(v->LnDot(0).Visible() || v->LnDot(1).Visible() || ruler(0)->markerPixel());
         EXPECT_EQ(panel(3) + panel(4), "") << rulers;
     }
@@ -119,19 +109,16 @@ TEST_F(MouseOnViewer, clicks_zoom_one_step_at_the_point_wrap_at_both_ends_and_sh
     click(Qt::LeftButton);
     click(Qt::RightButton, Qt::ShiftModifier);
     EXPECT_EQ(zoomCaption(), "100%");
-}
 
-TEST_F(MouseOnViewer, modifier_clicks_and_the_menu_option_open_the_zoom_menu_instead_of_zooming) {
-    const std::pair<Qt::MouseButton, Qt::KeyboardModifiers> clicks[] = {
-        {Qt::LeftButton, Qt::ControlModifier}, {Qt::RightButton, Qt::AltModifier}, {Qt::LeftButton, {}}};
-    for (const auto& [button, keys] : clicks) {
-        v->settings[ViewerSetting::AutoScaleMenu] = keys == Qt::KeyboardModifiers{};
+    // Ctrl and Alt clicks, and any plain click with the menu option, open the zoom menu instead.
+    for (const auto& [button, keys] : {std::pair{Qt::LeftButton, Qt::ControlModifier},
+                                       {Qt::RightButton, Qt::AltModifier}, {Qt::LeftButton, Qt::NoModifier}}) {
+        v->settings[ViewerSetting::AutoScaleMenu] = keys == Qt::NoModifier;
         ModalScript::clear();
         ModalScript::push([](ModalMoment&) { return -1; }); // dismissed
         click(button, keys);
-        ASSERT_EQ(ModalScript::history().size(), 1u);
-        EXPECT_EQ(ModalScript::history()[0].title, "Zoom");
-        EXPECT_EQ(zoomCaption(), "zoom");
+        EXPECT_EQ(ModalScript::history().at(0).title, "Zoom");
+        EXPECT_EQ(zoomCaption(), "100%");
     }
 }
 
@@ -150,16 +137,6 @@ TEST_F(MouseOnViewer, a_right_click_on_either_ruler_opens_the_scale_menu_and_cen
         EXPECT_EQ(ReadProfileKey(gsAppName, "RulerScale_" + std::to_string(i), "", gsAppPath + "/preview.ini"), "7");
         EXPECT_NE(ruler(i)->grab().toImage(), inches[i]);
     }
-}
-
-TEST_F(MouseOnViewer, screenshot_of_the_cross_hairs_and_markers_at_one_hundred_percent) {
-    chooseZoom("z100");
-    QWidget* back = widget("picBack");
-    const QPoint p = page()->mapFrom(back, QPoint(back->width() * 45 / 100, back->height() * 40 / 100));
-    QTest::mouseMove(page(), p);
-    ASSERT_TRUE(v->LnDot(0).Visible() && ruler(0)->markerPixel());
-    const QImage shot = screenshot("viewer-cross-hairs-100.png");
-    EXPECT_GT(blueAlong(shot, page()->mapTo(v->widget(), p).y(), true), back->width() / 8);
 }
 
 TEST(ScrollValueAtPoint, keeps_the_clicked_point_at_its_relative_place_on_the_new_bar) {
