@@ -5,7 +5,6 @@
 #include "platform/forms/ImageList.h"
 #include "platform/forms/RasterPicture.h"
 #include "platform/forms/ResourceStore.h"
-#include "printing/PrinterTexts.h"
 #include "resources/ResourceIds.h"
 
 #include <gtest/gtest.h>
@@ -32,12 +31,7 @@ int missing(auto&& load)
 TEST(ComponentResources, the_string_table_holds_101_to_126_without_114_and_115)
 {
     const ResourceStore& store = ResourceStore::standard();
-    EXPECT_EQ(store.LoadResString(ids::StrNoPrinterFound), "A Printer was not found on your system");
     EXPECT_EQ(store.LoadResString(ids::StrCancel), "Cancel");
-    EXPECT_EQ(store.LoadResString(ids::StrRemainingToCancel), "Remaining milliseconds to cancel print");
-    EXPECT_EQ(store.LoadResString(ids::StrAddPrinterStep1), "To do this, click Start, point to Settings,");
-    EXPECT_EQ(store.LoadResString(ids::StrAutoScaleMax100), "Auto Scale Maintain Maximum no more than 100%");
-    EXPECT_EQ(store.LoadResString(ids::StrPanByHand), "Pan Preview by Hand with Zoom");
     for (int id = 101; id <= 126; ++id) {
         if (id == 114 || id == 115)
             EXPECT_EQ(missing([&] { store.LoadResString(id); }), 326) << id;
@@ -45,9 +39,6 @@ TEST(ComponentResources, the_string_table_holds_101_to_126_without_114_and_115)
             EXPECT_FALSE(store.LoadResString(id).empty()) << id;
     }
     EXPECT_EQ(missing([&] { store.LoadResString(127); }), 326);
-    // The printer information reads the same table.
-    EXPECT_EQ(printer_texts::UserDefined(), "User-defined");
-    EXPECT_EQ(printer_texts::AddPrinterStep2(), "click Printers, and then double-click Add Printer.");
 }
 
 TEST(ComponentResources, the_three_magnifier_cursors_point_from_the_lens_centre)
@@ -82,8 +73,6 @@ TEST(ComponentResources, every_toolbar_key_has_a_normal_and_a_hot_image_and_the_
         normal->Add(std::string(key), image);
         hot->Add(std::string(key), hotImage);
     }
-    EXPECT_EQ(ids::ToolbarImageId("PrintAll"), 201);
-    EXPECT_EQ(ids::HotImageId("PrintSels"), 314);
     EXPECT_EQ(ids::ToolbarImageId("printall"), 0) << "keys are spelled exactly";
     EXPECT_TRUE(normal->Find(Variant("movenext")));
     EXPECT_TRUE(hot->Find(Variant("close")));

@@ -96,9 +96,3 @@ TEST(GdiHandles, attribute_setters_return_the_previous_value_and_reject_bad_hand
 
 } // namespace
 } // namespace kelvppvw::gdi
-
-namespace kelvppvw::gdi {
-namespace {
-
-} // namespace
-} // namespace kelvppvw::gdi
