@@ -94,9 +94,7 @@ TEST(FormControls, key_preview_lets_the_form_see_keys_released_in_its_controls) 
 }
 
 TEST(FormControls, colours_fonts_and_pointers_reach_the_native_widgets) {
-    EXPECT_EQ(ResolveColor(0x8000000Fu), RGB(212, 208, 200));
-    EXPECT_EQ(ResolveColor(0x80000005u), RGB(255, 255, 255));
-    EXPECT_EQ(ResolveColor(RGB(1, 2, 3)), RGB(1, 2, 3));
+    // ResolveColor is TryResolveColor that raises (the ruler tests resolve colours): only refusals here.
     EXPECT_THROW(ResolveColor(0x80000040u), AutomationError);
     EXPECT_THROW(ResolveColor(0x01000000u), AutomationError);
 
@@ -148,7 +146,6 @@ TEST(FormControls, resources_come_from_a_resource_folder_by_id) {
     ASSERT_TRUE(cursor->hotSpot(x, y));
     EXPECT_EQ(x, 11);
     EXPECT_EQ(y, 10);
-    EXPECT_EQ(cursor->pictureType(), 3);
     EXPECT_NEAR(cursor->widthHimetric(), 32 * 2540.0 / 96, 1e-9);
     auto frame = store.LoadResPicture(301);
     EXPECT_NEAR(frame->heightHimetric(), 16 * 2540.0 / 96, 1e-9);
