@@ -1,6 +1,6 @@
 // The component's own resources as the viewer reads them: every string,
 // cursor and picture the id scheme promises is there with the right size.
-#include "platform/automation/AutomationError.h"
+#include "platform/automation/ErrorOf.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ImageList.h"
 #include "platform/forms/RasterPicture.h"
@@ -18,15 +18,7 @@ namespace {
 
 namespace ids = resource_ids;
 
-int missing(auto&& load)
-{
-    try {
-        load();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using test::errorOf;
 
 TEST(ComponentResources, the_string_table_holds_101_to_126_without_114_and_115)
 {
@@ -34,11 +26,11 @@ TEST(ComponentResources, the_string_table_holds_101_to_126_without_114_and_115)
     EXPECT_EQ(store.LoadResString(ids::StrCancel), "Cancel");
     for (int id = 101; id <= 126; ++id) {
         if (id == 114 || id == 115)
-            EXPECT_EQ(missing([&] { store.LoadResString(id); }), 326) << id;
+            EXPECT_EQ(errorOf([&] { store.LoadResString(id); }), 326) << id;
         else
             EXPECT_FALSE(store.LoadResString(id).empty()) << id;
     }
-    EXPECT_EQ(missing([&] { store.LoadResString(127); }), 326);
+    EXPECT_EQ(errorOf([&] { store.LoadResString(127); }), 326);
 }
 
 TEST(ComponentResources, the_three_magnifier_cursors_point_from_the_lens_centre)
@@ -56,7 +48,7 @@ TEST(ComponentResources, the_three_magnifier_cursors_point_from_the_lens_centre)
         EXPECT_NE(cursor->image(), previous) << "each cursor has its own mark";
         previous = cursor->image();
     }
-    EXPECT_EQ(missing([] { ResourceStore::standard().LoadResCursor(104); }), 326);
+    EXPECT_EQ(errorOf([] { ResourceStore::standard().LoadResCursor(104); }), 326);
 }
 
 TEST(ComponentResources, every_toolbar_key_has_a_normal_and_a_hot_image_and_the_lists_take_them)
@@ -98,7 +90,7 @@ TEST(ComponentResources, the_no_printer_image_and_five_animation_frames_that_dif
         EXPECT_NE(frame, previous) << "frame " << n << " moves on";
         previous = frame;
     }
-    EXPECT_EQ(missing([] { ResourceStore::standard().LoadResPicture(ids::AnimationFrameBase + 5); }), 326);
+    EXPECT_EQ(errorOf([] { ResourceStore::standard().LoadResPicture(ids::AnimationFrameBase + 5); }), 326);
 }
 
 } // namespace

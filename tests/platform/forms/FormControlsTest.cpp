@@ -1,4 +1,4 @@
-#include "platform/automation/AutomationError.h"
+#include "platform/automation/ErrorOf.h"
 #include "platform/forms/ControlArray.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Frame.h"
@@ -19,6 +19,7 @@
 #include <QWidget>
 
 using namespace kelvppvw;
+using kelvppvw::test::errorOf;
 
 namespace {
 
@@ -135,12 +136,7 @@ TEST(FormControls, resources_come_from_a_resource_folder_by_id) {
     const ResourceStore store(":/kelvppvw-test");
     EXPECT_EQ(store.LoadResString(107), "Page");
     EXPECT_EQ(store.LoadResString(200), "Two\r\nlines");
-    try {
-        store.LoadResString(999);
-        FAIL();
-    } catch (const AutomationError& e) {
-        EXPECT_EQ(e.number(), 326);
-    }
+    EXPECT_EQ(errorOf([&] { store.LoadResString(999); }), 326);
     auto cursor = store.LoadResCursor(101);
     int x = 0, y = 0;
     ASSERT_TRUE(cursor->hotSpot(x, y));
