@@ -52,16 +52,6 @@ std::vector<std::uint8_t> textMetafile(const char* text, std::int32_t height, bo
     return test::readBytes(file);
 }
 
-// Little-endian words of a hand-made record.
-struct Words : std::vector<std::uint8_t> {
-    Words& operator()(std::initializer_list<std::uint32_t> values)
-    {
-        for (std::uint32_t v : values)
-            for (int i = 0; i < 4; ++i)
-                push_back(std::uint8_t(v >> (8 * i)));
-        return *this;
-    }
-};
 
 TEST(EmfPlayerMapping, window_and_viewport_extents_origins_and_metric_modes_place_shapes)
 {
@@ -222,15 +212,13 @@ TEST(EmfPlayerImages, device_independent_bitmaps_draw_bottom_up_and_stretched)
 {
     // 2 x 2, 8 bits per pixel, palette red, green, blue, white; bottom row first.
     const std::uint32_t bmiSize = 40 + 16, bitsSize = 8;
-    Words p;
-    p({0, 0, 999, 999})                              // bounds
-     ({100, 100, 0, 0, 2, 2})                         // dest x, y; source x, y, w, h
-     ({80, bmiSize, 80 + bmiSize, bitsSize, 0, SRCCOPY, 200, 200})
-     ({40, 2, 2, 1 | 8 << 16, 0, bitsSize, 0, 0, 4, 0})
-     ({0x00FF0000, 0x0000FF00, 0x000000FF, 0x00FFFFFF});
-    p.insert(p.end(), {2, 3, 0, 0, 0, 1, 0, 0}); // bottom: blue, white; top: red, green
     EmfBuilder b;
-    b.raw(EMR_STRETCHDIBITS, p);
+    b.put(EMR_STRETCHDIBITS, {0, 0, 999, 999,                    // bounds
+                              100, 100, 0, 0, 2, 2,              // dest x, y; source x, y, w, h
+                              80, bmiSize, 80 + bmiSize, bitsSize, 0, SRCCOPY, 200, 200,
+                              40, 2, 2, 1 | 8 << 16, 0, bitsSize, 0, 0, 4, 0,
+                              0x00FF0000, 0x0000FF00, 0x000000FF, 0x00FFFFFF,
+                              0x00000302, 0x00000100}); // bottom: blue, white; top: red, green
     const QImage image = play(b.bytes(), page);
     EXPECT_EQ(image.pixel(150, 150), qRgb(255, 0, 0));
     EXPECT_EQ(image.pixel(250, 150), qRgb(0, 255, 0));
@@ -242,20 +230,19 @@ TEST(EmfPlayerImages, device_independent_bitmaps_draw_bottom_up_and_stretched)
 TEST(EmfPlayerImages, alpha_blended_bitmaps_use_their_own_alpha_and_the_constant_opacity)
 {
     auto record = [](int constantAlpha) {
-        Words p;
-        p({0, 0, 999, 999})                                     // bounds
-         ({100, 100, 200, 100})                                 // dest x, y, w, h
-         ({std::uint32_t(constantAlpha) << 16 | 1u << 24, 0, 0}) // blend function, source alpha; source x, y
-         ({0, 0, 0, 0, 0, 0, 0, 0})                             // source transform, background, usage
-         ({108, 40, 148, 8, 2, 1})                              // bitmap info and bits, source w, h
-         ({40, 2, 1, 1 | 32 << 16, 0, 8, 0, 0, 0, 0})
-         ({0xFFFF0000, 0x00000000});                            // opaque red, transparent
-        return p;
+        return std::vector<std::uint32_t>{
+            0, 0, 999, 999,                                       // bounds
+            100, 100, 200, 100,                                   // dest x, y, w, h
+            std::uint32_t(constantAlpha) << 16 | 1u << 24, 0, 0,  // blend function, source alpha; source x, y
+            0, 0, 0, 0, 0, 0, 0, 0,                               // source transform, background, usage
+            108, 40, 148, 8, 2, 1,                                // bitmap info and bits, source w, h
+            40, 2, 1, 1 | 32 << 16, 0, 8, 0, 0, 0, 0,
+            0xFFFF0000, 0x00000000};                              // opaque red, transparent
     };
-    const QImage opaque = play(EmfBuilder().raw(EMR_ALPHABLEND, record(255)).bytes(), page);
+    const QImage opaque = play(EmfBuilder().put(EMR_ALPHABLEND, record(255)).bytes(), page);
     EXPECT_EQ(opaque.pixel(150, 150), qRgb(255, 0, 0));
     EXPECT_EQ(opaque.pixel(250, 150), qRgb(255, 255, 255)) << "transparent pixels leave the page alone";
-    const QImage half = play(EmfBuilder().raw(EMR_ALPHABLEND, record(128)).bytes(), page);
+    const QImage half = play(EmfBuilder().put(EMR_ALPHABLEND, record(128)).bytes(), page);
     EXPECT_NEAR(qGreen(half.pixel(150, 150)), 127, 3);
     EXPECT_EQ(qRed(half.pixel(150, 150)), 255);
 }
