@@ -52,7 +52,6 @@ std::vector<std::uint8_t> textMetafile(const char* text, std::int32_t height, bo
     return test::readBytes(file);
 }
 
-
 TEST(EmfPlayerMapping, window_and_viewport_extents_origins_and_metric_modes_place_shapes)
 {
     EmfBuilder anisotropic;
