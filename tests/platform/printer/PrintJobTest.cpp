@@ -26,11 +26,9 @@ QImage diagonalCell(int cell) {
 }
 
 PrinterPicture asBitmap(const QImage& image) {
-    std::vector<uint32_t> argb(static_cast<size_t>(image.width() * image.height()));
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            argb[static_cast<size_t>(y * image.width() + x)] = image.pixel(x, y);
-    return PrinterPicture::bitmap(image.width(), image.height(), std::move(argb));
+    const auto* pixels = reinterpret_cast<const uint32_t*>(image.constBits());  // ARGB32, rows without padding
+    return PrinterPicture::bitmap(image.width(), image.height(),
+                                  std::vector<uint32_t>(pixels, pixels + image.width() * image.height()));
 }
 
 class PrintJobs : public ::testing::Test {
