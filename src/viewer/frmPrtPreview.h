@@ -63,6 +63,7 @@ public:
 
     // Page production runs once per preview run, from the first render.
     void ProducePages();
+    bool ProducingPages() const { return producing_; }
     // Points gsPageFile at page 1 of this run and loads it into imgP.
     void ShowFirstPage();
     void ShowNoPrinterNotice();

@@ -66,7 +66,7 @@ TEST_F(Navigation, the_buttons_move_through_twelve_pages_and_show_each_one) {
     EXPECT_EQ(glMovingPage, 11);
     click("movefirst");
     EXPECT_EQ(panel(1), "Page 1 of 12");
-    EXPECT_LT(difference(pageOne, v->picPreView->surfaceImage()), twoAgainstOne / 10) << "page 1 shows again";
+    EXPECT_LT(difference(pageOne, v->picPreView->surfaceImage()), twoAgainstOne / 10) << "page 1 shows again, painted once as at first";
 }
 
 TEST_F(Navigation, typing_a_number_in_the_jump_box_finds_that_page) {
