@@ -1,8 +1,7 @@
 #pragma once
 // The viewer as a user meets it: shown on the cups-pdf queue (A4 portrait),
-// its first layout pass producing the pages of a test report through the real
-// production, and driven with synthesized mouse and key events on the
-// widgets found by their object names.
+// its first layout pass producing a test report through the real production,
+// driven by synthesized events on widgets found by their object names.
 #include "viewer/ViewerTestReport.h"
 
 #include "host/PreviewValues.h"
@@ -23,7 +22,6 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <cstdlib>
 #include <filesystem>
 
 namespace kelvppvw::viewer_test {
@@ -31,10 +29,8 @@ namespace kelvppvw::viewer_test {
 class ProducedViewer : public ::testing::Test {
 protected:
     void SetUp() override {
-        Application::ensure();
         ModalScript::clear();
         ASSERT_TRUE(print_test::queueInstalled());
-        ASSERT_TRUE(home_.isValid());
         setenv(AppPathVariable, home_.path().toUtf8().constData(), 1);
         gsAppPath = home_.path().toStdString();
         gsAppName = "App";
@@ -47,17 +43,13 @@ protected:
         printer->setOrientation(Printer::Portrait);
         Printer::setCurrent(printer);
     }
-
     void TearDown() override {
         if (v)
             v->Unload();
-        v.reset();
         Printer::resetCurrent();
-        ModalScript::clear();
         unsetenv(AppPathVariable);
     }
 
-    // Shows the viewer on a report of that many pages.
     void open(int pages) {
         ViewerTestReport::plan().pages = pages;
         v = NewForm<frmPrtPreview>();
@@ -65,23 +57,23 @@ protected:
         DoEvents();
         ASSERT_TRUE(v->mbPagesProduced);
     }
-
     template <class W = QWidget>
     W* find(const char* name) const {
         return v->widget()->findChild<W*>(QString::fromLatin1(name));
     }
-
-    // A click on the toolbar button with that Key, where a user clicks it.
+    // A click on the toolbar button with that Key, on its face.
     void click(const char* key) const {
         auto* button = find<QToolButton>(key);
         ASSERT_NE(button, nullptr) << key;
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->width() / 3, button->height() / 2));
         DoEvents();
     }
-
     bool enabled(const char* key) const { return find<QToolButton>(key)->isEnabled(); }
     std::string panel(int index) const { return v->stbr1->Panels(index).Text(); }
-    std::string ini() const { return gsAppPath + "/preview.ini"; }
+    std::string stored(const char* key) const { return ReadProfileKey("App", key, "", gsAppPath + "/preview.ini"); }
+    void store(const char* key, const char* value) const {
+        WriteProfileKey("App", key, value, gsAppPath + "/preview.ini");
+    }
 
     QTemporaryDir home_;
     std::shared_ptr<Printer> printer;
