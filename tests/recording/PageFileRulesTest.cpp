@@ -71,6 +71,7 @@ TEST_F(PageFileRules, entries_stay_listed_while_files_of_their_run_remain)
     // root's page files: the files stay, so must the entries.
     const std::string stuck = addRun(yesterday, 1);
     const std::string list = folder.cleanupList();
+    kelvppvw::WriteProfileKey(kelvppvw::kStampSection, "copy", stuck, list);  // the same run listed twice
     ASSERT_EQ(::chown(list.c_str(), 65534, 65534), 0);
     ASSERT_EQ(::chown((list + ".lock").c_str(), 65534, 65534), 0);
     ::chmod(dir.path().c_str(), 0755);
@@ -86,6 +87,7 @@ TEST_F(PageFileRules, entries_stay_listed_while_files_of_their_run_remain)
     EXPECT_EQ(status, 0);
     EXPECT_TRUE(exists(kelvppvw::PageFileName(stuck, 1)));
     EXPECT_EQ(listed(kelvppvw::FormatStampKey(yesterday, 1)), stuck);
+    EXPECT_EQ(listed("copy"), stuck);
 }
 
 }  // namespace
