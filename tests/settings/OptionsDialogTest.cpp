@@ -1,0 +1,213 @@
+// The options dialog driven through its widgets, on its own launcher with a
+// settings table of the test's.
+#include "host/PreviewValues.h"
+#include "platform/automation/EventProvider.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/ModalScript.h"
+#include "settings/ProfileStore.h"
+#include "settings/clsPPVOS.h"
+#include "settings/frmPPVOS.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <map>
+
+using namespace kelvppvw;
+namespace VS = kelvppvw::ViewerSetting;
+
+namespace {
+
+constexpr uint32_t Red = 0x000000FF, Green = 0x0000FF00, Yellow = 0x0000FFFF;
+
+class OptionsDialog : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Application::ensure();
+        ModalScript::clear();
+        ASSERT_TRUE(home.isValid());
+        setenv(AppPathVariable, home.path().toUtf8().constData(), 1);
+        gsAppPath = home.path().toStdString();
+        gsAppName = "App";
+        ReadViewerSettings(settings, gsAppName, ini());
+        settings[VS::RulersDisplayed] = 1;
+        settings[VS::RulerDimension] = 300;
+        launcher->EditSettings(&settings);
+        launcher->events().connect([this](std::string_view event, Args&) { applied += event == "NewOptionsApplied"; });
+    }
+    void TearDown() override {
+        unsetenv(AppPathVariable);
+        ModalScript::clear();
+    }
+
+    std::string ini() const { return gsAppPath + "/preview.ini"; }
+
+    // Opens the dialog, lets `user` work in it (closing it when the user
+    // did not) and returns what ShowNewPPVOS returned.
+    bool open(const std::function<void(frmPPVOS&)>& user) {
+        ModalScript::push([&](ModalMoment& m) {
+            dialog = dynamic_cast<frmPPVOS*>(m.form);
+            user(*dialog);
+            m.form->Unload();
+            return 0;
+        });
+        return launcher->ShowNewPPVOS();
+    }
+    QWidget* find(const std::string& name) const {
+        auto* w = dialog->widget()->findChild<QWidget*>(QString::fromStdString(name));
+        EXPECT_TRUE(w) << name;
+        return w;
+    }
+    void click(const std::string& name, Qt::MouseButton button = Qt::LeftButton) {
+        QWidget* w = find(name);
+        QTest::mouseClick(w, button, {}, QPoint(6, w->height() / 2));
+    }
+    void choose(int row, uint32_t color) {
+        ModalScript::push([color](ModalMoment&) { return int(color); });
+        click("BrowseForColor1(" + std::to_string(row) + ")");
+    }
+    // Drags the thumb there and lets go.
+    void drag(const std::string& bar, int value) {
+        auto* b = qobject_cast<QScrollBar*>(find(bar));
+        b->setSliderDown(true);
+        b->setSliderPosition(value);
+        b->setSliderDown(false);
+    }
+    uint32_t rowColor(int16_t row) const { return dialog->lblClrs(row).BackColor(); }
+    QImage screenshot(const std::string& name) const {
+        const QImage shot = dialog->widget()->grab().toImage();
+        QDir().mkpath(QStringLiteral(KELVPPVW_ARTEFACT_DIR));
+        EXPECT_TRUE(shot.save(QStringLiteral(KELVPPVW_ARTEFACT_DIR "/") + QString::fromStdString(name)));
+        return shot;
+    }
+
+    QTemporaryDir home;
+    ViewerSettings settings{};
+    std::shared_ptr<clsPPVOS> launcher = std::make_shared<clsPPVOS>();
+    frmPPVOS* dialog = nullptr;
+    int applied = 0;
+};
+
+} // namespace
+
+TEST_F(OptionsDialog, rulers_switch_governs_the_cross_hairs_switch_and_the_sample_lines) {
+    const bool shown = open([&](frmPPVOS& f) {
+        EXPECT_TRUE(f.LnCH(0).Visible());
+        click("chkRulers");
+        EXPECT_FALSE(find("chkCHs")->isEnabled());
+        EXPECT_FALSE(find("shpR(0)")->isVisible());
+        EXPECT_FALSE(f.LnCH(0).Visible() || f.LnCH(1).Visible());
+        click("chkRulers");
+        EXPECT_TRUE(find("chkCHs")->isEnabled());
+        EXPECT_TRUE(find("shpR(1)")->isVisible());
+        EXPECT_TRUE(f.LnCH(0).Visible() && f.LnCH(1).Visible());
+        // With the cross hairs switched off, the rulers coming back leave them off.
+        click("chkCHs");
+        click("chkRulers");
+        click("chkRulers");
+        EXPECT_FALSE(f.LnCH(0).Visible() || f.LnCH(1).Visible());
+        click("cmdCancel");
+    });
+    EXPECT_FALSE(shown);
+    EXPECT_EQ(settings[VS::RulersDisplayed], 1); // Cancel stores no switch
+}
+
+TEST_F(OptionsDialog, ruler_depth_keeps_the_samples_15_twips_outside_the_page) {
+    open([&](frmPPVOS& f) {
+        for (int depth : {150, 495, 300}) {
+            drag("vscR", depth);
+            EXPECT_EQ(f.shpP(0).Top() - f.shpR(0).Top(), depth + 15);
+            EXPECT_EQ(f.shpP(0).Left() - f.shpR(1).Left(), depth + 15);
+            EXPECT_EQ(f.shpR(0).Height(), depth);
+            EXPECT_EQ(f.lblR->Caption(), std::to_string(depth));
+        }
+        drag("vscbS", 120);
+        EXPECT_EQ(f.shpP(1).Width() - f.shpP(0).Width(), 120);
+    });
+}
+
+TEST_F(OptionsDialog, a_colour_chosen_for_the_viewer_stays_in_the_settings_after_cancel) {
+    open([&](frmPPVOS& f) {
+        screenshot("options-dialog-defaults.png");
+        choose(4, Red);
+        EXPECT_EQ(settings[VS::Color4], int32_t(Red));
+        EXPECT_EQ(f.lblP->BackColor(), Red);
+        choose(9, Green);
+        EXPECT_EQ(f.LnCH(0).BorderColor(), Green);
+        EXPECT_EQ(f.shpR(1).get("ColorRuleMarkerColor").toLong(), int32_t(Green));
+        click("chkRulers");
+        drag("vscbS", 150);
+        const QImage shot = screenshot("options-dialog-edited.png");
+        // The viewer's background sample beside the page shows the new colour.
+        const QWidget* sample = find("lblP");
+        const QPoint corner = sample->mapTo(dialog->widget(), QPoint(2, 2));
+        EXPECT_EQ(shot.pixelColor(corner), QColor(Qt::red));
+        click("cmdCancel");
+    });
+    EXPECT_EQ(settings[VS::Color4], int32_t(Red));
+    EXPECT_EQ(settings[VS::ShadowDepth], 30);
+}
+
+TEST_F(OptionsDialog, right_click_resets_its_row_and_default_resets_rows_and_depths_but_not_heights) {
+    open([&](frmPPVOS& f) {
+        choose(7, Red);
+        choose(8, Yellow);
+        click("BrowseForColor1(7)", Qt::RightButton);
+        EXPECT_EQ(rowColor(7), 0x0000C000u);
+        EXPECT_EQ(rowColor(8), Yellow);
+
+        choose(1, Red);
+        drag("vscbRIH(0)", 2);
+        drag("vscMW", 3);
+        drag("vscbS", 120);
+        drag("vscR", 450);
+        click("cmdDefault");
+        const uint32_t defaults[] = {0x80000010, 0x8000000F, 0x80000015, 0x8000000C, 0x80000005, 0x8000000C,
+                                     0x0000C000, 0x00C0C0FF, 0x00FF0000, 0x80000005, 0x80000005, 0x80000005,
+                                     0x80000005, 0x80000005, 0x80000005, 0x000000FF};
+        for (int16_t row = 1; row <= 16; ++row)
+            EXPECT_EQ(rowColor(row), defaults[row - 1]) << "row " << row;
+        EXPECT_EQ(f.vscbS->Value(), 30);
+        EXPECT_EQ(f.vscR->Value(), 300);
+        EXPECT_EQ(f.vscbRIH(0).Value(), 2);
+        EXPECT_EQ(f.vscMW->Value(), 3);
+        EXPECT_EQ(f.chkRulers->Value(), 0);
+        EXPECT_EQ(f.chkCHs->Value(), 1);
+    });
+}
+
+TEST_F(OptionsDialog, apply_writes_every_reported_ruler_key_each_time_and_ok_closes_without_telling) {
+    std::map<std::string, int> reports;
+    std::map<std::string, std::string> last;
+    const bool shown = open([&](frmPPVOS& f) {
+        for (int16_t i = 0; i <= 1; ++i)
+            std::dynamic_pointer_cast<EventProvider>(f.shpR(i).object())
+                ->events()
+                .connect([&](std::string_view event, Args& a) {
+                    if (event != "SettingToSave")
+                        return;
+                    const std::string key = a[1].toString() + "_" + a[0].toString();
+                    ++reports[key];
+                    last[key] = a[2].toString();
+                });
+        drag("vscbRIH(1)", 3);
+        click("cmdApply");
+        click("cmdApply");
+        EXPECT_EQ(applied, 2);
+        click("cmdOK");
+    });
+    EXPECT_FALSE(shown);
+    EXPECT_EQ(applied, 2);
+    EXPECT_EQ(reports.size(), 46u);
+    for (const auto& [key, count] : reports) {
+        EXPECT_EQ(count, 3) << key;
+        EXPECT_EQ(ReadProfileKey("App", key, "(missing)", ini()), last[key]) << key;
+    }
+    EXPECT_EQ(last["DisplayRangeOutHeight_1"], "3");
+}
