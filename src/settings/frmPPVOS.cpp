@@ -102,6 +102,8 @@ void frmPPVOS::buildControls() {
     chkSSM = check("chkSSM", 240, 585, 6120);
     chkRulers = check("chkRulers", 240, 795, 6120);
     chkCHs = check("chkCHs", 435, 1005, 5925);
+    // As an unchecked rulers switch leaves them: no sample rulers, no cross hairs.
+    chkCHs->SetEnabled(false);
     buildSamples();
     buildBars();
     buildColorRows();
@@ -139,8 +141,10 @@ void frmPPVOS::buildSamples() {
     horizontal.SetX2(PageLeft + PageWidth);
     horizontal.SetY1(4350);
     horizontal.SetY2(4350);
-    for (int16_t i = 0; i <= 1; ++i)
+    for (int16_t i = 0; i <= 1; ++i) {
         LnCH(i).SetBorderColor(Blue);
+        LnCH(i).SetVisible(false);
+    }
 
     // The viewer's background and text beside the page.
     lblP = fraOptions->add<Label>("lblP");
@@ -158,6 +162,7 @@ void frmPPVOS::buildSamples() {
         scaleFont->put("Size", Variant(3.75));
         ruler->putRef("ScaleNameFont", Variant(scaleFont));
         shpR.add(i, fraOptions->addIndexed<ComponentHost>("shpR", i, ruler));
+        shpR(i).SetVisible(false);
     }
     shpR(0).Move(PageLeft, PageTop - 315, PageWidth, 300);
     shpR(1).Move(PageLeft - 315, PageTop, 300, PageHeight);
@@ -165,14 +170,18 @@ void frmPPVOS::buildSamples() {
 
 frmPPVOS::BarGroup frmPPVOS::addBar(const char* captionName, const char* barName, const char* valueName,
                                     int16_t index, const char* caption, double left, double top, double height) {
+    // Captions longer than the column wrap onto a second line.
+    const double captionHeight = std::string_view(caption).size() > 12 ? 390 : 195;
     BarGroup g;
     g.caption = fraOptions->addIndexed<Label>(captionName, index);
-    g.caption->Move(left, top, 1275, 195);
+    g.caption->Move(left, top, 1275, captionHeight);
+    g.caption->SetWordWrap(true);
     g.caption->SetCaption(caption);
+    const double barTop = top + captionHeight + 30;
     g.bar = fraOptions->addIndexed<ScrollBar>(barName, index, ScrollBar::Orientation::Vertical);
-    g.bar->Move(left, top + 225, 255, height);
+    g.bar->Move(left, barTop, 255, height);
     g.value = fraOptions->addIndexed<Label>(valueName, index);
-    g.value->Move(left + 330, top + 225 + (height - 195) / 2, 570, 195);
+    g.value->Move(left + 330, barTop + (height - 195) / 2, 570, 195);
     return g;
 }
 
