@@ -1,5 +1,7 @@
 // The options dialog driven through its widgets, on its own launcher with a
 // settings table of the test's.
+#include "components/colorpicker/ColorPickerClass.h"
+#include "host/ComponentServer.h"
 #include "host/PreviewValues.h"
 #include "platform/automation/EventProvider.h"
 #include "platform/forms/Application.h"
@@ -210,4 +212,21 @@ TEST_F(OptionsDialog, apply_writes_every_reported_ruler_key_each_time_and_ok_clo
         EXPECT_EQ(ReadProfileKey("App", key, "(missing)", ini()), last[key]) << key;
     }
     EXPECT_EQ(last["DisplayRangeOutHeight_1"], "3");
+}
+
+TEST_F(OptionsDialog, the_component_lists_the_launcher_which_asks_for_its_owner_and_answers_false) {
+    ASSERT_EQ(DllRegisterServer(), S_OK_);
+    ClassRegistry& registry = ClassRegistry::instance();
+    EXPECT_TRUE(registry.create(ColorPickerClassName));
+    ObjectRef byName = registry.create("KELVPPVW.CLSPPVOS");
+    std::vector<std::string> asked;
+    std::dynamic_pointer_cast<EventProvider>(byName)->events().connect(
+        [&](std::string_view event, Args& a) { asked.push_back(std::string(event) + ":" + a[0].toString()); });
+    // Nobody answers the dialog on a headless run: it closes at once.
+    EXPECT_EQ(byName->callWith("ShowNewPPVOS"), Variant(false));
+    EXPECT_EQ(asked, std::vector<std::string>{"RequestData:Me_Passer_Form"});
+    ASSERT_EQ(ModalScript::history().size(), 1u);
+    EXPECT_EQ(ModalScript::history()[0].title, "Preview Viewer Options");
+    ASSERT_EQ(DllUnregisterServer(), S_OK_);
+    EXPECT_FALSE(registry.isRegistered("kelvppvw.clsPPVOS") || registry.isRegistered(ColorPickerClassName));
 }

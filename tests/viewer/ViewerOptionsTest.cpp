@@ -13,7 +13,7 @@ using namespace kelvppvw::viewer_test;
 
 namespace {
 
-class ViewerOptions : public ViewerFixture {
+class OptionsCommand : public ViewerFixture {
 protected:
     void SetUp() override {
         ASSERT_TRUE(home.isValid());
@@ -48,7 +48,7 @@ protected:
 
 } // namespace
 
-TEST_F(ViewerOptions, a_viewer_background_chosen_then_cancelled_shows_in_the_viewer) {
+TEST_F(OptionsCommand, a_viewer_background_chosen_then_cancelled_shows_in_the_viewer) {
     constexpr uint32_t Teal = 0x00808000;
     options([&](frmPPVOS& f) {
         // The dialog's owner is the viewer, which answered the request for it.
@@ -65,7 +65,7 @@ TEST_F(ViewerOptions, a_viewer_background_chosen_then_cancelled_shows_in_the_vie
     EXPECT_EQ(shot.pixelColor(2, 2), QColor(0x00, 0x80, 0x80));
 }
 
-TEST_F(ViewerOptions, apply_takes_the_options_over_at_once_and_ok_after_the_dialog_closed) {
+TEST_F(OptionsCommand, apply_takes_the_options_over_at_once_and_ok_after_the_dialog_closed) {
     options([&](frmPPVOS& f) {
         click(f, "chkRulers");
         click(f, "cmdApply");
