@@ -87,8 +87,10 @@ void frmPPVOS::Form_Initialize() {
 // ---- building -------------------------------------------------------------
 
 void frmPPVOS::buildControls() {
+    SetFormName("frmPPVOS");
     SetCaption("Preview Viewer Options");
     Move(0, 0, 10635, 7860);
+    SetStartUpPosition(1);
     Font()->SetName("Tahoma");
     fraOptions = add<Frame>("fraOptions");
     fraOptions->Move(60, -45, 10455, 7260);

@@ -6,6 +6,7 @@
 #include "platform/automation/EventProvider.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ModalScript.h"
+#include "OptionsDriver.h"
 #include "settings/ProfileStore.h"
 #include "settings/clsPPVOS.h"
 #include "settings/frmPPVOS.h"
@@ -14,9 +15,7 @@
 
 #include <QDir>
 #include <QImage>
-#include <QScrollBar>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <functional>
 #include <map>
@@ -61,26 +60,12 @@ protected:
         });
         return launcher->ShowNewPPVOS();
     }
-    QWidget* find(const std::string& name) const {
-        auto* w = dialog->widget()->findChild<QWidget*>(QString::fromStdString(name));
-        EXPECT_TRUE(w) << name;
-        return w;
-    }
+    QWidget* find(const std::string& name) const { return options_test::find(*dialog, name); }
     void click(const std::string& name, Qt::MouseButton button = Qt::LeftButton) {
-        QWidget* w = find(name);
-        QTest::mouseClick(w, button, {}, QPoint(6, w->height() / 2));
+        options_test::click(*dialog, name, button);
     }
-    void choose(int row, uint32_t color) {
-        ModalScript::push([color](ModalMoment&) { return int(color); });
-        click("BrowseForColor1(" + std::to_string(row) + ")");
-    }
-    // Drags the thumb there and lets go.
-    void drag(const std::string& bar, int value) {
-        auto* b = qobject_cast<QScrollBar*>(find(bar));
-        b->setSliderDown(true);
-        b->setSliderPosition(value);
-        b->setSliderDown(false);
-    }
+    void choose(int row, uint32_t color) { options_test::choose(*dialog, row, color); }
+    void drag(const std::string& bar, int value) { options_test::drag(*dialog, bar, value); }
     uint32_t rowColor(int16_t row) const { return dialog->lblClrs(row).BackColor(); }
     QImage screenshot(const std::string& name) const {
         const QImage shot = dialog->widget()->grab().toImage();
@@ -100,6 +85,7 @@ protected:
 
 TEST_F(OptionsDialog, rulers_switch_governs_the_cross_hairs_switch_and_the_sample_lines) {
     const bool shown = open([&](frmPPVOS& f) {
+        EXPECT_EQ(f.widget()->objectName(), "frmPPVOS");
         EXPECT_TRUE(f.LnCH(0).Visible());
         click("chkRulers");
         EXPECT_FALSE(find("chkCHs")->isEnabled());
@@ -227,6 +213,7 @@ TEST_F(OptionsDialog, the_component_lists_the_launcher_which_asks_for_its_owner_
     EXPECT_EQ(asked, std::vector<std::string>{"RequestData:Me_Passer_Form"});
     ASSERT_EQ(ModalScript::history().size(), 1u);
     EXPECT_EQ(ModalScript::history()[0].title, "Preview Viewer Options");
+
     ASSERT_EQ(DllUnregisterServer(), S_OK_);
     EXPECT_FALSE(registry.isRegistered("kelvppvw.clsPPVOS") || registry.isRegistered(ColorPickerClassName));
 }

@@ -246,30 +246,6 @@ TEST_F(ViewerFixture, the_scale_menu_moves_its_check_and_sets_both_rulers) {
     EXPECT_EQ(v->picRuler(1).get("FontForPitch").toObject()->get("Name").toString(), "Liberation Mono");
 }
 
-TEST_F(ViewerFixture, the_options_command_reports_each_failing_statement_and_goes_on) {
-    std::vector<std::string> boxes;
-    for (int i = 0; i < 5; ++i)
-        ModalScript::push([&](ModalMoment& m) {
-            boxes.push_back(m.text);
-            return vb::OK;
-        });
-    v->settings[ViewerSetting::RulersDisplayed] = 0;
-    v->mnuZxxm_Click();
-    ASSERT_GE(boxes.size(), 2u);
-    // No options launcher is installed: it cannot be created, so it cannot be shown.
-    EXPECT_EQ(boxes[0].rfind("Error: 429\r\n", 0), 0u) << boxes[0];
-    EXPECT_EQ(boxes[1].rfind("Error: 91\r\n", 0), 0u) << boxes[1];
-    for (const std::string& text : boxes)
-        EXPECT_EQ(text.substr(text.size() - 15), "\r\nmnuZxxm_Click") << text;
-    // The statements after the failures ran: rulers hidden, page rendered again.
-    EXPECT_EQ(v->settings[ViewerSetting::RulerDimension], 0);
-    EXPECT_FALSE(v->picRuler(0).Visible());
-    EXPECT_TRUE(v->picPreView->Visible());
-    const Point2 at = CenteredPageViewPosition(v->picBack->Width(), v->picBack->Height(), v->picPreView->Width(),
-                                               v->picPreView->Height(), 0);
-    EXPECT_DOUBLE_EQ(v->picPreView->Left(), at.x);
-}
-
 struct SheetCase {
     const char* name;
     int32_t paper, orientation, dpi;

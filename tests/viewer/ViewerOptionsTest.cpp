@@ -2,14 +2,13 @@
 #include "ViewerFixture.h"
 
 #include "host/PreviewValues.h"
-#include "settings/frmPPVOS.h"
-
-#include <QTest>
+#include "settings/OptionsDriver.h"
 
 #include <functional>
 
 using namespace kelvppvw;
 using namespace kelvppvw::viewer_test;
+using namespace kelvppvw::options_test;
 
 namespace {
 
@@ -37,11 +36,6 @@ protected:
         for (const ModalMoment& m : ModalScript::history())
             EXPECT_NE(m.kind, ModalKind::MessageBox) << m.text;
     }
-    static void click(frmPPVOS& f, const char* name) {
-        QWidget* w = f.widget()->findChild<QWidget*>(name);
-        ASSERT_TRUE(w) << name;
-        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, w->height() / 2));
-    }
 
     QTemporaryDir home;
 };
@@ -54,8 +48,7 @@ TEST_F(OptionsCommand, a_viewer_background_chosen_then_cancelled_shows_in_the_vi
         // The dialog's owner is the viewer, which answered the request for it.
         EXPECT_EQ(v->mc_ppvos->get("gm_Me_Passer").toObject(), v);
         EXPECT_EQ(f.widget()->parentWidget(), v->widget());
-        ModalScript::push([](ModalMoment&) { return int(Teal); });
-        click(f, "BrowseForColor1(4)");
+        choose(f, 4, Teal);
         click(f, "cmdCancel");
     });
     EXPECT_FALSE(v->mc_ppvos);
