@@ -21,6 +21,7 @@
 #include <map>
 
 using namespace kelvppvw;
+using namespace kelvppvw::options_test;
 namespace VS = kelvppvw::ViewerSetting;
 
 namespace {
@@ -53,22 +54,14 @@ protected:
     // did not) and returns what ShowNewPPVOS returned.
     bool open(const std::function<void(frmPPVOS&)>& user) {
         ModalScript::push([&](ModalMoment& m) {
-            dialog = dynamic_cast<frmPPVOS*>(m.form);
-            user(*dialog);
+            user(dynamic_cast<frmPPVOS&>(*m.form));
             m.form->Unload();
             return 0;
         });
         return launcher->ShowNewPPVOS();
     }
-    QWidget* find(const std::string& name) const { return options_test::find(*dialog, name); }
-    void click(const std::string& name, Qt::MouseButton button = Qt::LeftButton) {
-        options_test::click(*dialog, name, button);
-    }
-    void choose(int row, uint32_t color) { options_test::choose(*dialog, row, color); }
-    void drag(const std::string& bar, int value) { options_test::drag(*dialog, bar, value); }
-    uint32_t rowColor(int16_t row) const { return dialog->lblClrs(row).BackColor(); }
-    QImage screenshot(const std::string& name) const {
-        const QImage shot = dialog->widget()->grab().toImage();
+    static QImage screenshot(const frmPPVOS& f, const std::string& name) {
+        const QImage shot = f.widget()->grab().toImage();
         QDir().mkpath(QStringLiteral(KELVPPVW_ARTEFACT_DIR));
         EXPECT_TRUE(shot.save(QStringLiteral(KELVPPVW_ARTEFACT_DIR "/") + QString::fromStdString(name)));
         return shot;
@@ -77,7 +70,6 @@ protected:
     QTemporaryDir home;
     ViewerSettings settings{};
     std::shared_ptr<clsPPVOS> launcher = std::make_shared<clsPPVOS>();
-    frmPPVOS* dialog = nullptr;
     int applied = 0;
 };
 
@@ -87,20 +79,20 @@ TEST_F(OptionsDialog, rulers_switch_governs_the_cross_hairs_switch_and_the_sampl
     const bool shown = open([&](frmPPVOS& f) {
         EXPECT_EQ(f.widget()->objectName(), "frmPPVOS");
         EXPECT_TRUE(f.LnCH(0).Visible());
-        click("chkRulers");
-        EXPECT_FALSE(find("chkCHs")->isEnabled());
-        EXPECT_FALSE(find("shpR(0)")->isVisible());
+        click(f, "chkRulers");
+        EXPECT_FALSE(find(f, "chkCHs")->isEnabled());
+        EXPECT_FALSE(find(f, "shpR(0)")->isVisible());
         EXPECT_FALSE(f.LnCH(0).Visible() || f.LnCH(1).Visible());
-        click("chkRulers");
-        EXPECT_TRUE(find("chkCHs")->isEnabled());
-        EXPECT_TRUE(find("shpR(1)")->isVisible());
+        click(f, "chkRulers");
+        EXPECT_TRUE(find(f, "chkCHs")->isEnabled());
+        EXPECT_TRUE(find(f, "shpR(1)")->isVisible());
         EXPECT_TRUE(f.LnCH(0).Visible() && f.LnCH(1).Visible());
         // With the cross hairs switched off, the rulers coming back leave them off.
-        click("chkCHs");
-        click("chkRulers");
-        click("chkRulers");
+        click(f, "chkCHs");
+        click(f, "chkRulers");
+        click(f, "chkRulers");
         EXPECT_FALSE(f.LnCH(0).Visible() || f.LnCH(1).Visible());
-        click("cmdCancel");
+        click(f, "cmdCancel");
     });
     EXPECT_FALSE(shown);
     EXPECT_EQ(settings[VS::RulersDisplayed], 1); // Cancel stores no switch
@@ -109,34 +101,32 @@ TEST_F(OptionsDialog, rulers_switch_governs_the_cross_hairs_switch_and_the_sampl
 TEST_F(OptionsDialog, ruler_depth_keeps_the_samples_15_twips_outside_the_page) {
     open([&](frmPPVOS& f) {
         for (int depth : {150, 495, 300}) {
-            drag("vscR", depth);
+            drag(f, "vscR", depth);
             EXPECT_EQ(f.shpP(0).Top() - f.shpR(0).Top(), depth + 15);
             EXPECT_EQ(f.shpP(0).Left() - f.shpR(1).Left(), depth + 15);
             EXPECT_EQ(f.shpR(0).Height(), depth);
             EXPECT_EQ(f.lblR->Caption(), std::to_string(depth));
         }
-        drag("vscbS", 120);
+        drag(f, "vscbS", 120);
         EXPECT_EQ(f.shpP(1).Width() - f.shpP(0).Width(), 120);
     });
 }
 
 TEST_F(OptionsDialog, a_colour_chosen_for_the_viewer_stays_in_the_settings_after_cancel) {
     open([&](frmPPVOS& f) {
-        screenshot("options-dialog-defaults.png");
-        choose(4, Red);
+        screenshot(f, "options-dialog-defaults.png");
+        choose(f, 4, Red);
         EXPECT_EQ(settings[VS::Color4], int32_t(Red));
         EXPECT_EQ(f.lblP->BackColor(), Red);
-        choose(9, Green);
+        choose(f, 9, Green);
         EXPECT_EQ(f.LnCH(0).BorderColor(), Green);
         EXPECT_EQ(f.shpR(1).get("ColorRuleMarkerColor").toLong(), int32_t(Green));
-        click("chkRulers");
-        drag("vscbS", 150);
-        const QImage shot = screenshot("options-dialog-edited.png");
+        click(f, "chkRulers");
+        drag(f, "vscbS", 150);
+        const QImage shot = screenshot(f, "options-dialog-edited.png");
         // The viewer's background sample beside the page shows the new colour.
-        const QWidget* sample = find("lblP");
-        const QPoint corner = sample->mapTo(dialog->widget(), QPoint(2, 2));
-        EXPECT_EQ(shot.pixelColor(corner), QColor(Qt::red));
-        click("cmdCancel");
+        EXPECT_EQ(shot.pixelColor(find(f, "lblP")->mapTo(f.widget(), QPoint(2, 2))), QColor(Qt::red));
+        click(f, "cmdCancel");
     });
     EXPECT_EQ(settings[VS::Color4], int32_t(Red));
     EXPECT_EQ(settings[VS::ShadowDepth], 30);
@@ -144,23 +134,23 @@ TEST_F(OptionsDialog, a_colour_chosen_for_the_viewer_stays_in_the_settings_after
 
 TEST_F(OptionsDialog, right_click_resets_its_row_and_default_resets_rows_and_depths_but_not_heights) {
     open([&](frmPPVOS& f) {
-        choose(7, Red);
-        choose(8, Yellow);
-        click("BrowseForColor1(7)", Qt::RightButton);
-        EXPECT_EQ(rowColor(7), 0x0000C000u);
-        EXPECT_EQ(rowColor(8), Yellow);
+        choose(f, 7, Red);
+        choose(f, 8, Yellow);
+        click(f, "BrowseForColor1(7)", Qt::RightButton);
+        EXPECT_EQ(f.lblClrs(7).BackColor(), 0x0000C000u);
+        EXPECT_EQ(f.lblClrs(8).BackColor(), Yellow);
 
-        choose(1, Red);
-        drag("vscbRIH(0)", 2);
-        drag("vscMW", 3);
-        drag("vscbS", 120);
-        drag("vscR", 450);
-        click("cmdDefault");
+        choose(f, 1, Red);
+        drag(f, "vscbRIH(0)", 2);
+        drag(f, "vscMW", 3);
+        drag(f, "vscbS", 120);
+        drag(f, "vscR", 450);
+        click(f, "cmdDefault");
         const uint32_t defaults[] = {0x80000010, 0x8000000F, 0x80000015, 0x8000000C, 0x80000005, 0x8000000C,
                                      0x0000C000, 0x00C0C0FF, 0x00FF0000, 0x80000005, 0x80000005, 0x80000005,
                                      0x80000005, 0x80000005, 0x80000005, 0x000000FF};
         for (int16_t row = 1; row <= 16; ++row)
-            EXPECT_EQ(rowColor(row), defaults[row - 1]) << "row " << row;
+            EXPECT_EQ(f.lblClrs(row).BackColor(), defaults[row - 1]) << "row " << row;
         EXPECT_EQ(f.vscbS->Value(), 30);
         EXPECT_EQ(f.vscR->Value(), 300);
         EXPECT_EQ(f.vscbRIH(0).Value(), 2);
@@ -184,11 +174,11 @@ TEST_F(OptionsDialog, apply_writes_every_reported_ruler_key_each_time_and_ok_clo
                     ++reports[key];
                     last[key] = a[2].toString();
                 });
-        drag("vscbRIH(1)", 3);
-        click("cmdApply");
-        click("cmdApply");
+        drag(f, "vscbRIH(1)", 3);
+        click(f, "cmdApply");
+        click(f, "cmdApply");
         EXPECT_EQ(applied, 2);
-        click("cmdOK");
+        click(f, "cmdOK");
     });
     EXPECT_FALSE(shown);
     EXPECT_EQ(applied, 2);
