@@ -7,6 +7,7 @@
 #include "platform/forms/Application.h"
 #include "platform/forms/ModalScript.h"
 #include "OptionsDriver.h"
+#include "platform/profile/TempFolder.h"
 #include "settings/ProfileStore.h"
 #include "settings/clsPPVOS.h"
 #include "settings/frmPPVOS.h"
@@ -15,7 +16,6 @@
 
 #include <QDir>
 #include <QImage>
-#include <QTemporaryDir>
 
 #include <functional>
 #include <map>
@@ -33,9 +33,7 @@ protected:
     void SetUp() override {
         Application::ensure();
         ModalScript::clear();
-        ASSERT_TRUE(home.isValid());
-        setenv(AppPathVariable, home.path().toUtf8().constData(), 1);
-        gsAppPath = home.path().toStdString();
+        gsAppPath = home.home();
         gsAppName = "App";
         ReadViewerSettings(settings, gsAppName, ini());
         settings[VS::RulersDisplayed] = 1;
@@ -43,10 +41,7 @@ protected:
         launcher->EditSettings(&settings);
         launcher->events().connect([this](std::string_view event, Args&) { applied += event == "NewOptionsApplied"; });
     }
-    void TearDown() override {
-        unsetenv(AppPathVariable);
-        ModalScript::clear();
-    }
+    void TearDown() override { ModalScript::clear(); }
 
     std::string ini() const { return gsAppPath + "/preview.ini"; }
 
@@ -67,7 +62,7 @@ protected:
         return shot;
     }
 
-    QTemporaryDir home;
+    TempHome home;
     ViewerSettings settings{};
     std::shared_ptr<clsPPVOS> launcher = std::make_shared<clsPPVOS>();
     int applied = 0;

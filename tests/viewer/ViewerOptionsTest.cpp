@@ -15,15 +15,8 @@ namespace {
 class OptionsCommand : public ViewerFixture {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(home.isValid());
-        setenv(AppPathVariable, home.path().toUtf8().constData(), 1);
-        gsAppPath = home.path().toStdString();
-        gsAppName = "App";
+        gsAppName = "App"; // the section the ruler keys go to
         ViewerFixture::SetUp();
-    }
-    void TearDown() override {
-        ViewerFixture::TearDown();
-        unsetenv(AppPathVariable);
     }
 
     // Runs the options command while `user` works in the dialog.
@@ -36,8 +29,6 @@ protected:
         for (const ModalMoment& m : ModalScript::history())
             EXPECT_NE(m.kind, ModalKind::MessageBox) << m.text;
     }
-
-    QTemporaryDir home;
 };
 
 } // namespace
