@@ -1,14 +1,13 @@
 // A page change as the user waits for it: the page list's selection moves,
 // its Click loads the next page file, renders it into the page view, lays out
 // the scroll area, and the page view is painted on screen. The demo report's
-// twelve pages are produced once, on the first available printer.
+// twelve pages are produced on the current printer.
 #include "SampleReport.h"
 
 #include "host/PreviewValues.h"
 #include "platform/automation/ClassRegistry.h"
 #include "platform/forms/Application.h"
 #include "platform/printer/Printer.h"
-#include "platform/printer/Printers.h"
 #include "viewer/frmPrtPreview.h"
 
 #include <benchmark/benchmark.h>
@@ -27,14 +26,12 @@ constexpr const char* BenchReport = "Bench.TwelvePages";
 
 std::shared_ptr<frmPrtPreview> producedViewer(bool zoomed) {
     Application::ensure();
-    const char* queue = std::getenv("KELVPPVW_TEST_QUEUE");
-    const auto names = Printers::systemNames();
-    if (names.empty())
+    // The system's current printer, as a host's viewer gets it.
+    const auto printer = Printer::current();
+    if (!printer)
         return nullptr;
-    auto printer = Printer::open(queue && *queue ? queue : names.front());
     printer->setPaperSize(9);
     printer->setPrintQuality(600);
-    Printer::setCurrent(printer);
 
     static QTemporaryDir home;
     setenv(AppPathVariable, home.path().toUtf8().constData(), 1);
