@@ -64,11 +64,15 @@ void PageNavigation::lstPage_Click() {
         v.stbr1->Panels(PositionPanel).SetText(PagePositionText(ViewerStartup::ResText(107), glMovingPage, glHighPage));
     });
     next([&] { UpdateNavButtons(glMovingPage); });
-    next([&] {
-        v.RenderPreviewPage(*v.picPreView, v.miZoomMode, v.settings[ViewerSetting::RulersDisplayed] != 0, false,
-                            false);
-    });
-    next([&] { v.LayoutScrollArea(); });
+    // Production ends by selecting page 1; the render that started production
+    // paints it when production returns, so it is painted once, not twice.
+    if (!v.ProducingPages()) {
+        next([&] {
+            v.RenderPreviewPage(*v.picPreView, v.miZoomMode, v.settings[ViewerSetting::RulersDisplayed] != 0, false,
+                                false);
+        });
+        next([&] { v.LayoutScrollArea(); });
+    }
     next([&] { v.picRuler(0).put("HoldRedraw", Variant(false)); });
     next([&] { v.picRuler(1).put("HoldRedraw", Variant(false)); });
 }

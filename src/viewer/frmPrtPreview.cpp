@@ -420,8 +420,8 @@ void frmPrtPreview::Form_KeyUp(int16_t& keyCode, int16_t shift) {
 }
 
 void frmPrtPreview::ProducePages() {
-    // Production ends by selecting page 1 in the list, which renders it: that
-    // render finds no pages produced yet and must not start another production.
+    // Production ends by selecting page 1 in the list: nothing that follows
+    // from that selection may start another production.
     if (producing_)
         return;
     producing_ = true;

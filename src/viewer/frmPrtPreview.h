@@ -26,6 +26,7 @@
 #include "viewer/PageRenderer.h"
 #include "viewer/PageViewMouse.h"
 #include "viewer/ViewerLayout.h"
+#include "viewer/ViewerOptions.h"
 #include "viewer/ViewerSeams.h"
 
 #include <functional>
@@ -65,6 +66,7 @@ public:
 
     // Page production runs once per preview run, from the first render.
     void ProducePages();
+    bool ProducingPages() const { return producing_; }
     // Points gsPageFile at page 1 of this run and loads it into imgP.
     void ShowFirstPage();
     void ShowNoPrinterNotice();
@@ -112,8 +114,12 @@ public:
     void RefreshPreviewer() { renderer.RefreshPreviewer(); }
     void ReadPrinterMetrics() { renderer.ReadPrinterMetrics(); }
     void mnuZoom_Click(int16_t index) { renderer.mnuZoom_Click(index); }
-    void mnuZxxm_Click() { renderer.mnuZxxm_Click(); }
+    void mnuZxxm_Click() { options_.mnuZxxm_Click(); }
     void mnuIM_Click(int16_t index) { renderer.mnuIM_Click(index); }
+    void SetPageViewCursor() { renderer.setPageViewCursor(); }
+    // The options dialog's events while mc_ppvos holds it.
+    void mc_ppvos_RequestData(const std::string& sWantThis) { options_.mc_ppvos_RequestData(sWantThis); }
+    void mc_ppvos_NewOptionsApplied() { options_.mc_ppvos_NewOptionsApplied(); }
     // Layout and scrolling.
     void LayoutScrollArea() { layout.LayoutScrollArea(); }
     void AlignAfterHorizontalScroll() { layout.AlignAfterHorizontalScroll(); }
@@ -181,6 +187,7 @@ private:
     ViewerLayout layout{*this};
     PageViewMouse mouse{*this};
     std::unique_ptr<RulerEvents> rulerEvents_;
+    ViewerOptions options_{*this};
 };
 
 } // namespace kelvppvw
