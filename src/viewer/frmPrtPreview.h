@@ -116,6 +116,7 @@ public:
     void mnuZoom_Click(int16_t index) { renderer.mnuZoom_Click(index); }
     void mnuZxxm_Click() { options_.mnuZxxm_Click(); }
     void mnuIM_Click(int16_t index) { renderer.mnuIM_Click(index); }
+    // The pointer the zoom state and the options call for.
     void SetPageViewCursor() { renderer.setPageViewCursor(); }
     // The options dialog's events while mc_ppvos holds it.
     void mc_ppvos_RequestData(const std::string& sWantThis) { options_.mc_ppvos_RequestData(sWantThis); }
