@@ -18,6 +18,8 @@
 #include "platform/forms/TextBox.h"
 #include "platform/forms/Timer.h"
 #include "platform/forms/Toolbar.h"
+#include "printing/CancelCountdown.h"
+#include "printing/PagePrinting.h"
 #include "printing/PrinterMetrics.h"
 #include "rulers/ApplyViewerColors.h"
 #include "settings/ViewerSettings.h"
@@ -109,6 +111,12 @@ public:
     void HideCrossHairs() { layout.HideCrossHairs(); }
     // The layout pass; public because the page-list command runs it too.
     void Form_Resize() override { layout.Form_Resize(); }
+    // Printing, each page behind the cancel countdown when one is set.
+    void PrintAllPages() { printing_->PrintAllPages(); }
+    void PrintShownPage() { printing_->PrintShownPage(); }
+    void PrintSelectedPages() { printing_->PrintSelectedPages(); }
+    void StartCancelCountdown() { countdown_->StartCancelCountdown(); }
+    void EndCancelCountdown() { countdown_->EndCancelCountdown(); }
 
     // Child controls.
     std::shared_ptr<Toolbar> tlbr1, tlbr2;
@@ -151,6 +159,7 @@ private:
     void buildRulers();
     void wireProduction();
     void wireViewerEvents();
+    void wirePrinting();
 
     std::shared_ptr<clsPreview> gm_clsPreview_;
     std::string sTitleText_;
@@ -158,6 +167,8 @@ private:
     std::unique_ptr<ViewerStartup> startup_;
     std::unique_ptr<PageDrawingInterface> drawing_;
     std::unique_ptr<PageProduction> production_;
+    std::unique_ptr<CancelCountdown> countdown_;
+    std::unique_ptr<PagePrinting> printing_;
     PageRenderer renderer{*this};
     ViewerLayout layout{*this};
 };
