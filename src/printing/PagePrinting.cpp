@@ -28,12 +28,19 @@ Printer& currentPrinter() {
 
 PagePrinting::PagePrinting(PrintingSite site) : s_(std::move(site)) {}
 
-void PagePrinting::loadPage(int32_t page) {
+bool PagePrinting::printPage(int32_t page, AfterPage after) {
     ResumeNext next;
     next([&] { gsPageFile = RunPageFile(page); });
     // A page that cannot be read leaves the previous picture to be printed.
     next([&] { s_.imgP->SetPicture(Picture::LoadPicture(gsPageFile)); });
     next([&] { s_.form->SetCaption("(" + gsPrtFileName + ")" + PageLine(page)); });
+    s_.countdown->WaitBeforePage(page);
+    // Cancelled before page 1 nothing has reached the printer: no job to kill.
+    if (page == 1 && gPrintCancelled)
+        return false;
+    next([&] { printStep(); });
+    next([&] { finishPage(after); });
+    return true;
 }
 
 void PagePrinting::printStep() {
@@ -74,17 +81,9 @@ void PagePrinting::PrintAllPages() {
     std::string caption;
     next([&] { caption = s_.form->Caption(); });
     const int32_t last = glHighPage;
-    for (int32_t n = 1; n <= last; ++n) {
-        loadPage(n);
-        s_.countdown->WaitBeforePage(n);
-        // Nothing has reached the printer yet: there is no job to kill.
-        if (n == 1 && gPrintCancelled)
+    for (int32_t n = 1; n <= last; ++n)
+        if (!printPage(n, n == last ? AfterPage::EndJob : AfterPage::NextSheet) || gPrintCancelled)
             break;
-        next([&] { printStep(); });
-        next([&] { finishPage(n == last ? AfterPage::EndJob : AfterPage::NextSheet); });
-        if (gPrintCancelled)
-            break;
-    }
     restoreShownPage(caption);
 }
 
@@ -102,16 +101,12 @@ void PagePrinting::PrintSelectedPages() {
         bool selected = false;
         next([&] { selected = s_.lstPage->Selected(n - 1); });
         if (selected) {
-            loadPage(n);
-            s_.countdown->WaitBeforePage(n);
-            if (n == 1 && gPrintCancelled)
+            const AfterPage after = printed + 1 == wanted ? AfterPage::EndJob
+                                    : wanted > 1          ? AfterPage::NextSheet
+                                                          : AfterPage::Nothing;
+            if (!printPage(n, after))
                 break;
-            next([&] { printStep(); });
             ++printed;
-            next([&] {
-                finishPage(printed == wanted ? AfterPage::EndJob
-                                             : wanted > 1 ? AfterPage::NextSheet : AfterPage::Nothing);
-            });
         }
         if (gPrintCancelled)
             break;

@@ -33,8 +33,10 @@ public:
 
 private:
     enum class AfterPage { NextSheet, EndJob, Nothing };
-    // Loads page n into imgP and shows it in the caption.
-    void loadPage(std::int32_t page);
+    // One page of a print loop: loaded into imgP and named in the caption,
+    // the countdown, the painting and what follows it. False when the user
+    // cancelled before page 1, so nothing was painted.
+    bool printPage(std::int32_t page, AfterPage after);
     // Paints imgP's picture over the printable area of the current printer.
     void printStep();
     // Kills the job when cancelled, else ends it or starts the next sheet.

@@ -35,15 +35,6 @@ namespace {
 
 constexpr const char* ReportClass = "PrintingTest.Report";
 
-QString run(const QString& program, const QStringList& args, bool* ok = nullptr) {
-    QProcess p;
-    p.start(program, args);
-    const bool done = p.waitForFinished(30000);
-    if (ok)
-        *ok = done && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 // Attributes of the CUPS jobs titled `title`, one map per job, as text.
 std::vector<std::map<std::string, std::string>> cupsJobs(const std::string& title) {
     std::vector<std::map<std::string, std::string>> found;
