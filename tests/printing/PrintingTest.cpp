@@ -35,28 +35,26 @@ namespace {
 
 constexpr const char* ReportClass = "PrintingTest.Report";
 
-// Attributes of the CUPS jobs titled `title`, one map per job, as text.
-std::vector<std::map<std::string, std::string>> cupsJobs(const std::string& title) {
-    std::vector<std::map<std::string, std::string>> found;
+// The attributes of the CUPS job titled `title`, as text; empty when none exists.
+std::map<std::string, std::string> cupsJob(const std::string& title) {
+    std::map<std::string, std::string> attributes;
     cups_job_t* jobs = nullptr;
     const int n = cupsGetJobs(&jobs, nullptr, 0, CUPS_WHICHJOBS_ALL);
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < n && attributes.empty(); ++i) {
         if (title != jobs[i].title)
             continue;
         ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
         ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, "ipp://localhost/");
         ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobs[i].id);
-        std::map<std::string, std::string>& attributes = found.emplace_back();
         ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
-        for (ipp_attribute_t* a = ippFirstAttribute(response); a; a = ippNextAttribute(response)) {
-            char value[256];
+        char value[256];
+        for (ipp_attribute_t* a = ippFirstAttribute(response); a; a = ippNextAttribute(response))
             if (ippGetName(a) && ippAttributeString(a, value, sizeof value) > 0)
                 attributes[ippGetName(a)] = value;
-        }
         ippDelete(response);
     }
     cupsFreeJobs(n < 0 ? 0 : n, jobs);
-    return found;
+    return attributes;
 }
 
 // Paints gdi pictures on the printer as the platform does, counting them.
@@ -82,10 +80,7 @@ protected:
         Dispatch& viewer = *Parent;
         Args none;
         for (int page = 1; page <= 5; ++page) {
-            if (page == 1)
-                viewer.callWith("PagesStart", 1, 1, 5);
-            else
-                viewer.callWith("PageAdded", page);
+            page == 1 ? viewer.callWith("PagesStart", 1, 1, 5) : viewer.callWith("PageAdded", page);
             viewer.call("CreateNewEMF", none);
             viewer.callWith("SetNewEMFfont", DrwHwnd, "Liberation Sans", int16_t(14), false, false, false, false);
             viewer.callWith("DrawNewTextMM", DrwHwnd, 60, 60, "Page " + std::to_string(page) + " of 5");
@@ -148,12 +143,6 @@ protected:
         glMovingPage = page;
         gsPageFile = RunPageFile(page);
         v->imgP->SetPicture(Picture::LoadPicture(gsPageFile));
-    }
-
-    void clickCancel() {
-        auto* button = v->widget()->findChild<QPushButton*>("cmdCanlP");
-        ASSERT_TRUE(button);
-        QTest::mouseClick(button, Qt::LeftButton);
     }
 
     // The PDF of this test's job, checked against the recorded pages it should hold.
@@ -221,11 +210,10 @@ TEST_F(Printing, all_pages_make_one_job_titled_with_the_document_and_its_setting
     printer->setPrintQuality(Printer::QualityHigh);
     v->PrintAllPages();
     expectPdfOfPages({1, 2, 3, 4, 5});
-    const auto jobs = cupsJobs(gsPrtFileName);
-    ASSERT_EQ(jobs.size(), 1u);
-    EXPECT_EQ(jobs[0].at("copies"), "2");
-    EXPECT_EQ(jobs[0].at("media"), "A4");
-    EXPECT_EQ(jobs[0].at("print-quality"), "high");
+    auto job = cupsJob(gsPrtFileName);
+    EXPECT_EQ(job["copies"], "2");
+    EXPECT_EQ(job["media"], "A4");
+    EXPECT_EQ(job["print-quality"], "high");
     EXPECT_TRUE(ticks.empty()) << "no countdown was set";
     expectShownPageBack();
 }
@@ -307,14 +295,14 @@ TEST_F(Printing, cancel_stops_the_job_before_anything_reaches_cups) {
         onTick = [&] {
             pagesSeen.push_back(v->lblCP(0).Caption());
             if (pagesSeen.back() == PageLine(cancelOnPage) && v->cmdCanlP->Enabled())
-                clickCancel();
+                QTest::mouseClick(v->widget()->findChild<QPushButton*>("cmdCanlP"), Qt::LeftButton);
         };
         v->PrintAllPages();
         EXPECT_TRUE(gPrintCancelled);
         EXPECT_EQ(paintedPictures, cancelOnPage == 1 ? 0 : 3);
         EXPECT_EQ(pagesSeen.back(), PageLine(cancelOnPage)) << "no page after the cancelled one";
         EXPECT_FALSE(printer->jobOpen());
-        EXPECT_TRUE(cupsJobs(gsPrtFileName).empty()) << "a cancelled job reached CUPS";
+        EXPECT_TRUE(cupsJob(gsPrtFileName).empty()) << "a cancelled job reached CUPS";
         EXPECT_FALSE(pdfExists(gsPrtFileName));
         expectShownPageBack();
     }
