@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QTest>
 
 #include <cstdlib>
@@ -208,7 +209,7 @@ protected:
 TEST_F(Printing, all_pages_make_one_job_titled_with_the_document_and_its_settings) {
     printer->setCopies(2);
     printer->setPrintQuality(Printer::QualityHigh);
-    v->PrintAllPages();
+    QTest::mouseClick(v->widget()->findChild<QToolButton*>("PrintAll"), Qt::LeftButton);
     expectPdfOfPages({1, 2, 3, 4, 5});
     auto job = cupsJob(gsPrtFileName);
     EXPECT_EQ(job["copies"], "2");
@@ -221,13 +222,13 @@ TEST_F(Printing, all_pages_make_one_job_titled_with_the_document_and_its_setting
 TEST_F(Printing, selected_pages_print_in_order_and_the_shown_page_alone) {
     for (int i = 0; i < 5; ++i)
         v->lstPage->SetSelected(i, i == 1 || i == 4);
-    v->PrintSelectedPages();
+    v->tlbr2_ButtonClick("PrintSels");
     expectPdfOfPages({2, 5});
     expectShownPageBack();
 
     showPage(3);
     gsPrtFileName = uniqueJobTitle("kvt-shown");
-    v->PrintShownPage();
+    QTest::mouseClick(v->widget()->findChild<QToolButton*>("PrintPage"), Qt::LeftButton);
     expectPdfOfPages({3});
     EXPECT_EQ(v->Caption(), caption);
 }

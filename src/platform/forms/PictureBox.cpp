@@ -275,6 +275,8 @@ void PictureBox::geometryChanged() {
 void PictureBox::geometryApplied(bool sizeChanged) {
     if (!sizeChanged)
         return;
+    for (const auto& child : controls())
+        child->clipToHost();
     layoutAligned();
     if (onResize)
         onResize();
@@ -560,6 +562,26 @@ void PictureBox::nativePaint(QPainter& painter) {
     if (!surface_->image.isNull())
         painter.drawImage(b, b, surface_->image);
     paintWindowlessChildren(painter);
+}
+
+void PictureBox::SetTabStop(bool on) {
+    tabStop_ = on;
+    if (QWidget* w = widget())
+        w->setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+bool PictureBox::nativeKey(int16_t keyCode, int16_t shift) {
+    if (!onKeyDown)
+        return false;
+    onKeyDown(keyCode, shift);
+    return true;
+}
+
+bool PictureBox::nativeWheel(double notches, int16_t shift, bool horizontal) {
+    if (!onMouseWheel)
+        return false;
+    onMouseWheel(notches, shift, horizontal);
+    return true;
 }
 
 void PictureBox::nativeMouse(int kind, int16_t button, int16_t shift, double px, double py) {
