@@ -86,6 +86,7 @@ frmPrtPreview::frmPrtPreview() {
     wireProduction();
     wireViewerEvents();
     wireRulerEvents();
+    wirePrinting();
 }
 
 frmPrtPreview::~frmPrtPreview() = default;
@@ -258,17 +259,21 @@ void frmPrtPreview::buildControls() {
     picDraw = add<PictureBox>("picDraw");
     picDraw->SetVisible(false);
 
-    // The printing panel with its cancel button and animation.
+    // The printing panel with its cancel button and animation; it waits
+    // out of sight, above the page area, until a countdown brings it in.
     picCan = add<PictureBox>("picCan");
-    picCan->SetVisible(false);
+    picCan->SetBorderStyle(0);
     picCan->Move(3000, 2500, 5400, 2100);
     cmdCanlP = picCan->add<CommandButton>("cmdCanlP");
     cmdCanlP->SetCaption("Cancel");
     cmdCanlP->Move(3900, 1560, 1300, 380);
+    cmdCanlP->SetEnabled(false);
     for (int16_t i = 0; i <= 4; ++i) {
         auto& label = *lblCP.load(*picCan, "lblCP", i);
         label.Move(120, 120 + i * 280, 3600, 255);
+        label.SetBackStyle(0);
     }
+    lblCP(3).SetCaption("100");
     imgMov = picCan->add<Image>("imgMov");
     imgMov->Move(4560, 180, 240, 240);
     for (int16_t i = 0; i <= 4; ++i)
@@ -393,6 +398,21 @@ void frmPrtPreview::wireViewerEvents() {
     stbr1->onMouseDown = [this](int16_t button, int16_t shift, float x, float y) {
         mouse.stbr1_MouseDown(button, shift, x, y);
     };
+}
+
+void frmPrtPreview::wirePrinting() {
+    countdown_ = std::make_unique<CancelCountdown>(CountdownPanel{
+        picBack.get(), picCan.get(), cmdCanlP.get(), &lblCP, imgMov.get(), &imgPrt, tmrCntD.get(), tmrMovie.get()});
+    PrintingSite site;
+    site.form = this;
+    site.imgP = imgP.get();
+    site.lstPage = lstPage.get();
+    site.countdown = countdown_.get();
+    site.printableArea = [this](int32_t& width, int32_t& height) {
+        width = geometry.mlPrintWidthTw;
+        height = geometry.mlPrintHeightTw;
+    };
+    printing_ = std::make_unique<PagePrinting>(std::move(site));
 }
 
 int32_t frmPrtPreview::cMilling() const { return glMilliWait; }

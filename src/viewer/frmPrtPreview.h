@@ -18,6 +18,8 @@
 #include "platform/forms/TextBox.h"
 #include "platform/forms/Timer.h"
 #include "platform/forms/Toolbar.h"
+#include "printing/CancelCountdown.h"
+#include "printing/PagePrinting.h"
 #include "printing/PrinterMetrics.h"
 #include "rulers/ApplyViewerColors.h"
 #include "rulers/RulerEvents.h"
@@ -131,6 +133,12 @@ public:
     void SetPageViewCursor(int16_t resourceId);
     // The layout pass; public because the page-list command runs it too.
     void Form_Resize() override { layout.Form_Resize(); }
+    // Printing, each page behind the cancel countdown when one is set.
+    void PrintAllPages() { printing_->PrintAllPages(); }
+    void PrintShownPage() { printing_->PrintShownPage(); }
+    void PrintSelectedPages() { printing_->PrintSelectedPages(); }
+    void StartCancelCountdown() { countdown_->StartCancelCountdown(); }
+    void EndCancelCountdown() { countdown_->EndCancelCountdown(); }
 
     // Child controls.
     std::shared_ptr<Toolbar> tlbr1, tlbr2;
@@ -174,6 +182,7 @@ private:
     void wireProduction();
     void wireViewerEvents();
     void wireRulerEvents();
+    void wirePrinting();
 
     std::shared_ptr<clsPreview> gm_clsPreview_;
     std::string sTitleText_;
@@ -181,6 +190,8 @@ private:
     std::unique_ptr<ViewerStartup> startup_;
     std::unique_ptr<PageDrawingInterface> drawing_;
     std::unique_ptr<PageProduction> production_;
+    std::unique_ptr<CancelCountdown> countdown_;
+    std::unique_ptr<PagePrinting> printing_;
     std::unique_ptr<ViewerCommands> commands_;
     std::unique_ptr<PageNavigation> navigation_;
     bool producing_ = false;
