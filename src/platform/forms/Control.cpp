@@ -236,7 +236,7 @@ void Control::SetBackColor(uint32_t color) {
 void Control::SetForeColor(uint32_t color) {
     (void)toQColor(color);
     foreColor_ = color;
-    appearanceChanged();
+    foreColorChanged();
 }
 
 void Control::appearanceChanged() {
