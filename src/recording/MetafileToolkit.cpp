@@ -57,6 +57,16 @@ std::array<char, 32> PageFontFaceField(const std::string& name)
     return field;
 }
 
+void SetPageFilesInBackground(bool on)
+{
+    gdi::setEnhMetaFilesInBackground(on);
+}
+
+bool FinishPageFiles()
+{
+    return gdi::finishEnhMetaFiles();
+}
+
 void NewPageMetafile(const PageSurface& surface, const std::string& pageFile)
 {
     stopSilently([&] {
@@ -85,6 +95,8 @@ std::shared_ptr<Picture> ClosePageMetafile(bool& show)
             gdi::deleteEnhMetaFile(metafile);
         if (lastPagePen && gdi::deleteObject(lastPagePen))
             lastPagePen = 0;
+        if (show)
+            FinishPageFiles(); // the page just closed may still be on its way to disk
         std::error_code ec;
         if (show && std::filesystem::exists(gsPageFile, ec))
             shown = Picture::load(gsPageFile);
