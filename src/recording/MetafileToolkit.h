@@ -36,17 +36,22 @@ struct PageRecordingHooks {
 extern PageRecordingHooks gPageRecordingHooks;
 
 // While on, a closed page is written to disk on another core while the host
-// draws the next one (pages keep their order); a page that cannot be written
-// makes the next NewPageMetafile fail, as a page that cannot be created does.
+// draws the next one (pages keep their order).
 void SetPageFilesInBackground(bool on);
-// Returns once every closed page is complete on disk.
-bool FinishPageFiles();
+// Returns once every closed page is complete on disk; a page that could not
+// be written is then remembered for TakePageWriteError.
+void FinishPageFiles();
 
 // Opens the page file `pageFile` (named by the page-file module) on `surface`.
 void NewPageMetafile(const PageSurface& surface, const std::string& pageFile);
 // Closes the page. Returns the picture the image control shows afterwards:
 // the page just written when `show` is True and the file exists, else none.
 std::shared_ptr<Picture> ClosePageMetafile(bool& show);
+// The drawing calls report nothing to the host, so a page that could not be
+// written (full disk, folder taken away) is remembered here: the errno of
+// the first such page since the last call, 0 when every page was written.
+// Such a page leaves no file behind.
+int TakePageWriteError();
 
 void SelectPageFont(gdi::Handle dc, const std::string& name, std::int16_t size, bool bold, bool italic,
                     bool underline, bool strikeOut);

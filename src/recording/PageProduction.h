@@ -3,6 +3,7 @@
 // created by class name, given everything it needs, and draws every page by
 // calling the viewer back; the progress operations it calls keep the page
 // counters and paint the progress panel.
+#include "platform/automation/AutomationError.h"
 #include "platform/automation/Dispatch.h"
 #include "recording/ProgressPanel.h"
 #include "settings/ViewerSettings.h"
@@ -68,6 +69,8 @@ public:
     ProgressPanel& progress() { return progress_; }
 
 private:
+    void showProductionError(const AutomationError& failure);
+
     ProductionSite site_;
     ProgressPanel progress_;
 };

@@ -58,11 +58,18 @@ void PurgeStaleStamps(const PageFolder& folder, const RecordingHooks& hooks)
     }
     if (staleKeys.empty())
         return;
-    // Every stale entry leaves the list before its files go, as with one
-    // RemoveStampEntry per entry, but in one rewrite of the list instead of
-    // thousands; likewise one scan of the folder serves every stamp.
-    DeletePrivateProfileKeys(kStampSection, staleKeys, list);
-    RemoveAllPages(folder, staleStamps, hooks);
+    // One scan of the folder serves every stamp and one rewrite of the list
+    // every key. Files go first: an entry stays listed while any file of its
+    // run is left, or no later run would ever find them.
+    // The line removed is the one that named the run, even where a key is
+    // listed twice.
+    const std::vector<bool> gone = RemoveAllPages(folder, staleStamps, hooks);
+    std::vector<IniDocument::Entry> delisted;
+    for (std::size_t i = 0; i < staleKeys.size(); ++i)
+        if (gone[i])
+            delisted.push_back({std::move(staleKeys[i]), std::move(staleStamps[i])});
+    if (!delisted.empty())
+        DeletePrivateProfileEntries(kStampSection, delisted, list);
 }
 
 void RemoveStampEntry(const PageFolder& folder, std::string_view key)

@@ -10,7 +10,8 @@ namespace kelvppvw {
 // Removes from the clean-up list, and from the page folder, every run whose
 // stamp is 12 or more calendar hours old. Never stops at a bad entry: the
 // ones after it are still examined. An entry whose date cannot be read stays
-// listed; one whose value is not a stamp is delisted but deletes no file.
+// listed; one whose value is not a stamp is delisted but deletes no file; one
+// whose files could not all be deleted stays listed for the next run.
 void PurgeStaleStamps(const PageFolder& folder, const RecordingHooks& hooks = {});
 
 // Deletes one run's key from the clean-up list.

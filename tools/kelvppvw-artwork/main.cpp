@@ -1,8 +1,8 @@
 // Draws the component's pictures and cursors into a resource folder:
 //   kelvppvw-artwork <folder>
 // writes images/*.png, cursors/*.png, pictures.txt, cursors.txt and the
-// resource file kelvppvw.qrc there (strings.txt is kept by hand).
-// Run it on src/resources after changing a drawing, and commit the output.
+// resource file kelvppvw.qrc there (strings.txt, kept by hand, is copied
+// beside them). The build runs it; its output is never committed.
 #include "Artwork.h"
 
 #include <QDir>

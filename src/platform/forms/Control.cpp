@@ -277,11 +277,15 @@ void Control::SetToolTipText(const std::string& text) {
 }
 
 void Control::SetMousePointer(int16_t pointer) {
+    if (pointer == mousePointer_ && widget() && widget()->testAttribute(Qt::WA_SetCursor))
+        return; // the widget shows that pointer already
     mousePointer_ = pointer;
     applyCursor();
 }
 
 void Control::SetMouseIcon(std::shared_ptr<PictureSource> icon) {
+    if (icon == mouseIcon_)
+        return;
     mouseIcon_ = std::move(icon);
     applyCursor();
 }

@@ -42,20 +42,11 @@ void BackgroundFileWriter::waitFor(const std::string& path)
     changed_.wait(lock, [&] { return !pending_.contains(path); });
 }
 
-bool BackgroundFileWriter::finish()
+int BackgroundFileWriter::finish()
 {
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [this] { return queue_.empty() && !busy_; });
-    const bool ok = !failed_;
-    failed_ = false;
-    unseen_ = false;
-    return ok;
-}
-
-bool BackgroundFileWriter::takeFailure()
-{
-    std::lock_guard lock(mutex_);
-    return std::exchange(unseen_, false);
+    return std::exchange(error_, 0);
 }
 
 void BackgroundFileWriter::run()
@@ -70,33 +61,36 @@ void BackgroundFileWriter::run()
         busy_ = true;
         changed_.notify_all(); // room in the queue
         lock.unlock();
-        const bool ok = put(job);
+        const int error = put(job);
         lock.lock();
         busy_ = false;
-        if (!ok)
-            failed_ = unseen_ = true;
+        if (error && !error_)
+            error_ = error;
         if (auto it = pending_.find(job.path); it != pending_.end() && --it->second == 0)
             pending_.erase(it);
         changed_.notify_all();
     }
 }
 
-bool BackgroundFileWriter::put(const Job& job)
+int BackgroundFileWriter::put(const Job& job)
 {
     const int fd = ::open(job.path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
-        return false;
-    bool ok = true;
+        return errno ? errno : EIO;
+    int error = 0;
     std::size_t done = 0;
-    while (ok && done < job.bytes.size()) {
+    while (!error && done < job.bytes.size()) {
         const ssize_t n = ::write(fd, job.bytes.data() + done, job.bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        if (ok)
+        if (n > 0)
             done += std::size_t(n);
+        else if (n == 0 || errno != EINTR)
+            error = n == 0 ? EIO : errno;
     }
-    return ::close(fd) == 0 && ok;
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    if (error)
+        ::unlink(job.path.c_str()); // a page cut short is no page
+    return error;
 }
 
 } // namespace kelvppvw::gdi

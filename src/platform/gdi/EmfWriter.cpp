@@ -71,7 +71,7 @@ bool EmfWriter::open(const std::string& path, const Reference& reference, std::o
         file_ = std::fopen(path.c_str(), "wb");
         if (!file_)
             return false;
-    } else if (BackgroundFileWriter::instance().takeFailure() || !creatable(path)) {
+    } else if (!creatable(path)) {
         return false;
     }
     open_ = true;
@@ -160,10 +160,18 @@ bool EmfWriter::close()
         return true;
     }
     const std::vector<std::uint8_t>& bytes = out_.data();
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
-    ok = std::fclose(file_) == 0 && ok;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size() && std::fflush(file_) == 0;
+    int error = errno;
+    if (std::fclose(file_) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
     file_ = nullptr;
     out_.clear();
+    if (!ok) {
+        ::unlink(path_.c_str()); // a page cut short is no page
+        errno = error;
+    }
     return ok;
 }
 

@@ -24,8 +24,7 @@ public:
 
     // Now: the file is created by open and written by close. Background: open
     // only checks that it can be created and close hands it to the
-    // BackgroundFileWriter; a file that then fails to be written makes the
-    // next open fail.
+    // BackgroundFileWriter.
     enum class Delivery { Now, Background };
 
     EmfWriter() = default;
@@ -34,9 +33,13 @@ public:
     ~EmfWriter();
 
     // `description` is "App\0Title"; the writer ends it with two NULs. nullopt writes none.
+    // On failure no file is left and errno tells why.
     bool open(const std::string& path, const Reference& reference, std::optional<Rect> frame,
               std::optional<std::u16string> description, Delivery delivery = Delivery::Now);
-    // Appends EOF and the final header; false when any write failed.
+    // Appends EOF and the final header; false when the file could not be
+    // written, and then the file is gone (a page cut short by a full disk is
+    // no page) and errno tells why. In the background the same happens later
+    // and finishEnhMetaFiles tells.
     bool close();
     bool isOpen() const { return open_; }
 

@@ -227,7 +227,7 @@ void setEnhMetaFilesInBackground(bool on)
     gDelivery = on ? EmfWriter::Delivery::Background : EmfWriter::Delivery::Now;
 }
 
-bool finishEnhMetaFiles()
+int finishEnhMetaFiles()
 {
     return BackgroundFileWriter::instance().finish();
 }
