@@ -46,26 +46,3 @@ TEST(ComponentServer, registering_brings_the_ruler_and_printer_setup_classes_and
     EXPECT_TRUE(registry.create("kelvRule.Ruler"));
     EXPECT_TRUE(registry.create(PrinterSetupClassName));
 }
-
-TEST(ViewerByName, offers_the_host_facing_setters_and_nothing_unbuilt) {
-    auto viewer = NewForm<frmPrtPreview>();
-    viewer->put("sTitleText", Variant("Title"));
-    viewer->put("SLISTTEXT", Variant("List"));
-    viewer->put("cMilling", Variant(250));
-    viewer->put("SetBarFlatOrNone", Variant(true));
-    viewer->put("ShowPOButton", Variant(true));
-    EXPECT_EQ(viewer->sTitleText(), "Title");
-    EXPECT_EQ(viewer->get("sListText").toString(), "List");
-    EXPECT_EQ(viewer->get("cMilling").toLong(), 250);
-    EXPECT_TRUE(viewer->mbFlatToolbars);
-    EXPECT_TRUE(viewer->mbShowPrintOptions);
-    try {
-        viewer->get("SetBarFlatOrNone"); // write only
-        ADD_FAILURE();
-    } catch (const AutomationError& e) {
-        EXPECT_EQ(e.number(), err::MemberNotSupported);
-    }
-    auto preview = std::make_shared<clsPreview>();
-    viewer->putRef("gm_clsPreview", Variant(preview));
-    EXPECT_EQ(viewer->gm_clsPreview(), preview);
-}

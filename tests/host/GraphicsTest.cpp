@@ -1,9 +1,11 @@
+#include "platform/automation/ErrorOf.h"
 #include "host/Graphics.h"
 #include "platform/automation/AutomationError.h"
 
 #include <gtest/gtest.h>
 
 using namespace kelvppvw;
+using kelvppvw::test::errorOf;
 
 namespace {
 
@@ -11,15 +13,6 @@ std::shared_ptr<Graphic> named(const std::string& name) {
     auto g = std::make_shared<Graphic>();
     g->Name = name;
     return g;
-}
-
-int errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
 }
 
 } // namespace
@@ -34,21 +27,6 @@ TEST(Graphics, numbers_items_from_one_and_finds_them_by_key) {
     EXPECT_EQ(list.Item(Variant("LOGO"))->Name, "logo");
     EXPECT_EQ(list.Item(Variant(3))->Name, "b"); // empty keys are no keys: both stored
     EXPECT_EQ(list.Item(Variant(2.5))->Name, "a"); // positions round like any number
-}
-
-TEST(Graphics, remove_moves_later_items_up_and_clear_empties) {
-    Graphics list;
-    list.Add(named("one"), "k1");
-    list.Add(named("two"), "k2");
-    list.Add(named("three"));
-    list.Remove(Variant(1));
-    EXPECT_EQ(list.Count(), 2);
-    EXPECT_EQ(list.Item(Variant(1))->Name, "two");
-    list.Remove(Variant("K2"));
-    EXPECT_EQ(list.Item(Variant(1))->Name, "three");
-    list.Add(named("again"), "k1"); // a removed key is free again
-    list.Clear();
-    EXPECT_EQ(list.Count(), 0);
 }
 
 TEST(Graphics, fails_with_the_collection_errors) {

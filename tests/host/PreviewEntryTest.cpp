@@ -5,6 +5,7 @@
 #include "platform/forms/Application.h"
 #include "platform/forms/ModalScript.h"
 #include "platform/forms/MsgBox.h"
+#include "platform/profile/TempFolder.h"
 #include "viewer/frmPrtPreview.h"
 
 #include <gtest/gtest.h>
@@ -30,18 +31,12 @@ protected:
     void SetUp() override {
         Application::ensure();
         ModalScript::clear();
-        char pattern[] = "/tmp/kelvppvw-host-XXXXXX";
-        home_ = mkdtemp(pattern);
-        setenv(AppPathVariable, home_.c_str(), 1);
+        gsAppPath = home_; // for a viewer loaded before the entry sets it
         preview_ = std::make_shared<clsPreview>();
         ClassRegistry::instance().registerClass("Host.Report",
                                                 [] { return ObjectRef(std::make_shared<EmptyReport>()); });
     }
-    void TearDown() override {
-        unsetenv(AppPathVariable);
-        fs::remove_all(home_);
-        ModalScript::clear();
-    }
+    void TearDown() override { ModalScript::clear(); }
 
     // Closes the viewer as a user would once it is up, and records what was open.
     void closeWhenShown(std::function<void(frmPrtPreview&)> look = {}) {
@@ -57,10 +52,11 @@ protected:
 
     bool show(int32_t milliWait = 0, const std::string& sect = "Sect") {
         return preview_->ShowPreviewDialog("Host.Report", "", true, "App", sect, "Prnt", "host.ini", "Report.txt",
-                                           "/tmp", "Title", "List", true, milliWait, "Setup");
+                                           home_, "Title", "List", true, milliWait, "Setup");
     }
 
-    std::string home_;
+    TempHome temp_;
+    const std::string home_ = temp_.home();
     std::shared_ptr<clsPreview> preview_;
 };
 

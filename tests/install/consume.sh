@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 set -euo pipefail
-build=$1 consumer=$2 work=$3 cxx=$4
-rm -rf "$work"
+build=$1 consumer=$2 cxx=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
+# The install leaves its manifest in the build tree; a test's own one goes again.
+manifest=$build/install_manifest.txt
+[ -e "$manifest" ] || trap 'rm -rf "$work" "$manifest"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 test -f "$prefix/include/kelvppvw/kelvppvw.h"
 cmake -S "$consumer" -B "$work/consumer" -G Ninja -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null

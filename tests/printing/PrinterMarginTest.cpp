@@ -1,3 +1,4 @@
+#include "platform/automation/ErrorOf.h"
 #include "platform/printer/Printer.h"
 #include "printing/PrinterMargin.h"
 #include "printing/PrinterMetrics.h"
@@ -11,6 +12,7 @@
 #include <map>
 
 using namespace kelvppvw;
+using kelvppvw::test::errorOf;
 
 namespace {
 
@@ -35,43 +37,26 @@ Caps sheet(int32_t offsetX, int32_t offsetY) {
                  {caps::PhysicalHeight, 7300}}};
 }
 
-int errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
 } // namespace
 
-TEST(PrinterMargin, the_seven_indices_measure_margins_and_printable_size_in_twips) {
-    const Caps c = sheet(50, 100);
-    EXPECT_EQ(PrinterMarginFromCaps(c, 1), 300);    // right: 5200 - 5000 - 50 px
-    EXPECT_EQ(PrinterMarginFromCaps(c, 2), 400);    // bottom: 7300 - 7000 - 100 px
-    EXPECT_EQ(PrinterMarginFromCaps(c, 3), 100);
-    EXPECT_EQ(PrinterMarginFromCaps(c, 4), 560);    // a top of 200 twips gets 360 more
-    EXPECT_EQ(PrinterMarginFromCaps(c, 5), 10000);
-    EXPECT_EQ(PrinterMarginFromCaps(c, 6), 14000);
-    EXPECT_EQ(PrinterMarginFromCaps(c, 7), 200);    // the top as it is
-    EXPECT_EQ(PrinterMarginFromCaps(c, 0), 0);
-    EXPECT_EQ(PrinterMarginFromCaps(c, 8), 0);
-    EXPECT_EQ(PrinterMarginFromCaps(c, 255), 0);
-}
-
-TEST(PrinterMargin, only_a_top_below_360_twips_is_raised) {
-    EXPECT_EQ(PrinterMarginFromCaps(sheet(0, 179), 4), 358 + 360);
-    EXPECT_EQ(PrinterMarginFromCaps(sheet(0, 180), 4), 360);
-    EXPECT_EQ(PrinterMarginFromCaps(sheet(0, 0), 4), 360);
-}
-
-TEST(PrinterMargin, twips_round_halves_to_even) {
+TEST(PrinterMargin, the_seven_indices_measure_in_twips_and_raise_only_a_top_below_360) {
+    struct Case {
+        int32_t offsetY;
+        uint8_t index;
+        int32_t twips;
+    };
+    // 720 dpi, offsets 50 and 100 pixels unless said: right, bottom, left, raised top,
+    // printable width and height, top as it is, then indices out of range.
+    for (const Case c : {Case{100, 1, 300}, Case{100, 2, 400}, Case{100, 3, 100}, Case{100, 4, 560},
+                         Case{100, 5, 10000}, Case{100, 6, 14000}, Case{100, 7, 200}, Case{100, 0, 0},
+                         Case{100, 8, 0}, Case{100, 255, 0}, Case{179, 4, 358 + 360}, Case{180, 4, 360},
+                         Case{0, 4, 360}})
+        EXPECT_EQ(PrinterMarginFromCaps(sheet(50, c.offsetY), c.index), c.twips) << c.offsetY << " " << int(c.index);
     Caps c = sheet(1, 3);
-    c.values[caps::LogPixelsX] = 576;  // 2.5 twips per pixel
+    c.values[caps::LogPixelsX] = 576; // 2.5 twips per pixel: halves round to even
     c.values[caps::LogPixelsY] = 576;
-    EXPECT_EQ(PrinterMarginFromCaps(c, 3), 2);   // 2.5
-    EXPECT_EQ(PrinterMarginFromCaps(c, 7), 8);   // 7.5
+    EXPECT_EQ(PrinterMarginFromCaps(c, 3), 2);
+    EXPECT_EQ(PrinterMarginFromCaps(c, 7), 8);
 }
 
 TEST(PrinterMargin, a_printer_that_cannot_be_measured_gives_zero) {
@@ -85,21 +70,7 @@ TEST(PrinterMargin, a_printer_that_cannot_be_measured_gives_zero) {
     EXPECT_EQ(PrinterMargin(nullptr, 4), 0);
 }
 
-TEST(PrinterMargin, a_real_printer_is_measured_through_its_caps) {
-    ASSERT_TRUE(print_test::queueInstalled());
-    const auto printer = Printer::open(print_test::testQueue());
-    printer->setPaperSize(9);
-    const double perPx = 1440.0 / printer->resolution();
-    EXPECT_EQ(PrinterMargin(printer.get(), 5), std::lround(printer->deviceCaps(caps::HorzRes) * perPx));
-    EXPECT_EQ(PrinterMargin(printer.get(), 6), std::lround(printer->deviceCaps(caps::VertRes) * perPx));
-    const int32_t top = PrinterMargin(printer.get(), 7);
-    EXPECT_EQ(PrinterMargin(printer.get(), 4), top < 360 ? top + 360 : top);
-    printer->setOrientation(Printer::Landscape);
-    EXPECT_EQ(PrinterMargin(printer.get(), 5), std::lround(printer->deviceCaps(caps::HorzRes) * perPx));
-    EXPECT_GT(PrinterMargin(printer.get(), 5), PrinterMargin(printer.get(), 6));
-}
-
-TEST(ReadPrinterMetrics, fills_every_field_from_the_printer) {
+TEST(ReadPrinterMetrics, fills_every_field_from_the_real_printer_and_margins_follow_its_caps) {
     ASSERT_TRUE(print_test::queueInstalled());
     const auto printer = Printer::open(print_test::testQueue());
     printer->setPaperSize(11);
@@ -120,6 +91,10 @@ TEST(ReadPrinterMetrics, fills_every_field_from_the_printer) {
     EXPECT_EQ(m.mlOffsetXPx, printer->deviceCaps(caps::PhysicalOffsetX));
     EXPECT_EQ(m.mlOffsetYPx, printer->deviceCaps(caps::PhysicalOffsetY));
     EXPECT_EQ(PrinterResolutionText(m), "600x600");
+    EXPECT_EQ(PrinterMargin(printer.get(), 5), std::lround(m.mlPrintWidthPx * m.mdblTwipsPerPxX));
+    EXPECT_EQ(PrinterMargin(printer.get(), 6), std::lround(m.mlPrintHeightPx * m.mdblTwipsPerPxY));
+    const int32_t top = PrinterMargin(printer.get(), 7);
+    EXPECT_EQ(PrinterMargin(printer.get(), 4), top < 360 ? top + 360 : top);
 
     // Without a printer the fields keep what they had.
     const PrinterMetrics before = m;

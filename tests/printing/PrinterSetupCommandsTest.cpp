@@ -4,7 +4,6 @@
 #include "platform/forms/ModalScript.h"
 #include "platform/printer/PdfOutput.h"
 #include "platform/printer/Printer.h"
-#include "platform/printer/Printers.h"
 #include "printing/PrinterSetupCommands.h"
 
 #include <gtest/gtest.h>
@@ -80,19 +79,6 @@ TEST_F(PrinterSetupCommands, landscape_a5_chosen_in_the_dialog_is_stored_read_ba
     EXPECT_EQ(current->orientation(), Printer::Landscape);
     EXPECT_EQ(current->printQuality(), Printer::QualityDraft);
     EXPECT_GT(current->deviceCaps(caps::PhysicalWidth), current->deviceCaps(caps::PhysicalHeight));
-
-    // The read call gives the eight values by reference.
-    const ObjectRef component = ClassRegistry::instance().create(PrinterSetupClassName);
-    Args a(8, Variant(int32_t{0}));
-    a.emplace_back("MyApp");
-    a.emplace_back(ini.toStdString());
-    const int32_t position = component->call("ReadPrinterSetup", a).toLong();
-    EXPECT_EQ(position, Printers::installed()->indexOf(print_test::testQueue()));
-    EXPECT_EQ(a[0].toLong(), position);
-    EXPECT_EQ(a[2].toLong(), 11);
-    EXPECT_EQ(a[5].toLong(), 2);
-    EXPECT_EQ(a[6].toLong(), 1);
-    EXPECT_EQ(a[7].toLong(), -1);
 }
 
 TEST_F(PrinterSetupCommands, a_cancelled_dialog_stores_and_changes_nothing) {

@@ -7,6 +7,8 @@
 namespace kelvppvw {
 namespace {
 
+using test::inkIn;
+
 bool dark(const QImage& image, int x, int y)
 {
     return qGray(image.pixel(x, y)) < 128;
@@ -136,22 +138,6 @@ TEST_F(PageRoundTrip, playing_at_200_percent_doubles_every_position)
     EXPECT_EQ(page.pixel(236, 1005), qRgb(255, 0, 0));
     EXPECT_EQ(page.pixel(245, 1005), qRgb(255, 255, 255));
     EXPECT_GT(inkIn(page, QRect(200, 200, 140, 28)), 160);
-}
-
-TEST_F(PageRoundTrip, emf2svg_accepts_toolkit_pages_and_keeps_their_text)
-{
-    recordSamplePage();
-    for (const char* name : {"Page_1.emf", "picture.emf"}) {
-        const std::string svg = file(std::string(name) + ".svg");
-        const std::string command = "emf2svg-conv -i '" + file(name) + "' -o '" + svg + "' >/dev/null 2>&1";
-        ASSERT_EQ(std::system(command.c_str()), 0) << name;
-        std::ifstream in(svg);
-        const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        if (std::string(name) == "Page_1.emf") {
-            EXPECT_NE(text.find("Hello page"), std::string::npos);
-            EXPECT_NE(text.find("Total"), std::string::npos);
-        }
-    }
 }
 
 } // namespace

@@ -73,16 +73,6 @@ TEST_F(NewRunStamp, purges_then_lists_this_run)
     EXPECT_FALSE(exists("Page_" + old + "_1.emf"));
 }
 
-TEST_F(NewRunStamp, key_and_stamp_are_separate_clock_readings)
-{
-    int tick = 0;
-    hooks.now = [&] { return LocalDateTime{2026, 12, 4, 22, 0, tick++}; };
-    const RunStamp run = RunStamp::NewRunStamp(folder, hooks);
-    // With nothing listed the purge needs no clock; the key reads it, then the stamp again.
-    EXPECT_EQ(run.gsStampKey, "20261204220000_042");
-    EXPECT_EQ(run.gsPageStamp, "46360.9166782407_042");
-}
-
 TEST_F(NewRunStamp, runs_in_the_same_second_differ_by_their_number)
 {
     const RunStamp a = RunStamp::NewRunStamp(folder, hooks);

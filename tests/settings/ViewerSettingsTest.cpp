@@ -28,26 +28,6 @@ protected:
     std::string ini = dir.file("preview.ini");
 };
 
-TEST_F(ViewerSettingsFile, empty_section_gives_the_defaults)
-{
-    ViewerSettings t = load("[Host]\r\n");
-    EXPECT_EQ(t[VS::Color1], static_cast<std::int32_t>(0x80000010u));
-    EXPECT_EQ(t[VS::Color2], static_cast<std::int32_t>(0x8000000Fu));
-    EXPECT_EQ(t[VS::Color3], static_cast<std::int32_t>(0x80000015u));
-    EXPECT_EQ(t[VS::Color4], static_cast<std::int32_t>(0x8000000Cu));
-    EXPECT_EQ(t[VS::Color5], static_cast<std::int32_t>(0x80000005u));
-    EXPECT_EQ(t[VS::Color6], static_cast<std::int32_t>(0x8000000Cu));
-    EXPECT_EQ(t[VS::ShadowDepth], 30);
-    EXPECT_EQ(t[VS::RulerScale], 5);
-    EXPECT_EQ(t[VS::PanOnZoom], 0);
-    EXPECT_EQ(t[VS::RulerCrossHairs], 1);
-    EXPECT_EQ(t[VS::RulersDisplayed], 0);
-    EXPECT_EQ(t[VS::RulerDimension], 0);
-    EXPECT_EQ(ReadViewerSwitches(t, "Host", ini), false);
-    EXPECT_EQ(t[VS::AutoRangeMax], 0);
-    EXPECT_EQ(t[VS::AutoScaleMenu], 0);
-}
-
 TEST_F(ViewerSettingsFile, ruler_thickness_rule)
 {
     struct Case {
@@ -93,24 +73,6 @@ TEST_F(ViewerSettingsFile, text_that_is_no_number_keeps_the_entry)
     EXPECT_EQ(t[VS::Color6], 255);
     EXPECT_EQ(t[VS::Color1], 12);  // halves round to even
     EXPECT_EQ(t[VS::Color2], 14);
-}
-
-TEST_F(ViewerSettingsFile, hosts_keep_separate_settings_in_one_file)
-{
-    ViewerSettings a{}, b{};
-    ReadViewerSettings(a, "HostA", ini);
-    ReadViewerSettings(b, "HostB", ini);
-    a[VS::ShadowDepth] = 45;
-    b[VS::ShadowDepth] = 90;
-    WriteViewerSettings(a, true, "HostA", ini);
-    WriteViewerSettings(b, false, "HostB", ini);
-    ViewerSettings ra{}, rb{};
-    ReadViewerSettings(ra, "HostA", ini);
-    ReadViewerSettings(rb, "HostB", ini);
-    EXPECT_EQ(ra[VS::ShadowDepth], 45);
-    EXPECT_EQ(rb[VS::ShadowDepth], 90);
-    EXPECT_TRUE(ReadViewerSwitches(ra, "HostA", ini));
-    EXPECT_FALSE(ReadViewerSwitches(rb, "HostB", ini));
 }
 
 TEST_F(ViewerSettingsFile, closing_writes_every_key_in_order)

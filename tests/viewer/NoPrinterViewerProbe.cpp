@@ -1,10 +1,14 @@
-// Loads the viewer and reports what it shows, one "name=value" per line; the
-// tests run it with the print server pointed where nobody answers.
+// Loads the viewer and reports what it and the printing code show, one
+// "name=value" per line; the tests run it with the print server pointed where
+// nobody answers.
 #include "host/PreviewValues.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Image.h"
 #include "platform/forms/Panel.h"
 #include "platform/forms/ToolbarButton.h"
+#include "platform/printer/Printers.h"
+#include "printing/PrinterMargin.h"
+#include "printing/PrinterSetupCommands.h"
 #include "viewer/frmPrtPreview.h"
 
 #include <cstdio>
@@ -30,6 +34,15 @@ int main(int argc, char** argv) {
     std::printf("panel5=%s\n", v->stbr1->Panels(5).Text().c_str());
     std::printf("noPrinterImage=%d\n", v->imgNoP->Visible() ? 1 : 0);
     std::printf("printAll=%d\n", v->tlbr1->Button("PrintAll").Enabled() ? 1 : 0);
+    std::printf("printers=%d\n", Printers::installed()->count());
+    std::string margins;
+    for (uint8_t i = 1; i <= 7; ++i)
+        margins += (i > 1 ? " " : "") + std::to_string(PrinterMargin(i));
+    std::printf("margins=%s\n", margins.c_str());
+    // A stored choice naming the test queue must not be applied without a server.
+    const std::string ini = gsAppPath + "/host.ini";
+    ApplyStoredPrinterSetup("App", ini);
+    std::printf("setup=%d\n", RunPrinterSetup("App", ini) ? 1 : 0);
     v->Unload();
     std::printf("done=1\n");
     return 0;

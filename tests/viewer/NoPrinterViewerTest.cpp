@@ -1,4 +1,8 @@
+#include "platform/printer/PdfOutput.h"
+
 #include <gtest/gtest.h>
+
+#include <QFile>
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -13,6 +17,7 @@ std::map<std::string, std::string> probe(const QString& cupsServer, const QStrin
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("KELVPPVW_HOME", home);
     if (!cupsServer.isEmpty())
         env.insert("CUPS_SERVER", cupsServer);
     p.setProcessEnvironment(env);
@@ -32,6 +37,11 @@ std::map<std::string, std::string> probe(const QString& cupsServer, const QStrin
 
 TEST(NoPrinterViewer, without_a_printer_the_viewer_loads_with_the_notice_and_no_printing) {
     QTemporaryDir home;
+    QFile ini(home.filePath("host.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write(("[App]\r\nPrtSetup_DeviceName=" + kelvppvw::print_test::testQueue() + "\r\nPrtSetup_PaperSize=11\r\n").c_str());
+    ini.close();
+    // Port 1 of the loopback address: nothing listens there.
     auto seen = probe("127.0.0.1:1", home.path());
     ASSERT_EQ(seen["done"], "1");
     EXPECT_EQ(seen["found"], "0");
@@ -42,6 +52,9 @@ TEST(NoPrinterViewer, without_a_printer_the_viewer_loads_with_the_notice_and_no_
     EXPECT_EQ(seen["panel5"], "0");
     EXPECT_EQ(seen["noPrinterImage"], "1");
     EXPECT_EQ(seen["printAll"], "0");
+    EXPECT_EQ(seen["printers"], "0");
+    EXPECT_EQ(seen["margins"], "0 0 0 0 0 0 0");
+    EXPECT_EQ(seen["setup"], "0");
 
     // With the real print server the same probe finds the test queue.
     seen = probe({}, home.path());
@@ -50,4 +63,6 @@ TEST(NoPrinterViewer, without_a_printer_the_viewer_loads_with_the_notice_and_no_
     EXPECT_EQ(seen["printAll"], "1");
     EXPECT_NE(seen["panel2"].rfind("Paper", 0), std::string::npos);
     EXPECT_EQ(seen["noPrinterImage"], "0");
+    EXPECT_NE(seen["printers"], "0");
+    EXPECT_NE(seen["margins"], "0 0 0 0 0 0 0");
 }

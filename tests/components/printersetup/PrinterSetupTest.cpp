@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFile>
 #include <QPageSize>
 #include <QTemporaryDir>
 
@@ -46,12 +47,6 @@ protected:
 
 } // namespace
 
-TEST_F(PrinterSetupComponent, is_created_by_class_name) {
-    ASSERT_TRUE(component);
-    EXPECT_TRUE(std::dynamic_pointer_cast<PrinterSetup>(component));
-    EXPECT_TRUE(ClassRegistry::instance().isRegistered("KELVPRTSETUP.PRINTERSETUP"));
-}
-
 TEST_F(PrinterSetupComponent, the_read_call_reports_nothing_stored_and_a_printer_gone) {
     Args a = readArgs("App");
     EXPECT_EQ(component->call("ReadPrinterSetup", a).toLong(), -1);
@@ -75,7 +70,10 @@ TEST_F(PrinterSetupComponent, the_read_call_gives_the_eight_values_in_their_orde
     c.orientation = 2;
     c.copies = 5;
     c.printQuality = 300;
+    EXPECT_EQ(PrinterSetupStore::load("App", file), std::nullopt);
     PrinterSetupStore::save(c, "App", file);
+    EXPECT_EQ(PrinterSetupStore::load("app", file), c);
+    EXPECT_EQ(PrinterSetupStore::load("Other", file), std::nullopt);
     Args a = readArgs("App");
     const int32_t position = Printers::installed()->indexOf(print_test::testQueue());
     EXPECT_EQ(component->call("ReadPrinterSetup", a).toLong(), position);
@@ -132,4 +130,21 @@ TEST_F(PrinterSetupComponent, the_dialog_offers_each_paper_code_once_and_every_o
     PrinterChoice unknown{"kelvppvw-no-such-queue"};
     EXPECT_FALSE(dialog.setChoice(unknown));
     EXPECT_EQ(dialog.choice().deviceName, print_test::testQueue());
+}
+
+TEST_F(PrinterSetupComponent, a_stored_value_that_is_no_number_keeps_its_default_and_an_unwritable_place_raises_75) {
+    QFile f(QString::fromStdString(file));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[App]\nPrtSetup_DeviceName=lp\nPrtSetup_PaperSize=A4\nPrtSetup_Orientation=2\n");
+    f.close();
+    const auto c = PrinterSetupStore::load("App", file);
+    ASSERT_TRUE(c);
+    EXPECT_EQ(c->paperSize, PrinterChoice{}.paperSize);
+    EXPECT_EQ(c->orientation, 2);
+    try {
+        PrinterSetupStore::save(*c, "App", dir.filePath("no/such/folder/x.ini").toStdString());
+        FAIL() << "no error";
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.number(), 75);
+    }
 }

@@ -22,57 +22,6 @@ TEST(OleColor, plain_and_system_colours_resolve_and_others_do_not) {
     EXPECT_EQ(RulerPainter::toColor(SystemColor(12)), QColor(128, 128, 128));
 }
 
-TEST(RulerAppearance, a_fresh_ruler_has_the_design_look) {
-    const RulerAppearance a;
-    EXPECT_EQ(a.color(RulerColor::ColorBackColor), static_cast<int32_t>(0x8000000C));
-    for (RulerColor c : {RulerColor::ColorTextForeColor, RulerColor::ColorTextShadowColor, RulerColor::ColorScaleNameColor,
-                         RulerColor::ColorScaleNameShadowColor, RulerColor::ColorTickRailUpperColor,
-                         RulerColor::ColorTickRailBottomColor})
-        EXPECT_EQ(a.color(c), static_cast<int32_t>(0x80000005)) << rulerColorName(c);
-    EXPECT_EQ(a.color(RulerColor::ColorRuleMarkerColor), 0x00FF0000);
-    EXPECT_EQ(a.color(RulerColor::ColorZeroPointStartColor), 0x000000FF);
-    EXPECT_EQ(a.color(RulerColor::ColorRangeInColor), 0x0000C000);
-    EXPECT_EQ(a.color(RulerColor::ColorRangeOutColor), 0x00C0C0FF);
-    EXPECT_TRUE(a.displayRangeIn);
-    EXPECT_TRUE(a.displayRangeOut);
-    EXPECT_EQ(a.displayRangeInHeight, 5);
-    EXPECT_EQ(a.displayRangeOutHeight, 1);
-    EXPECT_EQ(a.rulerScale, 5);
-}
-
-TEST(RulerAppearance, saves_the_23_names_in_loader_order_with_text_that_reads_back) {
-    RulerAppearance a;
-    a.color(RulerColor::ColorBackColor) = 0x00123456;
-    a.color(RulerColor::ColorTextForeColor) = SystemColor(8);
-    a.edgeStyle = 2;
-    a.edgeQuadrant = 3;
-    a.displayScaleName = false;
-    a.displayMarkerWidth = 4;
-    a.displayMarkerType = 1;
-    a.displayTickNumerals = false;
-    a.displayRangeIn = false;
-    a.displayRangeOut = false;
-    a.displayRangeInHeight = 0;
-    a.displayRangeOutHeight = 4;
-    a.rulerScale = 6;
-    a.ticksDisplayFine = false;
-
-    const auto saved = rulerSettingsToSave(a);
-    ASSERT_EQ(saved.size(), 23u);
-    for (size_t i = 0; i < saved.size(); ++i)
-        EXPECT_EQ(saved[i].first, rulerSettingNames()[i]);
-    EXPECT_EQ(saved[0].first, "ColorTextShadowColor");
-    EXPECT_EQ(saved[22].first, "TicksDisplayFine");
-    EXPECT_EQ(saved[2].second.toString(), "-2147483640");  // system colours as negative decimals
-    EXPECT_EQ(saved[21].second.toString(), "6");
-    EXPECT_EQ(saved[13].second.toString(), "False");
-
-    RulerAppearance fresh;
-    for (const auto& [name, value] : saved)
-        EXPECT_EQ(applyRulerSetting(fresh, name, Variant(value.toString())), SettingOutcome::Applied) << name;
-    EXPECT_EQ(fresh, a);
-}
-
 TEST(RulerAppearance, empty_text_keeps_the_value_and_unknown_names_change_nothing) {
     RulerAppearance a;
     a.rulerScale = 7;

@@ -1,3 +1,4 @@
+#include "platform/automation/ErrorOf.h"
 #include "RulerTestSupport.h"
 
 #include "components/ruler/FontObject.h"
@@ -8,18 +9,10 @@
 #include <cmath>
 
 using namespace kelvppvw;
+using kelvppvw::test::errorOf;
 using namespace kelvppvw::test;
 
 namespace {
-
-int errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 class RulerByName : public ::testing::Test {
 protected:
@@ -40,39 +33,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(RulerByName, every_contract_member_answers_by_name) {
-    for (auto name : rulerSettingNames())
-        EXPECT_TRUE(dispatch->hasMember(name)) << name;
-    for (const char* name : {"ApplySetting", "SaveSettings", "RefreshRuler", "HideMarker", "MoveMarker",
-                             "DisplayRuleMarker", "PageFont", "FontForPitch", "PrinterPageWidth", "PrinterPageHeight",
-                             "DisplayRangeBeginning", "DisplayRangeEnding", "HoldRedraw", "Orientation", "Index"})
-        EXPECT_TRUE(dispatch->hasMember(name)) << name;
-    EXPECT_EQ(errorOf([&] { object->get("Left"); }), err::MemberNotSupported);
-
-    object->put("printerpagewidth", Variant("11906"));
-    object->put("DisplayRangeBeginning", Variant(int32_t{340}));
-    object->put("RulerScale", Variant(int16_t{12}));
-    object->put("DisplayMarkerWidth", Variant(2.5));
-    object->put("HoldRedraw", Variant(true));
-    object->put("Orientation", Variant(int32_t{2}));
-    object->put("Index", Variant(int32_t{1}));
-    object->put("ColorBackColor", Variant(int32_t{-2147483633}));
-    EXPECT_EQ(ruler->printerPageWidth(), 11906);
-    EXPECT_EQ(ruler->displayRangeBeginning(), 340);
-    EXPECT_EQ(object->get("RulerScale").toLong(), 10);
-    EXPECT_EQ(object->get("DisplayMarkerWidth").toLong(), 2);
-    EXPECT_TRUE(ruler->holdRedraw());
-    EXPECT_EQ(ruler->orientation(), RulerOrientation::Vertical);
-    EXPECT_EQ(ruler->index(), 1);
-    EXPECT_EQ(object->get("ColorBackColor").toLong(), -2147483633);
-    // The unsigned reading of a system colour is the same colour.
-    object->put("ColorBackColor", Variant(2147483663.0));
-    EXPECT_EQ(ruler->color(RulerColor::ColorBackColor), -2147483633);
-    EXPECT_EQ(object->get("DisplayScaleName").toString(), "True");
-    object->put("DisplayScaleName", Variant("0"));
-    EXPECT_FALSE(ruler->appearance().displayScaleName);
-}
 
 TEST_F(RulerByName, bad_property_values_raise_and_change_nothing) {
     EXPECT_EQ(errorOf([&] { object->put("ColorRangeInColor", Variant(int32_t{0x01000000})); }), 380);

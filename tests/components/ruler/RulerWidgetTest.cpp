@@ -105,22 +105,6 @@ TEST_F(RulerWidget, draws_rails_ticks_zero_point_and_range_bars_in_their_colours
     }
 }
 
-TEST_F(RulerWidget, inch_ruler_has_tick_lengths_by_level) {
-    Ruler r;
-    setUpRuler(r, RulerOrientation::Horizontal);
-    const QImage image = r.grab().toImage();
-    // Half inch: minor tick, 6 of the 13 band rows; sixteenth: fine, 3 rows.
-    EXPECT_EQ(image.pixel(36, 8), rgbOf(kLowerRail));
-    EXPECT_EQ(image.pixel(36, 7), rgbOf(kBack));
-    EXPECT_EQ(image.pixel(40, 11), rgbOf(kLowerRail));  // 72 / 16 = 4.5 px
-    EXPECT_EQ(image.pixel(40, 10), rgbOf(kBack));
-
-    r.ApplySetting("TicksDisplayFine", Variant("False"));
-    const QImage coarse = r.grab().toImage();
-    EXPECT_EQ(coarse.pixel(40, 13), rgbOf(kBack));
-    EXPECT_EQ(coarse.pixel(36, 13), rgbOf(kLowerRail));
-}
-
 TEST_F(RulerWidget, marker_appears_where_moved_and_goes_with_hide_marker) {
     for (auto o : {RulerOrientation::Horizontal, RulerOrientation::Vertical}) {
         Ruler r;
@@ -162,56 +146,23 @@ TEST_F(RulerWidget, on_screen_the_marker_moves_without_leaving_a_trail) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&r));
     // What the window system shows, not a fresh render of the widget.
     auto screen = [&r] { return QGuiApplication::primaryScreen()->grabWindow(r.winId()).toImage(); };
+    // Waits for the window system rather than for a fixed time.
+    auto shows = [&](int x, int32_t colour) {
+        return QTest::qWaitFor([&] { return screen().pixel(x, 17) == rgbOf(colour); }, 5000);
+    };
     r.MoveMarker(3000.0f, 0.0f);
-    QTest::qWait(20);
-    ASSERT_EQ(screen().pixel(150, 17), rgbOf(kMarker));
+    ASSERT_TRUE(shows(150, kMarker));
     r.MoveMarker(6000.0f, 0.0f);
-    QTest::qWait(20);
-    QImage shown = screen();
-    EXPECT_EQ(shown.pixel(300, 17), rgbOf(kMarker));
-    EXPECT_EQ(shown.pixel(150, 17), rgbOf(kRangeIn));
+    EXPECT_TRUE(shows(300, kMarker));
+    EXPECT_TRUE(shows(150, kRangeIn)) << "a trail is left";
     r.setDisplayMarkerWidth(4);
-    QTest::qWait(20);
-    EXPECT_EQ(screen().pixel(298, 17), rgbOf(kMarker));
+    EXPECT_TRUE(shows(298, kMarker));
     r.setDisplayMarkerWidth(1);
-    QTest::qWait(20);
-    shown = screen();
-    EXPECT_EQ(shown.pixel(298, 17), rgbOf(kRangeIn));
-    EXPECT_EQ(shown.pixel(300, 17), rgbOf(kMarker));
+    EXPECT_TRUE(shows(298, kRangeIn));
+    EXPECT_TRUE(shows(300, kMarker));
     r.HideMarker();
-    QTest::qWait(20);
-    EXPECT_EQ(screen().pixel(300, 17), rgbOf(kRangeIn));
+    EXPECT_TRUE(shows(300, kRangeIn));
     r.hide();
-}
-
-TEST_F(RulerWidget, marker_text_event_carries_the_position_in_the_current_unit) {
-    // The texts themselves are checked unit by unit in RulerUnits; here: what
-    // reaches a handler, and which coordinate each ruler reads.
-    Ruler h;
-    setUpRuler(h, RulerOrientation::Horizontal);
-    Ruler v;
-    setUpRuler(v, RulerOrientation::Vertical, 4);
-    EventLog hLog(h.events());
-    EventLog vLog(v.events());
-    h.MoveMarker(3384.0f, 0.0f);
-    h.setRulerScale(10);
-    h.MoveMarker(3384.0f, 0.0f);
-    v.MoveMarker(0.0f, 3384.0f);
-
-    const auto texts = hLog.named("MarkerText");
-    ASSERT_EQ(texts.size(), 2u);
-    ASSERT_EQ(texts[0].args.size(), 4u);
-    EXPECT_EQ(texts[0].args[0].toLong(), 0);
-    EXPECT_NEAR(texts[0].args[1].toDouble(), 2.35, 1e-9);
-    EXPECT_EQ(texts[0].args[2].toLong(), 5);
-    EXPECT_EQ(texts[0].args[3].toString(), "2.35 in");
-    // Pitch is measured from the 6 pt Courier New pitch font: 72 twips a character.
-    EXPECT_EQ(texts[1].args[3].toString(), "47.0 pitch");
-
-    const auto down = vLog.named("MarkerText");
-    ASSERT_EQ(down.size(), 1u);
-    EXPECT_EQ(down[0].args[0].toLong(), 1);
-    EXPECT_EQ(down[0].args[3].toString(), "14.1 ch");  // a character cell is 240 twips tall
 }
 
 TEST_F(RulerWidget, hold_redraw_batches_repaints_into_one) {
@@ -219,9 +170,9 @@ TEST_F(RulerWidget, hold_redraw_batches_repaints_into_one) {
     setUpRuler(r, RulerOrientation::Horizontal);
     r.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&r));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return r.backgroundRenders() >= 1; }, 5000));
     QTest::qWait(20);
     const int settled = r.backgroundRenders();
-    ASSERT_GE(settled, 1);
 
     // A layout pass under hold: the host resizes the ruler (the window
     // system then asks for a paint) and changes what it maps.
@@ -236,6 +187,7 @@ TEST_F(RulerWidget, hold_redraw_batches_repaints_into_one) {
     EXPECT_EQ(r.backgroundRenders(), settled);
 
     r.setHoldRedraw(false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return r.backgroundRenders() > settled; }, 5000));
     QTest::qWait(30);
     EXPECT_EQ(r.backgroundRenders(), settled + 1);
 

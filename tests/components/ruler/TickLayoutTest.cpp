@@ -42,17 +42,6 @@ void expectNoOverlap(const TickPlan& plan, const TickRequest& r, const std::stri
 
 } // namespace
 
-TEST(RulerMapping, maps_page_twips_to_pixels_and_back) {
-    const RulerMapping m{12240.0, 612.0};
-    EXPECT_DOUBLE_EQ(m.toPixel(1440.0), 72.0);
-    EXPECT_DOUBLE_EQ(m.toPixel(12240.0), 612.0);
-    EXPECT_DOUBLE_EQ(m.toTwips(306.0), 6120.0);
-    const RulerMapping empty{0.0, 612.0};
-    EXPECT_FALSE(empty.valid());
-    EXPECT_EQ(empty.toPixel(100.0), 0.0);
-    EXPECT_EQ(empty.toTwips(100.0), 0.0);
-}
-
 TEST(TickLayout, inch_ticks_fall_every_72_pixels_on_a_letter_sheet_612_pixels_wide) {
     const TickRequest r = letterWidth(RulerUnit::Inches, 612.0);
     const TickPlan plan = planTicks(r);

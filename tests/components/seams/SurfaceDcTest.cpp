@@ -5,6 +5,7 @@
 #include "platform/forms/OleColor.h"
 #include "platform/forms/PictureBox.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/EmfTestFile.h"
 #include "platform/gdi/Picture.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,8 @@
 
 namespace kelvppvw {
 namespace {
+
+using test::inkIn;
 
 class SurfaceDc : public ::testing::Test {
 protected:
@@ -31,15 +34,6 @@ protected:
         pic->Move(0, 0, 3000, 3000); // 200 x 200 pixels
     }
     void TearDown() override { form->Unload(); }
-
-    static int inkIn(const QImage& image, const QRect& area)
-    {
-        int ink = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                ink += qGray(image.pixel(x, y)) < 128;
-        return ink;
-    }
 
     std::shared_ptr<Form> form;
     std::shared_ptr<PictureBox> pic;

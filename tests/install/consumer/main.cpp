@@ -1,6 +1,7 @@
 // An outside host that knows the component only through its installed headers.
 #include <kelvppvw/kelvppvw.h>
 
+#include <cstdlib>
 #include <iostream>
 
 using namespace kelvppvw;
@@ -35,7 +36,7 @@ int main() {
         return 0;
     });
     const bool shown = preview->ShowPreviewDialog("Outside.Report", "", false, "Outside", "Sect", "Prn", "o.ini",
-                                                  "doc.txt", "/tmp", "Title", "Text");
+                                                  "doc.txt", std::getenv("KELVPPVW_HOME"), "Title", "Text");
     check(shown, "ShowPreviewDialog returned True");
     check(asked, "RequestData raised");
     check(gsAppName.empty() && gsObjClassName.empty() && gsPrtAppIni.empty(), "run strings cleared");

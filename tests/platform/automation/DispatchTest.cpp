@@ -1,8 +1,10 @@
+#include "platform/automation/ErrorOf.h"
 #include "platform/automation/DispatchObject.h"
 
 #include <gtest/gtest.h>
 
 using namespace kelvppvw;
+using kelvppvw::test::errorOf;
 
 namespace {
 
@@ -28,15 +30,6 @@ public:
         method("Sum", [](Args& a) { return Variant(a.at(0).toLong() + a.at(1).toLong()); });
     }
 };
-
-int errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 } // namespace
 
@@ -70,13 +63,4 @@ TEST(Dispatch, writes_by_reference_arguments_back_to_the_caller) {
     EXPECT_EQ(args[1].toString(), "a");
     EXPECT_EQ(s.callWith("sum", 2, 3).toLong(), 5);
     EXPECT_EQ(s.get("Sum", {Variant(1), Variant(1)}).toLong(), 2); // a function read as a property
-}
-
-TEST(Dispatch, assigns_objects_by_reference) {
-    Sample s;
-    auto other = std::make_shared<Sample>();
-    s.putRef("Owner", Variant(other));
-    EXPECT_EQ(s.get("Owner").toObject(), other);
-    s.get("Owner").toObject()->put("DrwHwnd", Variant(99));
-    EXPECT_EQ(other->handle, 99);
 }

@@ -1,3 +1,4 @@
+#include "platform/automation/ErrorOf.h"
 #include "platform/automation/ClassRegistry.h"
 #include "platform/automation/DispatchObject.h"
 #include "platform/automation/ErrorTrap.h"
@@ -6,19 +7,11 @@
 #include <gtest/gtest.h>
 
 using namespace kelvppvw;
+using kelvppvw::test::errorOf;
 
 namespace {
 
 class Thing : public DispatchObject {};
-
-int errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 } // namespace
 

@@ -105,47 +105,6 @@ TEST_F(BarsTest, drop_down_menus_report_the_entry_with_its_tag_and_parent) {
     EXPECT_EQ(tool->text(), "60%");
 }
 
-TEST_F(BarsTest, toolbar_images_come_from_the_image_lists_by_key) {
-    auto images = std::make_shared<ImageList>();
-    images->Add("print", RasterPicture::filled(16, 16, RGB(255, 0, 0)));
-    auto hot = std::make_shared<ImageList>();
-    hot->Add("print", RasterPicture::filled(16, 16, RGB(0, 255, 0)));
-    auto bar = form->add<Toolbar>("tlbr1");
-    bar->SetImageList(images);
-    bar->SetHotImageList(hot);
-    bar->AddButton("PrintAll", {}, vb::ButtonDefault, Variant("print"));
-    const QIcon icon = nativeButton(*bar, "PrintAll")->icon();
-    EXPECT_EQ(icon.pixmap(16, 16, QIcon::Normal).toImage().pixel(8, 8), qRgb(255, 0, 0));
-    EXPECT_EQ(icon.pixmap(16, 16, QIcon::Active).toImage().pixel(8, 8), qRgb(0, 255, 0));
-    EXPECT_EQ(images->Find(Variant(int32_t{1})), images->Find(Variant("print")));
-    EXPECT_EQ(images->Find(Variant(int32_t{2})), nullptr);
-}
-
-TEST_F(BarsTest, bars_align_to_the_form_edges_and_status_panels_show_their_text) {
-    auto bar = form->add<Toolbar>("tlbr1");
-    auto status = form->add<StatusBar>("stbr1");
-    EXPECT_DOUBLE_EQ(bar->Top(), 0);
-    EXPECT_DOUBLE_EQ(bar->Width(), form->ScaleWidth());
-    EXPECT_DOUBLE_EQ(status->Top() + status->Height(), form->ScaleHeight());
-    form->Move(0, 0, 7500, 4500);
-    DoEvents();
-    EXPECT_DOUBLE_EQ(status->Width(), 7500);
-    EXPECT_DOUBLE_EQ(status->Top(), 4500 - status->Height());
-
-    for (int i = 0; i < 6; ++i)
-        status->AddPanel();
-    status->Panels(6).SetToolTipText("Viewable Scale Factor");
-    status->Panels(1).SetText("Page 3 of 12");
-    EXPECT_EQ(status->widget()->findChild<QLabel*>("panel1")->text(), "Page 3 of 12");
-    EXPECT_EQ(status->get("Panels", {Variant(int32_t{6})}).objectAs<Panel>()->ToolTipText(), "Viewable Scale Factor");
-    EXPECT_THROW(status->Panels(7), AutomationError);
-    int downs = 0;
-    status->onMouseDown = [&](int16_t b, int16_t, float, float) { downs += b; };
-    QTest::mousePress(status->widget(), Qt::LeftButton, {}, QPoint(3, 3));
-    QTest::mousePress(status->widget()->findChild<QLabel*>("panel1"), Qt::RightButton);
-    EXPECT_EQ(downs, 3);
-}
-
 TEST_F(BarsTest, popup_menu_returns_after_the_chosen_items_click_ran) {
     auto zoomMenu = form->AddMenu("mnuZom", "Zoom");
     std::vector<std::string> ran;

@@ -1,5 +1,4 @@
 #include "platform/automation/AutomationError.h"
-#include "platform/forms/ComponentHost.h"
 #include "platform/forms/ControlArray.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Frame.h"
@@ -29,19 +28,6 @@ public:
 
 protected:
     void Form_KeyUp(int16_t& keyCode, int16_t shift) override { keys.push_back(keyCode * 10 + shift); }
-};
-
-// A stand-in for a separately built component: its own widget and adapter.
-class Gauge : public DispatchObject {
-public:
-    int32_t width = 0;
-    bool held = false;
-    Gauge() {
-        field("PrinterPageWidth", width);
-        field("HoldRedraw", held);
-        method("RefreshRuler", [this](Args&) { return Variant(++refreshes); });
-    }
-    int32_t refreshes = 0;
 };
 
 } // namespace
@@ -85,33 +71,6 @@ TEST(FormControls, controls_are_found_by_name_and_index_and_arrays_index_them) {
     EXPECT_EQ(static_cast<QLabel*>(lblCP(4).widget())->text(), "by name");
     form->remove(lblCP(0));
     EXPECT_EQ(form->control("lblCP", 0), nullptr);
-    form->Unload();
-}
-
-TEST(FormControls, a_hosted_component_gets_geometry_here_and_other_members_there) {
-    auto form = NewForm<Form>();
-    form->Load();
-    auto back = form->add<PictureBox>("picBack");
-    back->SetBorderStyle(0);
-    back->Move(0, 0, 6000, 6000);
-    auto* widget = new QWidget();
-    auto gauge = std::make_shared<Gauge>();
-    ControlArray<ComponentHost> picRuler;
-    picRuler.load(*back, "picRuler", 0, widget, gauge);
-    picRuler(0).Move(300, 150, 4500, 300);
-    EXPECT_EQ(widget->parentWidget(), back->widget());
-    EXPECT_EQ(widget->geometry(), QRect(20, 10, 300, 20));
-    picRuler(0).put("PrinterPageWidth", Variant(int32_t{12240}));
-    picRuler(0).put("Visible", Variant(false));
-    picRuler(0).put("HoldRedraw", Variant(true));
-    Args none;
-    EXPECT_EQ(picRuler(0).call("RefreshRuler", none).toLong(), 1);
-    EXPECT_EQ(gauge->width, 12240);
-    EXPECT_TRUE(gauge->held);
-    EXPECT_FALSE(picRuler(0).Visible());
-    EXPECT_FALSE(widget->isVisibleTo(back->widget()));
-    EXPECT_EQ(picRuler(0).get("Left").toDouble(), 300);
-    EXPECT_THROW(picRuler(0).get("NoSuchMember"), AutomationError);
     form->Unload();
 }
 
@@ -195,29 +154,4 @@ TEST(FormControls, resources_come_from_a_resource_folder_by_id) {
     EXPECT_NEAR(frame->heightHimetric(), 16 * 2540.0 / 96, 1e-9);
     EXPECT_THROW(store.LoadResPicture(302), AutomationError); // listed, file missing
     EXPECT_THROW(ResourceStore(":/nowhere").LoadResString(107), AutomationError);
-}
-
-TEST(FormControls, frames_hold_controls_and_images_take_their_pictures_size) {
-    auto form = NewForm<Form>();
-    form->Load();
-    auto frame = form->add<Frame>("fraA");
-    frame->Move(150, 150, 3000, 1500);
-    auto label = frame->add<Label>("lblIn");
-    label->Move(150, 300, 1500, 300);
-    EXPECT_EQ(label->widget()->parentWidget(), frame->widget());
-    EXPECT_EQ(label->widget()->pos(), QPoint(10, 20));
-
-    auto image = form->add<Image>("imgMov");
-    image->SetPicture(RasterPicture::filled(16, 16, RGB(0, 0, 255)));
-    EXPECT_DOUBLE_EQ(image->Width(), 240);
-    image->SetStretch(true);
-    image->Move(0, 0, 600, 600);
-    image->SetPicture(RasterPicture::filled(16, 16, RGB(0, 0, 255)));
-    EXPECT_DOUBLE_EQ(image->Width(), 600);
-    form->Unload();
-    // Controls outlive an unload and come back with the next load.
-    form->Load();
-    EXPECT_EQ(label->widget()->parentWidget(), frame->widget());
-    EXPECT_EQ(frame->widget()->parentWidget(), form->widget());
-    form->Unload();
 }

@@ -83,26 +83,3 @@ TEST_F(FormTest, headless_modal_forms_and_boxes_take_their_default_answer) {
     EXPECT_EQ(MsgBox("Sure?", vb::YesNo | vb::Question), vb::Yes);
     EXPECT_EQ(ModalScript::history().back().text, "Sure?");
 }
-
-TEST_F(FormTest, scripted_message_boxes_answer_and_are_recorded) {
-    ModalScript::push([](ModalMoment& m) {
-        EXPECT_EQ(m.buttons & 0x70, vb::Exclamation);
-        return vb::Cancel;
-    });
-    EXPECT_EQ(MsgBox("Error: 5\r\nInvalid\r\nAddATab", vb::OKCancel | vb::Exclamation), vb::Cancel);
-    ASSERT_EQ(ModalScript::history().size(), 1u);
-    EXPECT_EQ(ModalScript::history()[0].kind, ModalKind::MessageBox);
-    EXPECT_EQ(ModalScript::history()[0].text, "Error: 5\r\nInvalid\r\nAddATab");
-}
-
-TEST_F(FormTest, geometry_is_kept_in_twips_and_shown_at_whole_pixels) {
-    auto form = NewForm<TracingForm>();
-    form->Move(150, 300, 6007.5, 4500);
-    EXPECT_DOUBLE_EQ(form->Width(), 6007.5);
-    form->Load();
-    EXPECT_EQ(form->widget()->width(), 400);
-    EXPECT_EQ(form->widget()->height(), 300);
-    form->put("caption", Variant("By name"));
-    EXPECT_EQ(form->widget()->windowTitle(), "By name");
-    form->Unload();
-}

@@ -1,17 +1,12 @@
 #include "platform/automation/AutomationError.h"
-#include "platform/forms/CheckBox.h"
-#include "platform/forms/CommandButton.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/ListBox.h"
 #include "platform/forms/ScrollBar.h"
-#include "platform/forms/TextBox.h"
 
 #include <gtest/gtest.h>
 
 #include <QListWidget>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 
 using namespace kelvppvw;
@@ -193,61 +188,4 @@ TEST_F(ControlsTest, scroll_bar_values_stay_in_the_signed_16_bit_range) {
     bar->SetValue(-32768);
     EXPECT_EQ(bar->get("Value").toLong(), -32768);
     expectError(380, [&] { bar->SetValue(40000); });
-
-    // A reversed range: the top end holds the largest value.
-    bar->SetMin(100);
-    bar->SetMax(0);
-    auto* native = static_cast<QScrollBar*>(bar->widget());
-    auto thumbTop = [&] {
-        QStyleOptionSlider option;
-        option.initFrom(native);
-        option.orientation = Qt::Vertical;
-        option.minimum = native->minimum();
-        option.maximum = native->maximum();
-        option.sliderPosition = native->sliderPosition();
-        option.sliderValue = native->value();
-        option.pageStep = native->pageStep();
-        option.upsideDown = native->invertedAppearance();
-        return native->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, native).top();
-    };
-    bar->SetValue(100);
-    const int atLargest = thumbTop();
-    bar->SetValue(0);
-    EXPECT_LT(atLargest, thumbTop());
-    EXPECT_EQ(native->value(), 0);
-    EXPECT_EQ(native->minimum(), 0);
-}
-
-TEST_F(ControlsTest, check_box_text_box_and_button_raise_their_events) {
-    auto check = form->add<CheckBox>("chkA");
-    int clicks = 0;
-    check->onClick = [&] { ++clicks; };
-    check->SetValue(0);
-    EXPECT_EQ(clicks, 0);
-    check->SetValue(1);
-    check->SetValue(1);
-    EXPECT_EQ(clicks, 1);
-    QTest::mouseClick(check->widget(), Qt::LeftButton, {}, QPoint(6, check->widget()->height() / 2));
-    EXPECT_EQ(check->Value(), 0);
-    EXPECT_EQ(clicks, 2);
-    expectError(380, [&] { check->SetValue(3); });
-
-    auto text = form->add<TextBox>("txtJump");
-    std::vector<std::string> changes;
-    text->onChange = [&] { changes.push_back(text->Text()); };
-    text->SetText("Jump To Page");
-    text->SetText("Jump To Page");
-    text->widget()->setFocus();
-    QTest::keyClicks(text->widget(), "3");
-    EXPECT_EQ(changes, (std::vector<std::string>{"Jump To Page", "Jump To Page3"}));
-
-    auto button = form->add<CommandButton>("cmdCanlP");
-    button->SetCaption("Cancel");
-    int pressed = 0;
-    button->onClick = [&] { ++pressed; };
-    QTest::mouseClick(button->widget(), Qt::LeftButton);
-    button->SetValue(true);
-    button->SetEnabled(false);
-    QTest::mouseClick(button->widget(), Qt::LeftButton);
-    EXPECT_EQ(pressed, 2);
 }

@@ -133,19 +133,6 @@ TEST_F(PictureBoxTest, paint_picture_stretches_into_a_rectangle_in_scale_units) 
     EXPECT_EQ(image.pixel(4, 4), qRgb(255, 255, 255));
 }
 
-TEST_F(PictureBoxTest, the_persistent_image_survives_repaints_and_shows_on_screen) {
-    form->Show();
-    pic->Line(0, 0, 1500, 1500, kBlue, LineBox::BoxFilled);
-    pic->Refresh();
-    const QImage shot = pic->widget()->grab().toImage();
-    EXPECT_EQ(shot.pixel(50, 50), qRgb(0, 0, 255));
-    EXPECT_EQ(shot.pixel(150, 150), qRgb(255, 255, 255));
-    // Growing keeps the drawing; the new area takes the back colour.
-    pic->SetWidth(4500);
-    EXPECT_EQ(pic->Point(750, 750), static_cast<int32_t>(kBlue));
-    EXPECT_EQ(pic->Point(4000, 750), static_cast<int32_t>(kWhite));
-}
-
 TEST_F(PictureBoxTest, an_image_too_large_for_memory_raises_480_and_keeps_the_old_size) {
     try {
         pic->SetWidth(40000 * 15.0); // wider than any painter can address
@@ -243,42 +230,6 @@ TEST_F(PictureBoxTest, windowless_controls_paint_above_the_drawing_and_below_chi
     line->SetVisible(false);
     pic->Refresh();
     EXPECT_EQ(pic->widget()->grab().toImage().pixel(60, 180), qRgb(0, 0, 255));
-}
-
-TEST_F(PictureBoxTest, the_device_handle_comes_from_the_installed_factory_on_the_96_dpi_image) {
-    EXPECT_THROW(pic->hDC(), AutomationError);
-    DeviceSurface* seen = nullptr;
-    PictureBox::SetDeviceContextFactory([&](DeviceSurface& s) {
-        seen = &s;
-        QImage& image = s.surfaceImage();
-        EXPECT_EQ(image.logicalDpiX(), 96);
-        QPainter p(&image);
-        p.fillRect(0, 0, 10, 10, Qt::green);
-        p.end();
-        s.surfaceChanged();
-        return 0x1234;
-    });
-    EXPECT_EQ(pic->hDC(), 0x1234);
-    EXPECT_EQ(seen, static_cast<DeviceSurface*>(pic.get()));
-    EXPECT_EQ(pic->Point(0, 0), static_cast<int32_t>(RGB(0, 255, 0)));
-    PictureBox::SetDeviceContextFactory(nullptr);
-}
-
-TEST_F(PictureBoxTest, a_host_draws_on_the_surface_object_by_member_name) {
-    // The print data object receives the drawing surface as an object.
-    ObjectRef surface = pic;
-    surface->put("ScaleMode", Variant(int16_t{3})); // pixels
-    surface->put("CurrentX", Variant(10.0));
-    surface->put("CurrentY", Variant(20.0));
-    surface->callWith("Print", "Total", false);
-    EXPECT_GT(surface->get("CurrentX").toDouble(), 10.0);
-    EXPECT_DOUBLE_EQ(surface->get("CurrentY").toDouble(), 20.0);
-    Args box{Variant(50.0), Variant(50.0), Variant(60.0), Variant(60.0), Variant(int32_t(kBlue)), Variant("BF")};
-    surface->call("Line", box);
-    EXPECT_EQ(pic->Point(55, 55), static_cast<int32_t>(kBlue));
-    surface->put("FontName", Variant("Courier New"));
-    EXPECT_EQ(pic->Font()->Name(), "Courier New");
-    EXPECT_THROW(surface->get("NoSuchMember"), AutomationError);
 }
 
 TEST_F(PictureBoxTest, without_a_persistent_image_the_paint_event_redraws_on_each_repaint) {

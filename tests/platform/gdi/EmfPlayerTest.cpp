@@ -217,52 +217,6 @@ TEST(EmfPlayerImages, device_independent_bitmaps_draw_bottom_up_and_stretched)
     EXPECT_EQ(image.pixel(350, 150), qRgb(255, 255, 255));
 }
 
-TEST(EmfPlayerImages, bit_blocks_copy_at_their_own_size_and_stretched_blocks_take_the_named_source)
-{
-    // The same 2 x 2 bitmap (red, green over blue, white) in both record kinds.
-    auto record = [](bool stretch) {
-        std::vector<std::uint8_t> p;
-        auto put32 = [&](std::uint32_t v) {
-            for (int i = 0; i < 4; ++i)
-                p.push_back(std::uint8_t(v >> (8 * i)));
-        };
-        const std::uint32_t head = stretch ? 108 : 100, bmiSize = 40 + 16, bitsSize = 8;
-        put32(0); put32(0); put32(999); put32(999);     // bounds
-        put32(100); put32(100); put32(200); put32(200); // dest x, y, w, h
-        put32(SRCCOPY); put32(0); put32(0);             // rop, source x, y
-        for (float f : {1.f, 0.f, 0.f, 1.f, 0.f, 0.f}) {
-            std::uint32_t v;
-            std::memcpy(&v, &f, 4);
-            put32(v);
-        }
-        put32(0); put32(0);                             // background, usage
-        put32(head); put32(bmiSize); put32(head + bmiSize); put32(bitsSize);
-        if (stretch) {
-            put32(2); put32(2);                         // source w, h
-        }
-        put32(40); put32(2); put32(2); put32(1 | 8 << 16); put32(0); put32(bitsSize); put32(0); put32(0); put32(4);
-        put32(0);
-        put32(0x00FF0000); put32(0x0000FF00); put32(0x000000FF); put32(0x00FFFFFF);
-        p.insert(p.end(), {2, 3, 0, 0, 0, 1, 0, 0});
-        return p;
-    };
-    EmfBuilder stretched;
-    stretched.raw(EMR_STRETCHBLT, record(true));
-    QImage image = play(stretched.bytes(), page);
-    EXPECT_EQ(image.pixel(150, 150), qRgb(255, 0, 0));
-    EXPECT_EQ(image.pixel(250, 150), qRgb(0, 255, 0));
-    EXPECT_EQ(image.pixel(150, 250), qRgb(0, 0, 255));
-    EXPECT_EQ(image.pixel(250, 250), qRgb(255, 255, 255));
-
-    // A plain block copies 200 x 200 source pixels: the bitmap's four fill
-    // only the top-left corner of the destination.
-    EmfBuilder copied;
-    copied.raw(EMR_BITBLT, record(false));
-    image = play(copied.bytes(), page);
-    EXPECT_NE(image.pixel(150, 150), qRgb(255, 0, 0));
-    EXPECT_EQ(image.pixel(100, 100), qRgb(255, 0, 0));
-}
-
 TEST(EmfPlayerImages, alpha_blended_bitmaps_use_their_own_alpha_and_the_constant_opacity)
 {
     auto record = [](int constantAlpha) {

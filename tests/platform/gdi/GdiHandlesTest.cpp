@@ -74,22 +74,6 @@ TEST(GdiHandles, a_bitmap_lives_in_one_memory_dc_at_a_time)
     EXPECT_TRUE(deleteObject(bitmap));
 }
 
-TEST(GdiHandles, device_caps_give_96_pixels_per_inch_and_the_screen_size)
-{
-    const Handle dc = getScreenDC();
-    EXPECT_EQ(getDeviceCaps(dc, LOGPIXELSX), 96);
-    EXPECT_EQ(getDeviceCaps(dc, LOGPIXELSY), 96);
-    EXPECT_GT(getDeviceCaps(dc, HORZRES), 0);
-    EXPECT_GT(getDeviceCaps(dc, VERTRES), 0);
-    EXPECT_NEAR(getDeviceCaps(dc, HORZSIZE), getDeviceCaps(dc, HORZRES) * 25.4 / 96, 0.5);
-    EXPECT_EQ(getDeviceCaps(dc, 12345), 0);
-    EXPECT_EQ(getDeviceCaps(0xDEADBEEF, LOGPIXELSY), 0);
-    const Handle memory = createCompatibleDC(dc);
-    EXPECT_EQ(getDeviceCaps(memory, HORZRES), getDeviceCaps(dc, HORZRES));
-    deleteDC(memory);
-    deleteDC(dc);
-}
-
 TEST(GdiHandles, attribute_setters_return_the_previous_value_and_reject_bad_handles)
 {
     const Handle dc = getScreenDC();
@@ -115,28 +99,6 @@ TEST(GdiHandles, attribute_setters_return_the_previous_value_and_reject_bad_hand
 
 namespace kelvppvw::gdi {
 namespace {
-
-TEST(GdiHandles, device_dcs_report_the_metrics_they_are_given)
-{
-    DeviceCaps printer;
-    printer.logPixelsX = printer.logPixelsY = 600;
-    printer.horzRes = 4800;
-    printer.physicalWidth = 5100;
-    printer.physicalOffsetY = 150;
-    const Handle dc = createDeviceDC(printer);
-    EXPECT_EQ(getDeviceCaps(dc, LOGPIXELSY), 600);
-    EXPECT_EQ(getDeviceCaps(dc, HORZRES), 4800);
-    EXPECT_EQ(getDeviceCaps(dc, PHYSICALWIDTH), 5100);
-    EXPECT_EQ(getDeviceCaps(dc, PHYSICALOFFSETY), 150);
-    printer.logPixelsY = 300;
-    EXPECT_TRUE(setDeviceCaps(dc, printer));
-    EXPECT_EQ(getDeviceCaps(dc, LOGPIXELSY), 300);
-    const Handle screen = getScreenDC();
-    EXPECT_FALSE(setDeviceCaps(screen, printer)) << "a screen's metrics are the screen's";
-    EXPECT_FALSE(textOut(dc, 0, 0, "x"));
-    deleteDC(screen);
-    EXPECT_TRUE(deleteDC(dc));
-}
 
 } // namespace
 } // namespace kelvppvw::gdi

@@ -121,27 +121,45 @@ TEST_F(PictureTest, pictures_paint_scaled_into_a_rectangle_by_their_type)
 } // namespace
 } // namespace kelvppvw
 
+#include "platform/forms/Form.h"
+#include "platform/forms/Image.h"
+#include "platform/forms/ImageList.h"
+#include "platform/forms/OleColor.h"
+
+#include <QWidget>
+
 namespace kelvppvw {
 namespace {
 
-TEST_F(PictureTest, hosts_read_type_handle_and_size_by_name_and_cannot_change_them)
+// What a host hands over as a picture object shows in an image control.
+TEST_F(PictureTest, an_image_control_shows_a_metafile_stretched_and_takes_its_size_unstretched)
 {
-    QImage image(48, 96, QImage::Format_RGB32);
-    image.fill(Qt::gray);
-    const std::shared_ptr<Dispatch> picture = Picture::load(saved("p.png", "PNG", image));
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(picture->get("type").toLong(), ptBitmap);
-    EXPECT_EQ(picture->get("Width").toLong(), 1270);
-    EXPECT_EQ(picture->get("HEIGHT").toLong(), 2540);
-    EXPECT_EQ(gdi::objectImage(gdi::Handle(picture->get("Handle").toLong())).size(), QSize(48, 96));
-    EXPECT_THROW(picture->put("Width", Variant(std::int32_t(5))), AutomationError);
-    EXPECT_EQ(picture->get("Width").toLong(), 1270);
-    try {
-        Picture::LoadPicture(dir.filePath("absent.png").toStdString());
-        ADD_FAILURE() << "no error for a missing file";
-    } catch (const AutomationError& e) {
-        EXPECT_EQ(e.number(), 53);
-    }
+    // One inch square; the top-left quarter filled black.
+    const std::string path = dir.filePath("quarter.emf").toStdString();
+    const gdi::Handle dc = gdi::createEnhMetaFile(0, path, gdi::Rect{0, 0, 2540, 2540}, std::nullopt);
+    gdi::selectObject(dc, gdi::getStockObject(gdi::BLACK_BRUSH));
+    gdi::rectangle(dc, 0, 0, 48, 48);
+    gdi::deleteEnhMetaFile(gdi::closeEnhMetaFile(dc));
+    const auto emf = Picture::load(path);
+    ASSERT_TRUE(emf);
+
+    auto form = NewForm<Form>();
+    form->Move(0, 0, 9000, 9000);
+    form->Load();
+    form->SetBackColor(RGB(255, 255, 255));
+    auto image = form->add<Image>("imgMeta");
+    image->put("Picture", Variant(std::shared_ptr<Dispatch>(emf)));
+    EXPECT_DOUBLE_EQ(image->Width(), 1440) << "one inch in twips";
+    image->SetStretch(true);
+    image->Move(0, 0, 3000, 3000);
+    const QImage shot = form->widget()->grab().toImage();
+    EXPECT_LT(qGray(shot.pixel(90, 90)), 64) << "the quarter grows with the control";
+    EXPECT_GE(qGray(shot.pixel(110, 110)), 64);
+    EXPECT_EQ(image->get("Picture").toObject(), std::shared_ptr<Dispatch>(emf));
+    ImageList list;
+    list.Add("zoom", emf);
+    EXPECT_EQ(list.Find(Variant("zoom")), std::shared_ptr<PictureSource>(emf));
+    form->Unload();
 }
 
 } // namespace

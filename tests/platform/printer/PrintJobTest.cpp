@@ -1,3 +1,4 @@
+#include "platform/automation/ErrorOf.h"
 #include "platform/printer/MetafilePlayer.h"
 #include "platform/printer/PdfOutput.h"
 #include "platform/printer/Printer.h"
@@ -12,18 +13,10 @@
 #include <fstream>
 
 using namespace kelvppvw;
+using kelvppvw::test::errorOf;
 using namespace kelvppvw::print_test;
 
 namespace {
-
-int errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 // A 4 x 4 grid picture, white, with the cell on the diagonal at `cell` black.
 QImage diagonalCell(int cell) {
@@ -52,25 +45,6 @@ std::string writeMetafileStub(const QTemporaryDir& dir) {
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(header), sizeof header);
     return path;
 }
-
-// Stands in for the graphics layer's metafile player: it fills the target
-// black, writes a caption in white on it and remembers where it was asked to draw.
-struct StandInMetafilePlayer {
-    static inline std::vector<QRectF> targets;
-    static inline bool succeed = true;
-    static bool play(const std::string&, QPainter& painter, const QRectF& target) {
-        targets.push_back(target);
-        if (!succeed)
-            return false;
-        painter.fillRect(target, Qt::black);
-        QFont font("DejaVu Sans");
-        font.setPixelSize(static_cast<int>(target.height() / 4));
-        painter.setFont(font);
-        painter.setPen(Qt::white);
-        painter.drawText(target, Qt::AlignCenter, QStringLiteral("Recorded page"));
-        return true;
-    }
-};
 
 class PrintJobs : public ::testing::Test {
 protected:
@@ -192,38 +166,6 @@ TEST_F(PrintJobs, a_killed_job_leaves_no_pdf_and_the_next_job_starts_fresh) {
     EXPECT_FALSE(pdfExists(killed));
 }
 
-TEST_F(PrintJobs, a_metafile_is_played_by_the_installed_player_into_the_twip_rectangle) {
-    setPrinterMetafilePlayer(&StandInMetafilePlayer::play);
-    StandInMetafilePlayer::targets.clear();
-    StandInMetafilePlayer::succeed = true;
-    printer->setPrintQuality(300);
-    const std::string title = uniqueJobTitle("kvt-metafile");
-    printer->setDocumentName(title);
-    const std::string emf = writeMetafileStub(dir);
-
-    // One inch from the left, half an inch down, two inches by one.
-    Args args{Variant(emf), Variant(1440.0), Variant(720.0), Variant(2880.0), Variant(1440.0)};
-    printer->call("PaintPicture", args);
-    ASSERT_EQ(StandInMetafilePlayer::targets.size(), 1u);
-    EXPECT_EQ(StandInMetafilePlayer::targets[0], QRectF(300, 150, 600, 300));
-    EXPECT_GT(printer->endDoc(), 0);
-
-    const auto pdf = waitForPdf(title);
-    ASSERT_TRUE(pdf) << "no PDF for job " << title;
-    const QImage image = renderPdfPage(*pdf, 1, 72);
-    ASSERT_FALSE(image.isNull());
-    const int ox = printer->deviceCaps(caps::PhysicalOffsetX) * 72 / 300;
-    const int oy = printer->deviceCaps(caps::PhysicalOffsetY) * 72 / 300;
-    // The box covers 72..216 x 36..108 points; its caption runs through the middle.
-    const double above = meanGrey(image, QRect(ox + 80, oy + 40, 128, 16));
-    const double caption = meanGrey(image, QRect(ox + 80, oy + 64, 128, 16));
-    EXPECT_LT(above, 40);
-    EXPECT_GT(caption, above + 20) << "no caption ink in the box";
-    EXPECT_LT(caption, 200);
-    EXPECT_GT(meanGrey(image, QRect(ox + 230, oy + 42, 100, 60)), 200); // right of the box
-    EXPECT_GT(meanGrey(image, QRect(ox + 80, oy + 130, 128, 60)), 200); // below it
-}
-
 TEST_F(PrintJobs, a_queue_that_does_not_exist_refuses_the_job_with_482_and_a_reason) {
     const auto ghost = Printer::open("kelvppvw-no-such-queue");
     ghost->paintPicture(asBitmap(diagonalCell(0)), 0, 0, 1440, 1440);
@@ -253,30 +195,8 @@ TEST_F(PrintJobs, pictures_that_cannot_be_drawn_raise_481_and_open_no_job) {
     EXPECT_EQ(errorOf([&] { printer->call("PaintPicture", withObject); }), 481);
     EXPECT_FALSE(printer->jobOpen());
 
-    setPrinterMetafilePlayer(&StandInMetafilePlayer::play);
-    StandInMetafilePlayer::succeed = false;
+    // A player that fails.
+    setPrinterMetafilePlayer([](const std::string&, QPainter&, const QRectF&) { return false; });
     EXPECT_EQ(errorOf([&] { printer->paintPicture(PrinterPicture::metafile(emf), 0, 0, 100, 100); }), 481);
-    printer->killDoc();
-}
-
-TEST_F(PrintJobs, a_picture_resolver_turns_picture_objects_into_pictures_that_draw_themselves) {
-    std::vector<QRectF> drawn;
-    Printer::setPictureResolver([&](const Variant& v) {
-        EXPECT_TRUE(v.isObject());
-        return PrinterPicture::drawable([&](QPainter& painter, const QRectF& target) {
-            drawn.push_back(target);
-            painter.fillRect(target, Qt::black);
-            return drawn.size() == 1;  // the second object refuses to draw
-        });
-    });
-    printer->setPrintQuality(300);
-    Args withObject{Variant(std::static_pointer_cast<Dispatch>(printer)), Variant(720), Variant(0), Variant(1440),
-                    Variant(2880)};
-    printer->call("PaintPicture", withObject);
-    ASSERT_EQ(drawn.size(), 1u);
-    EXPECT_EQ(drawn[0], QRectF(150, 0, 300, 600));
-    EXPECT_TRUE(printer->jobOpen());
-    EXPECT_EQ(errorOf([&] { printer->call("PaintPicture", withObject); }), 481);
-    EXPECT_EQ(errorOf([&] { printer->paintPicture(PrinterPicture::drawable(nullptr), 0, 0, 1, 1); }), 481);
     printer->killDoc();
 }

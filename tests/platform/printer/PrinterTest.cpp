@@ -1,3 +1,4 @@
+#include "platform/automation/ErrorOf.h"
 #include "platform/printer/PdfOutput.h"
 #include "platform/printer/Printer.h"
 #include "platform/printer/Printers.h"
@@ -10,18 +11,10 @@
 #include <cmath>
 
 using namespace kelvppvw;
+using kelvppvw::test::errorOf;
 using namespace kelvppvw::print_test;
 
 namespace {
-
-int errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 int32_t px(double points, int dpi) { return static_cast<int32_t>(std::lround(points * dpi / 72.0)); }
 
@@ -36,17 +29,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(PrinterSettings, a_queue_opens_portrait_with_its_resolution_in_the_caps) {
-    const auto fresh = Printer::open(testQueue());
-    EXPECT_EQ(fresh->deviceName(), testQueue());
-    EXPECT_EQ(fresh->orientation(), Printer::Portrait);
-    const int dpi = fresh->resolution();
-    ASSERT_GT(dpi, 0);
-    EXPECT_EQ(fresh->deviceCaps(caps::LogPixelsX), dpi);
-    EXPECT_EQ(fresh->deviceCaps(caps::LogPixelsY), dpi);
-    EXPECT_EQ(fresh->printQuality(), dpi);
-}
 
 TEST_F(PrinterSettings, a4_portrait_and_landscape_swap_sheet_caps_and_twips) {
     const int dpi = printer->resolution();
@@ -122,19 +104,6 @@ TEST_F(PrinterSettings, the_dc_handle_answers_device_caps_until_the_printer_goes
     EXPECT_EQ(Printer::deviceCapsOfDC(hdc + 1000, caps::PhysicalWidth), 0);
     printer.reset();
     EXPECT_EQ(Printer::deviceCapsOfDC(hdc, caps::LogPixelsX), 0);
-}
-
-TEST_F(PrinterSettings, late_bound_members_reach_the_same_settings) {
-    printer->put("Orientation", Variant(int32_t{2}));
-    printer->put("PaperSize", Variant(int16_t{11}));
-    EXPECT_EQ(printer->orientation(), 2);
-    EXPECT_EQ(printer->get("PaperSize").toLong(), 11);
-    EXPECT_EQ(printer->get("Width").toLong(), printer->width());
-    EXPECT_EQ(printer->get("Height").toLong(), 8391);
-    EXPECT_EQ(printer->get("hDC").toLong(), printer->hDC());
-    EXPECT_EQ(printer->get("DeviceName").toString(), testQueue());
-    EXPECT_EQ(errorOf([&] { printer->put("PrintQuality", Variant(int32_t{-9})); }), 380);
-    EXPECT_EQ(errorOf([&] { printer->get("ScaleMode"); }), 438);
 }
 
 TEST(PrinterCollection, lists_the_test_queue_sorted_and_hands_out_its_printers) {

@@ -41,21 +41,6 @@ std::size_t filesIn(const std::filesystem::path& dir)
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir), {}));
 }
 
-TEST(ProfileCache, repeated_reads_of_an_unchanged_file_parse_once)
-{
-    TempFolder dir;
-    const std::string path = dir.file("t.ini");
-    writeBytes(path, "[s]\nk=v\n");
-    ProfileFile::clearCache();
-    const auto before = ProfileFile::parseCount();
-    std::string section(64, ' ');
-    for (int i = 0; i < 50; ++i) {
-        EXPECT_EQ(read(path, "s", "k"), "v");
-        EXPECT_EQ(GetPrivateProfileSection("s", section, path), 4u);
-    }
-    EXPECT_EQ(ProfileFile::parseCount() - before, 1u);
-}
-
 TEST(ProfileCache, same_size_rewrite_in_the_same_second_is_seen)
 {
     TempFolder dir;

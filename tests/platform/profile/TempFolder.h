@@ -34,6 +34,15 @@ private:
     std::filesystem::path path_;
 };
 
+// A temporary folder that stands in for the component's folder: preview.ini
+// and the Preview page folder land in it rather than beside the library.
+class TempHome : public TempFolder {
+public:
+    TempHome() { ::setenv("KELVPPVW_HOME", path().c_str(), 1); }
+    ~TempHome() { ::unsetenv("KELVPPVW_HOME"); }
+    std::string home() const { return path().string(); }
+};
+
 inline void writeBytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
