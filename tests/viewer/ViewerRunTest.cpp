@@ -11,6 +11,7 @@
 #include "platform/forms/Image.h"
 #include "platform/forms/Panel.h"
 #include "platform/forms/ToolbarButton.h"
+#include "platform/gdi/EmfFileInfo.h"
 #include "recording/MetafileToolkit.h"
 #include "recording/PageProduction.h"
 #include "recording/RunStamp.h"
@@ -271,6 +272,7 @@ TEST_F(ViewerRun, production_failures_show_the_box_and_keep_the_pages_written) {
         const auto previous = ::signal(SIGXFSZ, SIG_IGN);
         ViewerTestReport::plan().afterPage = [&](int page) {
             if (page == 3) {
+                FinishPageFiles(); // the disk fills once page 3 is on it
                 rlimit full{64, saved.rlim_max};
                 ::setrlimit(RLIMIT_FSIZE, &full);
             }

@@ -8,10 +8,12 @@
 #include <QWidget>
 
 #include <sys/resource.h>
+#include <time.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace sidebyside {
@@ -51,7 +53,35 @@ private:
     bool painted_ = false;
 };
 
-inline double msSince(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }
+// Wall time and the CPU time of the whole process (every thread): on a
+// machine shared with other work the second tells the cost apart from the wait.
+class Stopwatch {
+public:
+    Stopwatch() { restart(); }
+    void restart()
+    {
+        wall_.start();
+        cpu_ = cpuMs();
+    }
+    double wallMs() const { return double(wall_.nsecsElapsed()) / 1e6; }
+    double cpuMsSince() const { return cpuMs() - cpu_; }
+
+private:
+    static double cpuMs()
+    {
+        timespec t{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+        return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+    }
+    QElapsedTimer wall_;
+    double cpu_ = 0;
+};
+
+// One figure: wall and CPU milliseconds.
+struct Timing {
+    double wall = -1, cpu = -1;
+    static Timing of(const Stopwatch& w) { return {w.wallMs(), w.cpuMsSince()}; }
+};
 
 inline double median(std::vector<double> v)
 {
@@ -61,20 +91,29 @@ inline double median(std::vector<double> v)
     return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
+inline Timing median(const std::vector<Timing>& v)
+{
+    std::vector<double> wall, cpu;
+    for (const Timing& t : v) {
+        wall.push_back(t.wall);
+        cpu.push_back(t.cpu);
+    }
+    return {median(wall), median(cpu)};
+}
+
 // One side's figures, printed as "name value" lines for the parent.
 struct Figures {
-    double firstPageMs = -1;
-    double nextPageMs = -1;
-    double zoomMs = -1;
-    double closeMs = -1;
-    double peakRssMiB = -1;
+    Timing firstPage, nextPage, zoom, close;
 
     void print() const
     {
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
-        std::printf("first %.3f\nnext %.3f\nzoom %.3f\nclose %.3f\nrss %.1f\n", firstPageMs, nextPageMs, zoomMs,
-                    closeMs, double(usage.ru_maxrss) / 1024.0);
+        const std::pair<const char*, Timing> rows[] = {
+            {"first", firstPage}, {"next", nextPage}, {"zoom", zoom}, {"close", close}};
+        for (const auto& [name, t] : rows)
+            std::printf("%s %.3f\n%s_cpu %.3f\n", name, t.wall, name, t.cpu);
+        std::printf("rss %.1f\n", double(usage.ru_maxrss) / 1024.0);
         std::fflush(stdout);
     }
 };

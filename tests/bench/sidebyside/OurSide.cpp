@@ -112,23 +112,23 @@ Figures runOurSide(int pages)
     printer->setPrintQuality(600);
     Printer::setCurrent(printer);
 
-    QElapsedTimer clock;
+    Stopwatch clock;
     ModalScript::push([&](ModalMoment& m) {
         auto& v = dynamic_cast<frmPrtPreview&>(*m.form);
         PaintWatch watch(v.picPreView->widget(), [&v] { return v.mbPagesProduced && v.imgP->Picture(); });
         watch.waitForPaint();
-        f.firstPageMs = msSince(clock);
+        f.firstPage = Timing::of(clock);
         if (std::abs(v.geometry.mlPaperWidthPx - 4960) > 10)
             std::fprintf(stderr, "the page is %d printer pixels wide, not A4 at 600 dpi\n", v.geometry.mlPaperWidthPx);
 
-        std::vector<double> samples;
+        std::vector<Timing> samples;
         for (int page = 2; page <= 1 + nextPageSamples(pages); ++page) {
             clock.restart();
             showPage(v, page);
             watch.waitForPaint();
-            samples.push_back(msSince(clock));
+            samples.push_back(Timing::of(clock));
         }
-        f.nextPageMs = median(samples);
+        f.nextPage = median(samples);
 
         samples.clear();
         for (int i = 0; i < ZoomSamples; ++i) {
@@ -137,19 +137,19 @@ Figures runOurSide(int pages)
             watch.waitForPaint();
             v.mnuZoom_Click(14); // Auto
             watch.waitForPaint();
-            samples.push_back(msSince(clock));
+            samples.push_back(Timing::of(clock));
         }
-        f.zoomMs = median(samples);
+        f.zoom = median(samples);
 
         clock.restart();
         m.form->Unload();
         return 0;
     });
     auto preview = std::make_shared<clsPreview>();
-    clock.start();
+    clock.restart();
     preview->ShowPreviewDialog(Report::ClassName, "", false, "Bench", "Sect", "Prnt", "bench.ini", "Report.txt",
                                home.path().toStdString(), "Quarterly report", "Listing", false, 0);
-    f.closeMs = msSince(clock);
+    f.close = Timing::of(clock);
     return f;
 }
 

@@ -61,8 +61,7 @@ void drawReport(QPrinter* printer, int pages)
 Figures runQtSide(int pages)
 {
     Figures f;
-    QElapsedTimer clock;
-    clock.start();
+    Stopwatch clock;
     QPrinter printer(QPrinter::HighResolution);
     printer.setResolution(int(Dpi));
     printer.setPageSize(QPageSize(QPageSize::A4));
@@ -76,16 +75,16 @@ Figures runQtSide(int pages)
     PaintWatch watch(view->viewport(), [preview] { return preview->pageCount() > 0; });
     preview->show();
     watch.waitForPaint();
-    f.firstPageMs = msSince(clock);
+    f.firstPage = Timing::of(clock);
 
-    std::vector<double> samples;
+    std::vector<Timing> samples;
     for (int page = 2; page <= 1 + nextPageSamples(pages); ++page) {
         clock.restart();
         preview->setCurrentPage(page);
         watch.waitForPaint();
-        samples.push_back(msSince(clock));
+        samples.push_back(Timing::of(clock));
     }
-    f.nextPageMs = median(samples);
+    f.nextPage = median(samples);
 
     samples.clear();
     for (int i = 0; i < ZoomSamples; ++i) {
@@ -94,15 +93,15 @@ Figures runQtSide(int pages)
         watch.waitForPaint();
         preview->setZoomMode(QPrintPreviewWidget::FitInView);
         watch.waitForPaint();
-        samples.push_back(msSince(clock));
+        samples.push_back(Timing::of(clock));
     }
-    f.zoomMs = median(samples);
+    f.zoom = median(samples);
 
     clock.restart();
     preview->close();
     delete preview;
     QCoreApplication::processEvents();
-    f.closeMs = msSince(clock);
+    f.close = Timing::of(clock);
     return f;
 }
 
