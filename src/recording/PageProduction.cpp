@@ -32,10 +32,6 @@ std::int32_t longArg(const Args& a, std::size_t i)
     return i < a.size() && !a[i].isMissing() ? a[i].toLong() : 0;
 }
 
-} // namespace
-
-namespace {
-
 ProgressPanel::Site progressSite(const ProductionSite& site)
 {
     ProgressPanel::Site p;

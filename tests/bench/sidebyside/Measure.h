@@ -101,6 +101,18 @@ inline Timing median(const std::vector<Timing>& v)
     return {median(wall), median(cpu)};
 }
 
+// The median timing of step(i) for i from first to last.
+inline Timing medianOf(int first, int last, const std::function<void(int)>& step)
+{
+    std::vector<Timing> samples;
+    for (int i = first; i <= last; ++i) {
+        Stopwatch clock;
+        step(i);
+        samples.push_back(Timing::of(clock));
+    }
+    return median(samples);
+}
+
 // One side's figures, printed as "name value" lines for the parent.
 struct Figures {
     Timing firstPage, nextPage, zoom, close;

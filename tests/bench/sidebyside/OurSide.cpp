@@ -121,25 +121,16 @@ Figures runOurSide(int pages)
         if (std::abs(v.geometry.mlPaperWidthPx - 4960) > 10)
             std::fprintf(stderr, "the page is %d printer pixels wide, not A4 at 600 dpi\n", v.geometry.mlPaperWidthPx);
 
-        std::vector<Timing> samples;
-        for (int page = 2; page <= 1 + nextPageSamples(pages); ++page) {
-            clock.restart();
+        f.nextPage = medianOf(2, 1 + nextPageSamples(pages), [&](int page) {
             showPage(v, page);
             watch.waitForPaint();
-            samples.push_back(Timing::of(clock));
-        }
-        f.nextPage = median(samples);
-
-        samples.clear();
-        for (int i = 0; i < ZoomSamples; ++i) {
-            clock.restart();
+        });
+        f.zoom = medianOf(1, ZoomSamples, [&](int) {
             v.mnuZoom_Click(13); // 200 %
             watch.waitForPaint();
             v.mnuZoom_Click(14); // Auto
             watch.waitForPaint();
-            samples.push_back(Timing::of(clock));
-        }
-        f.zoom = median(samples);
+        });
 
         clock.restart();
         m.form->Unload();

@@ -77,25 +77,16 @@ Figures runQtSide(int pages)
     watch.waitForPaint();
     f.firstPage = Timing::of(clock);
 
-    std::vector<Timing> samples;
-    for (int page = 2; page <= 1 + nextPageSamples(pages); ++page) {
-        clock.restart();
+    f.nextPage = medianOf(2, 1 + nextPageSamples(pages), [&](int page) {
         preview->setCurrentPage(page);
         watch.waitForPaint();
-        samples.push_back(Timing::of(clock));
-    }
-    f.nextPage = median(samples);
-
-    samples.clear();
-    for (int i = 0; i < ZoomSamples; ++i) {
-        clock.restart();
+    });
+    f.zoom = medianOf(1, ZoomSamples, [&](int) {
         preview->setZoomFactor(2.0);
         watch.waitForPaint();
         preview->setZoomMode(QPrintPreviewWidget::FitInView);
         watch.waitForPaint();
-        samples.push_back(Timing::of(clock));
-    }
-    f.zoom = median(samples);
+    });
 
     clock.restart();
     preview->close();
