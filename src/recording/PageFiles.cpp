@@ -97,32 +97,42 @@ bool RemoveAllPages(const PageFolder& folder, std::string_view stamp, const Reco
 std::vector<bool> RemoveAllPages(const PageFolder& folder, const std::vector<std::string>& stamps,
                                  const RecordingHooks& hooks)
 {
-    // A value that is no stamp names no file of ours: nothing of it remains.
-    std::vector<bool> gone(stamps.size(), true);
+    // Each stamp to the first place it was asked for; a value that is no
+    // stamp names no file of ours, so nothing of it can remain.
     std::unordered_map<std::string, std::size_t> wanted;
     for (std::size_t i = 0; i < stamps.size(); ++i)
         if (IsPageStamp(stamps[i]))
             wanted.emplace(stamps[i], i);
-    if (wanted.empty())
+    std::vector<bool> left(stamps.size(), false);  // by first place
+    const auto answer = [&] {
+        std::vector<bool> gone(stamps.size(), true);
+        for (std::size_t i = 0; i < stamps.size(); ++i)
+            if (auto it = wanted.find(stamps[i]); it != wanted.end())
+                gone[i] = !left[it->second];
         return gone;
+    };
+    const auto allLeft = [&] {
+        for (const auto& [stamp, index] : wanted)
+            left[index] = true;
+    };
+    if (wanted.empty())
+        return answer();
 
     Folder dir(folder.path);
     if (dir.fd() < 0) {
         // No folder means no page files; anything else is worth telling.
-        if (dir.error() == ENOENT || dir.error() == ENOTDIR)
-            return gone;
-        report(hooks, dir.error());
-        for (const auto& [stamp, index] : wanted)
-            gone[index] = false;
-        return gone;
+        if (dir.error() != ENOENT && dir.error() != ENOTDIR) {
+            report(hooks, dir.error());
+            allLeft();
+        }
+        return answer();
     }
     int scanError = 0;
     auto found = dir.pageFiles(wanted, scanError);
     if (scanError != 0) {
         // A scan cut short may have missed files of any run.
         report(hooks, scanError);
-        for (const auto& [stamp, index] : wanted)
-            gone[index] = false;
+        allLeft();
     }
 
     // Runs are handled in the order they were asked for.
@@ -138,11 +148,11 @@ std::vector<bool> RemoveAllPages(const PageFolder& folder, const std::vector<std
         }
         if (firstError != 0) {
             report(hooks, firstError);
-            gone[index] = false;
+            left[index] = true;
         }
         hooks.setBusyCursor(false);
     }
-    return gone;
+    return answer();
 }
 
 }  // namespace kelvppvw

@@ -40,6 +40,8 @@ void ViewerLayout::Form_Resize() {
         next([&] { v.picList->SetHeight(v.picBack->Height()); });
         next([&] { v.lstPage->SetTop(v.tlbr2->Top() + v.tlbr2->Height() - 30); });
         next([&] { v.lstPage->SetHeight(v.picList->Height() - (v.tlbr2->Height() + v.txtJump->Height())); });
+        // The jump box sits under the list, never over it.
+        next([&] { v.txtJump->Move(v.lstPage->Left(), v.lstPage->Top() + v.lstPage->Height(), v.lstPage->Width()); });
     }
 
     next([&] {

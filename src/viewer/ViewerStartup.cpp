@@ -15,6 +15,7 @@
 #include "platform/profile/ProfileWriteBatch.h"
 #include "platform/printer/Printers.h"
 #include "printing/NoPrinterNotice.h"
+#include "printing/PageNavigation.h"
 #include "printing/PaperInfo.h"
 #include "printing/PrinterSetupCommands.h"
 #include "recording/MetafileToolkit.h"
@@ -355,10 +356,7 @@ void ViewerStartup::AddATab()
             });
         step([&] { v_.lstPage->SetListIndex(0); });
     }
-    step([&] {
-        v_.stbr1->Panels(1).SetText(pageWord + " " + std::to_string(glMovingPage) + " of " +
-                                    std::to_string(glHighPage));
-    });
+    step([&] { v_.stbr1->Panels(1).SetText(PagePositionText(pageWord, glMovingPage, glHighPage)); });
     step([&] { v_.stbr1->Panels(5).SetText(std::to_string(glHighPage)); });
 }
 

@@ -35,6 +35,25 @@ inline constexpr std::array<ZoomEntry, 16> ZoomEntries = {{
 }};
 
 inline constexpr int16_t FitZoomIndex = 9;
+// The last percentage entry (200%); Auto comes after it and is never stepped to.
+inline constexpr int16_t LastStepIndex = 13;
+
+struct ZoomState {
+    int16_t mode;  // 0 fit, 1 stepped
+    int16_t index; // zoom menu entry
+};
+
+// A click on the zoom button's face. The first click in fit mode only enters
+// stepped zoom at the entry last chosen (a step down there changes nothing);
+// in stepped zoom each click moves one entry up, or down, wrapping round
+// between 10% and 200%.
+constexpr ZoomState StepZoom(ZoomState now, bool zoomOut) {
+    if (now.mode != 1)
+        return zoomOut ? now : ZoomState{1, now.index};
+    if (!zoomOut)
+        return {1, static_cast<int16_t>(now.index + 1 > LastStepIndex ? 1 : now.index + 1)};
+    return {1, static_cast<int16_t>(now.index - 1 < 1 ? LastStepIndex : now.index - 1)};
+}
 
 // "z010" to "z200" and "zAuto": the entries that change the zoom.
 constexpr bool IsZoomKey(std::string_view key) {

@@ -9,7 +9,9 @@
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/StdFont.h"
 #include "platform/forms/ToolbarButton.h"
+#include "printing/PageNavigation.h"
 #include "printing/PrinterMargin.h"
+#include "printing/ViewerCommands.h"
 #include "recording/PageDrawingInterface.h"
 #include "recording/PageProduction.h"
 #include "rulers/LoadRulerSettings.h"
@@ -58,6 +60,7 @@ constexpr const char* RulerClass = "kelvRule.Ruler";
 } // namespace
 
 frmPrtPreview::frmPrtPreview() {
+    SetFormName("frmPrtPreview");
     objectProperty("gm_clsPreview", [this] { return Variant(gm_clsPreview_); },
                    [this](const Variant& v) {
                        auto preview = v.objectAs<clsPreview>();
@@ -147,11 +150,8 @@ void frmPrtPreview::wireProduction() {
     production_->declareOn(addMethod);
 
     // What rendering and layout ask of production, page files and the rulers.
-    // Page 1 is loaded here until the page list's own selection change loads it.
-    seams.producePages = [this] {
-        ProducePages();
-        ShowFirstPage();
-    };
+    // Page 1 comes from the page list's first selection at the end of production.
+    seams.producePages = [this] { ProducePages(); };
     seams.showFirstPage = [this] { ShowFirstPage(); };
     seams.showNoPrinterNotice = [this] { ShowNoPrinterNotice(); };
     seams.loadRulerSettings = [this] {
@@ -174,11 +174,22 @@ void frmPrtPreview::buildControls() {
     // Picture-box DCs, the printer's player and the ruler class must be there first.
     InstallPlatformSeams();
     Move(0, 0, 12000, 9000);
+    SetStartUpPosition(1);
     buildToolbars();
 
     stbr1 = add<StatusBar>("stbr1");
     for (int i = 1; i <= 7; ++i)
         stbr1->AddPanel();
+    // The paper panel takes the room left; the others fit their texts.
+    for (int i : {1, 5, 6, 7})
+        stbr1->Panels(i).SetAutoSize(2);
+    stbr1->Panels(1).SetWidth(1200);
+    stbr1->Panels(2).SetAutoSize(1);
+    stbr1->Panels(2).SetWidth(1500);
+    for (int i : {3, 4})
+        stbr1->Panels(i).SetWidth(1100);
+    for (int i : {5, 6})
+        stbr1->Panels(i).SetWidth(600);
     stbr1->Panels(5).SetToolTipText("Total Pages");
     stbr1->Panels(6).SetToolTipText("Viewable Scale Factor");
 
@@ -199,7 +210,7 @@ void frmPrtPreview::buildControls() {
     lstPage->SetMultiSelect(vb::MultiSelectExtended);
     lstPage->Move(0, 540, 2070, 5100);
     txtJump = picList->add<TextBox>("txtJump");
-    txtJump->SetToolTipText("Jump To Page");
+    txtJump->SetText("Jump To Page");
     txtJump->Move(0, 5640, 2070, 300);
 
     // The page area: the page view floats in it with its shadow, rulers and bars.
@@ -222,6 +233,9 @@ void frmPrtPreview::buildControls() {
     hscPV->SetVisible(false);
     vscPV->SetVisible(false);
     buildRulers();
+    // A ruler scrolled against a bar must not cover its arrows.
+    hscPV->ZOrder(0);
+    vscPV->ZOrder(0);
 
     // Hidden surfaces the page production draws on.
     picFullScale = add<PictureBox>("picFullScale");
@@ -277,6 +291,9 @@ void frmPrtPreview::buildToolbars() {
     }
     tlbr1->SetImageList(ImageList1);
     tlbr1->SetHotImageList(ImageList2);
+    // One width for every button, so that the zoom caption ("zoom", "150%")
+    // never pushes the buttons after it sideways.
+    tlbr1->SetButtonWidth(810);
 }
 
 void frmPrtPreview::buildMenus() {
@@ -317,7 +334,20 @@ void frmPrtPreview::wireViewerEvents() {
     shpS->SetFillStyle(vb::FillSolid);
     shpS->SetBackStyle(1);
 
+    commands_ = std::make_unique<ViewerCommands>(*this);
+    navigation_ = std::make_unique<PageNavigation>(*this);
+    tlbr1->onButtonClick = [this](ToolbarButton& button) { tlbr1_ButtonClick(button.Key()); };
     tlbr1->onButtonMenuClick = [this](ButtonMenu& entry) { renderer.tlbr1_ButtonMenuClick(entry); };
+    tlbr2->onButtonClick = [this](ToolbarButton& button) { tlbr2_ButtonClick(button.Key()); };
+    tlbr2->onButtonMenuClick = [this](ButtonMenu& entry) { commands_->tlbr2_ButtonMenuClick(entry.Key()); };
+    lstPage->onClick = [this] { lstPage_Click(); };
+    txtJump->onChange = [this] { txtJump_Change(); };
+    picBack->SetTabStop(true);
+    picPreView->SetTabStop(true);
+    picBack->onKeyDown = [this](int16_t keyCode, int16_t shift) { commands_->pageAreaKey(keyCode, shift); };
+    picBack->onMouseWheel = [this](double notches, int16_t shift, bool horizontal) {
+        commands_->pageAreaWheel(notches, shift, horizontal);
+    };
     for (const auto& item : mnuZom->Items()) {
         Menu& menu = *item;
         if (menu.Name() == "mnuZoom")
@@ -365,7 +395,22 @@ void frmPrtPreview::Form_KeyUp(int16_t& keyCode, int16_t shift) {
         CancelProduction();
 }
 
-void frmPrtPreview::ProducePages() { production_->ProducePages(); }
+void frmPrtPreview::ProducePages() {
+    // Production ends by selecting page 1 in the list: nothing that follows
+    // from that selection may start another production.
+    if (producing_)
+        return;
+    producing_ = true;
+    production_->ProducePages();
+    producing_ = false;
+}
+
+void frmPrtPreview::tlbr1_ButtonClick(const std::string& key) { commands_->tlbr1_ButtonClick(key); }
+void frmPrtPreview::tlbr2_ButtonClick(const std::string& key) { commands_->tlbr2_ButtonClick(key); }
+void frmPrtPreview::GoToPage(int32_t page) { navigation_->GoToPage(page); }
+void frmPrtPreview::UpdateNavButtons(int32_t page) { navigation_->UpdateNavButtons(page); }
+void frmPrtPreview::lstPage_Click() { navigation_->lstPage_Click(); }
+void frmPrtPreview::txtJump_Change() { navigation_->txtJump_Change(); }
 void frmPrtPreview::ShowFirstPage() { startup_->ShowFirstPage(); }
 void frmPrtPreview::ShowNoPrinterNotice() { startup_->ShowNoPrinterNotice(); }
 void frmPrtPreview::ResetPageStatus() { startup_->ResetPageStatus(); }

@@ -34,7 +34,9 @@ namespace kelvppvw {
 
 class clsPreview;
 class PageDrawingInterface;
+class PageNavigation;
 class PageProduction;
+class ViewerCommands;
 class ViewerStartup;
 
 // The modal preview window. The host's print data object reaches its public
@@ -61,6 +63,7 @@ public:
 
     // Page production runs once per preview run, from the first render.
     void ProducePages();
+    bool ProducingPages() const { return producing_; }
     // Points gsPageFile at page 1 of this run and loads it into imgP.
     void ShowFirstPage();
     void ShowNoPrinterNotice();
@@ -68,6 +71,15 @@ public:
     void AddATab();
     // Esc while pages are produced: asks the print data object to stop.
     void CancelProduction();
+    // Toolbar commands by button Key ("zoom", "movenext", ...), as a click runs them.
+    void tlbr1_ButtonClick(const std::string& key);
+    void tlbr2_ButtonClick(const std::string& key);
+    // Page navigation: every page change goes through the page list.
+    void GoToPage(int32_t page);
+    void UpdateNavButtons(int32_t page);
+    void lstPage_Click();
+    void txtJump_Change();
+    ViewerCommands& commands() { return *commands_; }
     ViewerStartup& startup() { return *startup_; }
     PageProduction& production() { return *production_; }
     ViewerColorTargets colorTargets() const;
@@ -158,6 +170,9 @@ private:
     std::unique_ptr<ViewerStartup> startup_;
     std::unique_ptr<PageDrawingInterface> drawing_;
     std::unique_ptr<PageProduction> production_;
+    std::unique_ptr<ViewerCommands> commands_;
+    std::unique_ptr<PageNavigation> navigation_;
+    bool producing_ = false;
     PageRenderer renderer{*this};
     ViewerLayout layout{*this};
 };

@@ -165,22 +165,11 @@ TEST_F(PreviewEntry, is_callable_by_name_with_optional_arguments_left_out) {
     EXPECT_EQ(preview_->get("PlugNameVersion").toString(), "kelvppvw\t1.0.0");
 }
 
-TEST(PreviewFolder, follows_the_module_and_drops_the_root_separator) {
+TEST(PreviewFolder, follows_the_library_unless_overridden_and_is_not_made_without_a_parent) {
     EXPECT_EQ(FolderOfModule("/usr/lib/x86_64-linux-gnu/libkelvppvw.so.1"), "/usr/lib/x86_64-linux-gnu");
-    EXPECT_EQ(FolderOfModule("/libkelvppvw.so"), "");
-    EXPECT_EQ(PreviewFolderOf(FolderOfModule("/libkelvppvw.so")), "/Preview");
-    EXPECT_EQ(PreviewFolderOf("/opt/app"), "/opt/app/Preview");
-    EXPECT_TRUE(FileExists("/"));
-    EXPECT_FALSE(FileExists("/no/such/path/at/all"));
-}
-
-TEST(PreviewFolder, is_the_library_folder_without_an_override) {
+    EXPECT_EQ(PreviewFolderOf(FolderOfModule("/libkelvppvw.so")), "/Preview") << "the root separator is dropped";
     unsetenv(AppPathVariable);
-    const std::string folder = ComponentFolder();
-    EXPECT_TRUE(FileExists(folder + "/libkelvppvw.so")) << folder;
-}
-
-TEST(PreviewFolder, creation_stops_silently_when_the_parent_is_missing) {
+    EXPECT_TRUE(FileExists(ComponentFolder() + "/libkelvppvw.so")) << ComponentFolder();
     setenv(AppPathVariable, "/no/such/parent", 1);
     CreatePreviewFolder();
     EXPECT_FALSE(FileExists("/no/such/parent/Preview"));

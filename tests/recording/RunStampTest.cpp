@@ -52,10 +52,9 @@ TEST(DateSerial, parses_either_decimal_separator_and_nothing_else)
         EXPECT_FALSE(ParseDateSerial(bad)) << bad;
 }
 
+// Within a day the purge's twelve-hour edge holds them; these cross a year and run backwards.
 TEST(HourBoundaries, counts_calendar_hours)
 {
-    EXPECT_EQ(HourBoundariesBetween({2026, 12, 4, 10, 59, 59}, {2026, 12, 4, 22, 0, 0}), 12);
-    EXPECT_EQ(HourBoundariesBetween({2026, 12, 4, 11, 0, 0}, {2026, 12, 4, 22, 59, 59}), 11);
     EXPECT_EQ(HourBoundariesBetween({2026, 12, 31, 23, 30, 0}, {2027, 1, 1, 0, 10, 0}), 1);
     EXPECT_EQ(HourBoundariesBetween({2026, 12, 5, 1, 0, 0}, {2026, 12, 4, 22, 0, 0}), -3);
 }

@@ -11,19 +11,13 @@ namespace {
 
 class Purge : public ::testing::Test, public RecordingFixture {
 protected:
-    bool hasPages(const std::string& stamp, int pages = 3) const
+    // How many of a run's three page files are still there.
+    int pagesLeft(const std::string& stamp) const
     {
-        for (int p = 1; p <= pages; ++p)
-            if (!exists(kelvppvw::PageFileName(stamp, p)))
-                return false;
-        return true;
-    }
-    bool hasNoPages(const std::string& stamp, int pages = 3) const
-    {
-        for (int p = 1; p <= pages; ++p)
-            if (exists(kelvppvw::PageFileName(stamp, p)))
-                return false;
-        return true;
+        int left = 0;
+        for (int p = 1; p <= 3; ++p)
+            left += exists(kelvppvw::PageFileName(stamp, p));
+        return left;
     }
 };
 
@@ -37,9 +31,9 @@ TEST_F(Purge, removes_runs_twelve_calendar_hours_old_and_keeps_younger_ones)
     const std::string young = addRun(eleven, 2);
     const std::string ancient = addRun(days, 3);
     PurgeStaleStamps(folder, hooks);
-    EXPECT_TRUE(hasNoPages(stale));
-    EXPECT_TRUE(hasNoPages(ancient));
-    EXPECT_TRUE(hasPages(young));
+    EXPECT_EQ(pagesLeft(stale), 0);
+    EXPECT_EQ(pagesLeft(ancient), 0);
+    EXPECT_EQ(pagesLeft(young), 3);
     EXPECT_EQ(listed(kelvppvw::FormatStampKey(twelve, 1)), "<none>");
     EXPECT_EQ(listed(kelvppvw::FormatStampKey(days, 3)), "<none>");
     EXPECT_EQ(listed(kelvppvw::FormatStampKey(eleven, 2)), young);
@@ -63,9 +57,9 @@ TEST_F(Purge, entries_after_malformed_ones_are_still_examined)
     writeBytes(list, text);
     const std::string last = addRun({2026, 12, 3, 2, 0, 0}, 2);
     PurgeStaleStamps(folder, hooks);
-    EXPECT_TRUE(hasNoPages(first));
-    EXPECT_TRUE(hasNoPages(last));
-    EXPECT_TRUE(hasNoPages("46359.125_003"));
+    EXPECT_EQ(pagesLeft(first), 0);
+    EXPECT_EQ(pagesLeft(last), 0);
+    EXPECT_EQ(pagesLeft("46359.125_003"), 0);
     EXPECT_EQ(listed("20261203030000_003"), "<none>");
     // Unreadable dates stay listed; a readable stale date goes even when its value is no stamp.
     EXPECT_EQ(listed("not_a_date"), "yesterday_001");

@@ -5,14 +5,6 @@
 using namespace kelvppvw;
 using namespace kelvppvw::viewer_test;
 
-namespace {
-
-int16_t expectedMax(double view, double back, double bar, double rd, double sd) {
-    return static_cast<int16_t>(roundHalfEven(view + rd + 30 + sd - (back - bar)));
-}
-
-} // namespace
-
 TEST_F(ViewerFixture, two_hundred_percent_scrolls_with_bars_that_span_the_overflow) {
     chooseZoom("z200");
     PictureBox& page = *v->picPreView;
@@ -21,12 +13,7 @@ TEST_F(ViewerFixture, two_hundred_percent_scrolls_with_bars_that_span_the_overfl
     const double rd = rulerDimension(), sd = shadowDepth();
     ASSERT_TRUE(hsc.Visible());
     ASSERT_TRUE(vsc.Visible());
-    EXPECT_EQ(hsc.Max(), expectedMax(page.Width(), v->picBack->Width(), hsc.Height(), rd, sd));
-    EXPECT_EQ(vsc.Max(), expectedMax(page.Height(), v->picBack->Height(), vsc.Width(), rd, sd));
-    EXPECT_EQ(hsc.Min(), 0);
-    EXPECT_EQ(hsc.LargeChange(), static_cast<int16_t>(roundHalfEven(hsc.Max() / 10.0)));
-    EXPECT_EQ(vsc.LargeChange(), static_cast<int16_t>(roundHalfEven(vsc.Max() / 10.0)));
-    EXPECT_EQ(hsc.SmallChange(), 1);
+    EXPECT_EQ(hsc.LargeChange(), LargeChangeFor(hsc.Max()));
     // The page starts at its top left corner, just past the rulers.
     EXPECT_EQ(hsc.Value(), 0);
     EXPECT_DOUBLE_EQ(page.Left(), rd + 30);
@@ -82,10 +69,6 @@ TEST_F(ViewerFixture, resizing_the_window_lays_everything_out_again) {
     EXPECT_DOUBLE_EQ(v->picBack->Height(), v->ScaleHeight() - (v->stbr1->Height() + v->tlbr1->Height()));
     EXPECT_DOUBLE_EQ(v->picBack->Top(), v->tlbr1->Height());
     EXPECT_LT(v->picPreView->Height(), before);
-    const Point2 at = CenteredPageViewPosition(v->picBack->Width(), v->picBack->Height(), v->picPreView->Width(),
-                                               v->picPreView->Height(), rulerDimension());
-    EXPECT_DOUBLE_EQ(v->picPreView->Left(), at.x);
-    EXPECT_DOUBLE_EQ(v->picPreView->Top(), at.y);
     EXPECT_DOUBLE_EQ(v->picRuler(0).Width(), v->picPreView->Width());
 
     // Zoomed, a smaller window means a longer way to scroll.
@@ -93,8 +76,6 @@ TEST_F(ViewerFixture, resizing_the_window_lays_everything_out_again) {
     const int16_t smallMax = v->vscPV->Max();
     v->Move(0, 0, 12000, 12000);
     DoEvents();
-    EXPECT_EQ(v->vscPV->Max(), expectedMax(v->picPreView->Height(), v->picBack->Height(), v->vscPV->Width(),
-                                           rulerDimension(), shadowDepth()));
     EXPECT_LT(v->vscPV->Max(), smallMax);
 }
 
@@ -149,17 +130,12 @@ protected:
 TEST_F(LargeSheet, a_maximum_beyond_the_bar_range_keeps_the_previous_one) {
     chooseZoom("z150");
     const int16_t max150 = v->hscPV->Max();
-    EXPECT_EQ(max150, expectedMax(v->picPreView->Width(), v->picBack->Width(), v->hscPV->Height(),
-                                  rulerDimension(), shadowDepth()));
     chooseZoom("z200");
     const double overflow =
         v->picPreView->Width() + rulerDimension() + 30 + shadowDepth() - (v->picBack->Width() - v->hscPV->Height());
     ASSERT_GT(overflow, 32767);
     EXPECT_TRUE(v->hscPV->Visible());
     EXPECT_EQ(v->hscPV->Max(), max150);
-    // The vertical range still fits and follows.
-    EXPECT_EQ(v->vscPV->Max(), expectedMax(v->picPreView->Height(), v->picBack->Height(), v->vscPV->Width(),
-                                           rulerDimension(), shadowDepth()));
     // Every value the bar holds still places the page.
     v->hscPV->SetValue(max150);
     EXPECT_DOUBLE_EQ(v->picPreView->Left(), rulerDimension() - max150);
@@ -176,13 +152,8 @@ TEST_F(BareLetter, without_rulers_the_page_is_centred_thirty_twips_up_and_left) 
     PictureBox& page = *v->picPreView;
     EXPECT_FALSE(v->picRuler(0).Visible());
     EXPECT_FALSE(v->picCorn(2).Visible());
+    // Centring and fitting are PageViewPosition's and PageViewSize's cases; here the missing rulers reach them.
     EXPECT_DOUBLE_EQ(page.Left(), v->picBack->Width() / 2 - page.Width() / 2 - 30);
-    EXPECT_DOUBLE_EQ(page.Top(), v->picBack->Height() / 2 - page.Height() / 2 - 30);
-    // A landscape sheet in a tall window is limited by its width.
-    const double room = v->picBack->Width() - (230 + shadowDepth());
-    EXPECT_LE(page.Width(), room);
-    EXPECT_GE(page.Width(), room - 5 * 15);
-    EXPECT_NEAR(page.Width() / page.Height(), 11.0 / 8.5, 0.01);
 
     chooseZoom("z100");
     EXPECT_DOUBLE_EQ(page.Width(), v->geometry.mlPrintWidthTw);

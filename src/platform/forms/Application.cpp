@@ -10,7 +10,8 @@ namespace kelvppvw {
 
 namespace {
 ScreenPointer gPointer = ScreenPointer::Default;
-}
+int gBeeps = 0;
+} // namespace
 
 void Application::ensure() {
     if (QCoreApplication::instance())
@@ -49,5 +50,13 @@ void SetScreenPointer(ScreenPointer pointer) {
 }
 
 ScreenPointer CurrentScreenPointer() { return gPointer; }
+
+void Beep() {
+    Application::ensure();
+    ++gBeeps;
+    QApplication::beep();
+}
+
+int BeepCount() { return gBeeps; }
 
 } // namespace kelvppvw

@@ -20,4 +20,10 @@ enum class ScreenPointer { Default, Hourglass };
 void SetScreenPointer(ScreenPointer pointer);
 ScreenPointer CurrentScreenPointer();
 
+// Sounds the system beep.
+void Beep();
+// How many beeps this process has sounded (a beep is the only answer some
+// commands give).
+int BeepCount();
+
 } // namespace kelvppvw

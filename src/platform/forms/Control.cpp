@@ -11,6 +11,7 @@
 #include <QCursor>
 #include <QPixmap>
 #include <QPointer>
+#include <QRegion>
 #include <QWidget>
 
 #include <cmath>
@@ -198,10 +199,29 @@ void Control::pixelRect(int& x, int& y, int& w, int& h) const {
 void Control::applyGeometry() {
     int x, y, w, h;
     pixelRect(x, y, w, h);
-    if (QWidget* widget = this->widget())
+    if (QWidget* widget = this->widget()) {
         widget->setGeometry(x, y, w, h);
-    else if (windowless_ && host_)
+        clipToHost();
+    } else if (windowless_ && host_) {
         host_->repaintHost();
+    }
+}
+
+void Control::clipToHost() {
+    QWidget* w = widget();
+    if (!w)
+        return;
+    const int border = host_ ? host_->innerOffsetPx() : 0;
+    const QRect inner(border, border, twipsToPixels(host_ ? host_->innerWidthTwips() : 0),
+                      twipsToPixels(host_ ? host_->innerHeightTwips() : 0));
+    const QRect shown = inner.intersected(w->geometry());
+    if (border == 0 || shown == w->geometry()) {
+        if (!w->mask().isEmpty())
+            w->clearMask();
+        return;
+    }
+    // An empty mask would show everything: a region outside the widget hides it.
+    w->setMask(shown.isEmpty() ? QRegion(-1, -1, 1, 1) : QRegion(shown.translated(-w->pos())));
 }
 
 // ---- state ----------------------------------------------------------------

@@ -123,6 +123,8 @@ public:
     void attach(ControlHost* host, std::string name, int16_t index);
     void applyGeometry();
     void reparentNative();
+    // A bordered host shows its child windows inside the border only.
+    void clipToHost();
     virtual void paintWindowless(QPainter& painter) const { (void)painter; }
 
     static constexpr double kKeep = -1.0e308;

@@ -13,6 +13,7 @@
 #include <QEventLoop>
 #include <QMenu>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 
 #include <cmath>
@@ -94,7 +95,8 @@ void Form::Load() {
     Application::ensure();
     window_ = new FormWindow(*this, nullptr);
     window_->setWindowTitle(QString::fromStdString(caption_));
-    window_->setGeometry(toPixels(left_), toPixels(top_), toPixels(width_), toPixels(height_));
+    window_->setObjectName(QString::fromStdString(name_));
+    placeWindow();
     window_->setFont(toQFont(*font_));
     applyBackColor();
     hostWidgetCreated();
@@ -109,6 +111,8 @@ void Form::Show(int modal, const Variant& owner) {
     if (auto ownerForm = std::dynamic_pointer_cast<Form>(owner.isObject() ? owner.toObject() : nullptr);
         ownerForm && ownerForm->widget() && ownerForm.get() != this)
         window_->setParent(ownerForm->widget(), Qt::Window);
+    if (startUpPosition_ != 0 && !window_->isVisible())
+        centreOn(startUpPosition_ == 1 ? window_->parentWidget() : nullptr);
     if (!modal) {
         window_->show();
         return;
@@ -167,6 +171,12 @@ bool Form::Unload(int16_t unloadMode) {
     return true;
 }
 
+void Form::SetFormName(std::string name) {
+    name_ = std::move(name);
+    if (window_)
+        window_->setObjectName(QString::fromStdString(name_));
+}
+
 std::string Form::Caption() const { return caption_; }
 
 void Form::SetCaption(const std::string& caption) {
@@ -186,9 +196,33 @@ void Form::Move(double left, double top, double width, double height) {
     width_ = std::max(0.0, width);
     height_ = std::max(0.0, height);
     if (window_) {
-        window_->setGeometry(toPixels(left_), toPixels(top_), toPixels(width_), toPixels(height_));
+        placeWindow();
         layoutAligned();
     }
+}
+
+// Left and Top place the window's frame, title bar included; the size is the inner area's.
+void Form::placeWindow() {
+    window_->resize(toPixels(width_), toPixels(height_));
+    window_->move(toPixels(left_), toPixels(top_));
+}
+
+void Form::centreOn(const QWidget* owner) {
+    const QScreen* screen = owner ? owner->screen() : window_->screen();
+    const QRect area = owner ? owner->frameGeometry() : screen ? screen->availableGeometry() : QRect();
+    if (area.isEmpty())
+        return;
+    const QSize frame = window_->frameGeometry().size();
+    QPoint at = area.center() - QPoint(frame.width() / 2, frame.height() / 2);
+    // The title bar stays on the screen whatever the owner's place.
+    if (screen) {
+        const QRect desk = screen->availableGeometry();
+        at.setX(std::max(desk.left(), std::min(at.x(), desk.right() - frame.width())));
+        at.setY(std::max(desk.top(), std::min(at.y(), desk.bottom() - frame.height())));
+    }
+    window_->move(at);
+    left_ = at.x() * TwipsPerPixel;
+    top_ = at.y() * TwipsPerPixel;
 }
 
 double Form::ScaleWidth() const { return window_ ? window_->width() * TwipsPerPixel : width_; }
@@ -262,6 +296,7 @@ void Form::PopupMenu(Menu& menu) {
             chosen = shown[pick];
     } else if (!Application::isHeadless()) {
         QMenu popup(window_);
+        popup.setObjectName(qs(menu.Name()));
         std::vector<std::pair<QAction*, Menu*>> actions;
         for (Menu* item : shown) {
             if (!item->Visible())
@@ -271,6 +306,8 @@ void Form::PopupMenu(Menu& menu) {
                 continue;
             }
             QAction* a = popup.addAction(qs(item->Caption()));
+            a->setObjectName(qs(item->Index() < 0 ? item->Name()
+                                                  : item->Name() + "(" + std::to_string(item->Index()) + ")"));
             a->setCheckable(item->Checked());
             a->setChecked(item->Checked());
             a->setEnabled(item->Enabled());

@@ -47,6 +47,15 @@ public:
     // Asks Form_QueryUnload, then Form_Unload; returns false when either cancelled.
     bool Unload(int16_t unloadMode = vb::FormCode);
 
+    // The form's name: its window's object name, for automation and tests.
+    const std::string& FormName() const { return name_; }
+    void SetFormName(std::string name);
+
+    // Where Show puts the window: 0 where Left and Top say, 1 centred on the
+    // owner (on the screen without one), 2 centred on the screen.
+    int16_t StartUpPosition() const { return startUpPosition_; }
+    void SetStartUpPosition(int16_t position) { startUpPosition_ = position; }
+
     std::string Caption() const;
     void SetCaption(const std::string& caption);
     double Left() const;
@@ -112,14 +121,17 @@ protected:
 private:
     void registerMembers();
     void applyBackColor();
+    void placeWindow();
+    void centreOn(const QWidget* owner);
 
     FormWindow* window_ = nullptr;
     struct Loop;
     Loop* modalLoop_ = nullptr;
-    std::string caption_;
+    std::string caption_, name_;
     double left_ = 0, top_ = 0, width_ = 9600, height_ = 7200;
     bool initialized_ = false;
     bool keyPreview_ = false;
+    int16_t startUpPosition_ = 0;
     uint32_t backColor_ = 0x8000000Fu;
     std::shared_ptr<StdFont> font_;
     std::vector<std::shared_ptr<Menu>> menus_;

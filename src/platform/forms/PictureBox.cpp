@@ -304,6 +304,8 @@ void PictureBox::geometryChanged() {
 void PictureBox::geometryApplied(bool sizeChanged) {
     if (!sizeChanged)
         return;
+    for (const auto& child : controls())
+        child->clipToHost();
     layoutAligned();
     if (onResize)
         onResize();
@@ -572,6 +574,26 @@ void PictureBox::nativePaint(QPainter& painter) {
     if (const QImage& shown = image(); !shown.isNull())
         painter.drawImage(b, b, shown);
     paintWindowlessChildren(painter);
+}
+
+void PictureBox::SetTabStop(bool on) {
+    tabStop_ = on;
+    if (QWidget* w = widget())
+        w->setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+bool PictureBox::nativeKey(int16_t keyCode, int16_t shift) {
+    if (!onKeyDown)
+        return false;
+    onKeyDown(keyCode, shift);
+    return true;
+}
+
+bool PictureBox::nativeWheel(double notches, int16_t shift, bool horizontal) {
+    if (!onMouseWheel)
+        return false;
+    onMouseWheel(notches, shift, horizontal);
+    return true;
 }
 
 void PictureBox::nativeMouse(int kind, int16_t button, int16_t shift, double px, double py) {

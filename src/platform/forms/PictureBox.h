@@ -105,6 +105,15 @@ public:
 
     std::function<void(int16_t button, int16_t shift, float x, float y)> onMouseDown, onMouseMove, onMouseUp;
     std::function<void()> onClick, onDblClick, onResize, onPaint;
+    // A key pressed while the box has the focus.
+    std::function<void(int16_t keyCode, int16_t shift)> onKeyDown;
+    // The wheel turned over the box: notches away from the user are positive.
+    // Unhandled, the turn goes on to the host.
+    std::function<void(double notches, int16_t shift, bool horizontal)> onMouseWheel;
+
+    // Whether the box takes the focus (by click or tab) to receive keys.
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool on);
 
     // ControlHost
     double twipsPerUnitX() const override;
@@ -119,6 +128,8 @@ public:
     // Called by the native widget.
     void nativePaint(QPainter& painter);
     void nativeMouse(int kind, int16_t button, int16_t shift, double px, double py);
+    bool nativeKey(int16_t keyCode, int16_t shift);
+    bool nativeWheel(double notches, int16_t shift, bool horizontal);
 
 protected:
     void geometryChanged() override;
@@ -152,6 +163,7 @@ private:
     int16_t drawStyle_ = vb::Solid, drawWidth_ = 1, fillStyle_ = vb::FillTransparent, borderStyle_ = 1;
     uint32_t fillColor_ = 0;
     bool autoRedraw_ = false;
+    bool tabStop_ = false;
     std::shared_ptr<PictureSource> picture_;
 };
 

@@ -3,7 +3,9 @@
 #include "platform/forms/NativeConvert.h"
 #include "platform/forms/PictureBox.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 
 namespace kelvppvw {
@@ -39,6 +41,20 @@ void PictureBoxWidget::mouseDoubleClickEvent(QMouseEvent* e) {
     if (owner_)
         owner_->nativeMouse(3, classicButton(e->button()), classicShift(e->modifiers()), e->position().x(),
                             e->position().y());
+}
+
+void PictureBoxWidget::keyPressEvent(QKeyEvent* e) {
+    if (!owner_ || !owner_->nativeKey(classicKeyCode(e->key()), classicShift(e->modifiers())))
+        QWidget::keyPressEvent(e);
+}
+
+void PictureBoxWidget::wheelEvent(QWheelEvent* e) {
+    // One notch of a common wheel is 120 eighths of a degree.
+    const QPoint turn = e->angleDelta();
+    const bool horizontal = turn.x() != 0 && turn.y() == 0;
+    const double notches = (horizontal ? turn.x() : turn.y()) / 120.0;
+    if (!owner_ || !owner_->nativeWheel(notches, classicShift(e->modifiers()), horizontal))
+        e->ignore();
 }
 
 } // namespace kelvppvw

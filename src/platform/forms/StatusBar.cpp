@@ -6,23 +6,21 @@
 #include "platform/forms/Panel.h"
 #include "platform/forms/StatusBarWidget.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
 
 namespace kelvppvw {
 
+namespace {
+constexpr int Margin = 2, Gap = 2;
+} // namespace
+
 struct StatusBar::Natives {
-    QHBoxLayout* layout = nullptr;
     std::vector<QPointer<QLabel>> labels;
 };
 
 StatusBar::StatusBar() : natives_(std::make_unique<Natives>()) {
     auto* bar = new StatusBarWidget(*this);
-    natives_->layout = new QHBoxLayout(bar);
-    natives_->layout->setContentsMargins(2, 2, 2, 2);
-    natives_->layout->setSpacing(2);
-    natives_->layout->addStretch(0);
     setWidget(bar);
     bar->setAutoFillBackground(true);
     SetHeight(375);
@@ -49,7 +47,9 @@ std::shared_ptr<Panel> StatusBar::AddPanel(std::string key, std::string text) {
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     label->setObjectName(QStringLiteral("panel%1").arg(panel->Index()));
-    natives_->layout->insertWidget(PanelCount() - 1, label);
+    // Panels are the bar's accessible children in panel order.
+    label->setParent(widget());
+    label->show();
     natives_->labels.emplace_back(label);
     panel->SetText(text);
     return panel;
@@ -67,15 +67,50 @@ void StatusBar::panelChanged(Panel& panel) {
         return;
     QLabel* label = natives_->labels[i];
     label->setText(qs(panel.Text()));
-    label->setToolTip(qs(panel.ToolTipText()));
+    label->setAccessibleName(qs(panel.Text()));
     static const Qt::Alignment align[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
     label->setAlignment(align[panel.Alignment()] | Qt::AlignVCenter);
-    natives_->layout->setStretchFactor(label, panel.AutoSize() == 1 ? 1 : 0);
-    if (panel.AutoSize() == 0) {
-        label->setFixedWidth(twipsToPixels(panel.Width()));
-    } else {
-        label->setMinimumWidth(panel.AutoSize() == 2 ? label->sizeHint().width() : twipsToPixels(panel.Width()));
-        label->setMaximumWidth(QWIDGETSIZE_MAX);
+    layoutPanels();
+}
+
+// Fixed panels keep their width, fitted ones their text's, springs share what
+// is left. A bar too narrow for them all cuts the last ones off at its edge,
+// like the classic control; nothing ever overlaps.
+void StatusBar::layoutPanels() {
+    QWidget* bar = widget();
+    if (!bar)
+        return;
+    std::vector<int> widths;
+    int used = 0, springs = 0;
+    for (size_t i = 0; i < panels_.size(); ++i) {
+        const Panel& panel = *panels_[i];
+        int w = twipsToPixels(panel.Width());
+        if (panel.AutoSize() == 2 && natives_->labels[i])
+            w = std::max(w, natives_->labels[i]->sizeHint().width());
+        springs += panel.AutoSize() == 1 ? 1 : 0;
+        widths.push_back(w);
+        used += w + Gap;
+    }
+    const int room = bar->width() - 2 * Margin;
+    const int spare = std::max(0, room - used + Gap);
+    int x = Margin, springSeen = 0;
+    for (size_t i = 0; i < panels_.size(); ++i) {
+        QLabel* label = natives_->labels[i];
+        if (!label)
+            continue;
+        int w = widths[i];
+        if (panels_[i]->AutoSize() == 1) {
+            ++springSeen;
+            w += spare / springs + (springSeen == springs ? spare % springs : 0);
+        }
+        w = std::max(0, std::min(w, Margin + room - x));
+        label->setGeometry(x, Margin, w, std::max(0, bar->height() - 2 * Margin));
+        label->setVisible(w > 0);
+        // A cut-off text without a tool tip of its own shows in full as the tool tip.
+        const std::string& tip = panels_[i]->ToolTipText();
+        const bool cut = label->sizeHint().width() > w;
+        label->setToolTip(qs(!tip.empty() ? tip : cut ? panels_[i]->Text() : std::string()));
+        x += w + Gap;
     }
 }
 

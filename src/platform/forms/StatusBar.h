@@ -28,6 +28,7 @@ public:
     // For Panel and the native bar.
     void panelChanged(Panel& panel);
     void nativeMouseDown(int16_t button, int16_t shift, double px, double py);
+    void layoutPanels();
 
 private:
     struct Natives;

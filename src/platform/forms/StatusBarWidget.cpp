@@ -12,4 +12,9 @@ void StatusBarWidget::mousePressEvent(QMouseEvent* e) {
                             e->position().y());
 }
 
+void StatusBarWidget::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    owner_->layoutPanels();
+}
+
 } // namespace kelvppvw

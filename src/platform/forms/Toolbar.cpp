@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QMenu>
 #include <QPointer>
+#include <QStyle>
 #include <QToolButton>
 
 namespace kelvppvw {
@@ -33,6 +34,8 @@ Toolbar::Toolbar() : natives_(std::make_unique<Natives>()) {
     SetHeight(570);
     SetAlign(1);
     property("Style", [this] { return Variant(style_); }, [this](const Variant& v) { SetStyle(v.toInteger()); });
+    property("ButtonWidth", [this] { return Variant(buttonWidth_); },
+             [this](const Variant& v) { SetButtonWidth(v.toDouble()); });
     indexedProperty("Buttons", [this](Args& a) {
         if (a.empty())
             throw AutomationError(err::ArgumentNotOptional);
@@ -48,6 +51,13 @@ void Toolbar::SetStyle(int16_t style) {
     if (style < 0 || style > 1)
         throw AutomationError(err::InvalidPropertyValue);
     style_ = style;
+    rebuild();
+}
+
+void Toolbar::SetButtonWidth(double twips) {
+    if (!(twips >= 0))
+        throw AutomationError(err::InvalidPropertyValue);
+    buttonWidth_ = twips;
     rebuild();
 }
 
@@ -116,7 +126,9 @@ void Toolbar::rebuild() {
             if (b->Style() == vb::ButtonDropdown) {
                 auto* menu = new QMenu(tool);
                 for (const auto& m : b->ButtonMenus()) {
-                    QAction* action = menu->addAction(qs(m->Text()));
+                    // A keyless "-" entry is the menu's separator line, not a choice.
+                    QAction* action = m->Key().empty() && m->Text() == "-" ? menu->addSeparator()
+                                                                           : menu->addAction(qs(m->Text()));
                     action->setObjectName(qs(m->Key()));
                     ButtonMenu* entry = m.get();
                     QObject::connect(action, &QAction::triggered, [this, entry] { menuClickFromNative(*entry); });
@@ -143,6 +155,8 @@ void Toolbar::buttonChanged(ToolbarButton& button) {
         return;
     tool->setText(qs(button.Caption()));
     tool->setToolTip(qs(button.ToolTipText()));
+    tool->setAccessibleName(qs(button.Caption().empty() ? button.ToolTipText() : button.Caption()));
+    tool->setAccessibleDescription(qs(button.Description()));
     tool->setEnabled(button.Enabled());
     const bool checkable = button.Style() == vb::ButtonCheck || button.Style() == vb::ButtonGroup;
     tool->setCheckable(checkable || button.Value() == vb::Pressed);
@@ -163,6 +177,12 @@ void Toolbar::buttonChanged(ToolbarButton& button) {
     tool->setToolButtonStyle(hasIcon && hasText ? Qt::ToolButtonTextUnderIcon
                              : hasIcon          ? Qt::ToolButtonIconOnly
                                                 : Qt::ToolButtonTextOnly);
+    if (buttonWidth_ > 0) {
+        const int arrow = button.Style() == vb::ButtonDropdown
+                              ? tool->style()->pixelMetric(QStyle::PM_MenuButtonIndicator, nullptr, tool)
+                              : 0;
+        tool->setFixedWidth(twipsToPixels(buttonWidth_) + arrow);
+    }
     if (auto* menu = tool->menu()) {
         const auto actions = menu->actions();
         for (qsizetype k = 0; k < actions.size() && k < static_cast<qsizetype>(button.ButtonMenus().size()); ++k) {

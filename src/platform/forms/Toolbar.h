@@ -27,6 +27,10 @@ public:
     void SetImageList(std::shared_ptr<ImageList> images);
     void SetHotImageList(std::shared_ptr<ImageList> images);
     std::shared_ptr<ImageList> ImageListObject() const { return images_; }
+    // The width of every button in twips (a drop-down button adds its arrow);
+    // 0 lets each button fit its caption, so a caption change moves the rest.
+    double ButtonWidth() const { return buttonWidth_; }
+    void SetButtonWidth(double twips);
 
     // Raises 35602 for a key that is taken.
     std::shared_ptr<ToolbarButton> AddButton(std::string key, std::string caption = {}, int16_t style = 0,
@@ -54,6 +58,7 @@ private:
     std::vector<std::shared_ptr<ToolbarButton>> buttons_;
     std::shared_ptr<ImageList> images_, hotImages_;
     int16_t style_ = 1;
+    double buttonWidth_ = 0;
 };
 
 } // namespace kelvppvw

@@ -165,43 +165,6 @@ TEST_F(RulerWidget, on_screen_the_marker_moves_without_leaving_a_trail) {
     r.hide();
 }
 
-TEST_F(RulerWidget, hold_redraw_batches_repaints_into_one) {
-    Ruler r;
-    setUpRuler(r, RulerOrientation::Horizontal);
-    r.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&r));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return r.backgroundRenders() >= 1; }, 5000));
-    QTest::qWait(20);
-    const int settled = r.backgroundRenders();
-
-    // A layout pass under hold: the host resizes the ruler (the window
-    // system then asks for a paint) and changes what it maps.
-    r.setHoldRedraw(true);
-    r.resize(700, 20);
-    r.setPrinterPageWidth(11906);
-    r.setDisplayRangeBeginning(300);
-    r.setDisplayRangeEnding(400);
-    r.setRulerScale(6);
-    r.RefreshRuler();
-    QTest::qWait(30);
-    EXPECT_EQ(r.backgroundRenders(), settled);
-
-    r.setHoldRedraw(false);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return r.backgroundRenders() > settled; }, 5000));
-    QTest::qWait(30);
-    EXPECT_EQ(r.backgroundRenders(), settled + 1);
-
-    // Marker moves repaint only the marker's columns, never the ruler.
-    for (float x = 100.0f; x < 6000.0f; x += 250.0f) {
-        r.MoveMarker(x, 0.0f);
-        QTest::qWait(1);
-    }
-    r.HideMarker();
-    QTest::qWait(20);
-    EXPECT_EQ(r.backgroundRenders(), settled + 1);
-    r.hide();
-}
-
 TEST_F(RulerWidget, mouse_over_the_ruler_raises_move_and_button_events_in_page_twips) {
     Ruler h;
     setUpRuler(h, RulerOrientation::Horizontal);

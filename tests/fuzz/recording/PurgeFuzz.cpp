@@ -12,7 +12,6 @@
 
 #include "recording/PageFolder.h"
 #include "recording/StampCleanup.h"
-#include "settings/ProfileStore.h"
 
 namespace fs = std::filesystem;
 using namespace kelvppvw;
@@ -27,32 +26,13 @@ void check(bool ok)
 
 void touch(const fs::path& path) { std::ofstream(path, std::ios::binary) << "EMF"; }
 
-std::string_view trimBlanks(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
-
-// The run stamps the list names, read the way the purge reads them.
+// The run stamps the list names.
 std::set<std::string> listedStamps(const PageFolder& folder)
 {
     std::set<std::string> stamps;
-    const std::string section = ReadProfileSection(kStampSection, folder.cleanupList());
-    std::string_view rest = section;
-    while (!rest.empty()) {
-        const std::size_t nul = rest.find('\0');
-        const std::string_view entry = rest.substr(0, nul);
-        rest = nul == std::string_view::npos ? std::string_view{} : rest.substr(nul + 1);
-        const std::size_t eq = entry.find('=');
-        if (eq == std::string_view::npos)
-            continue;
-        const std::string_view value = trimBlanks(entry.substr(eq + 1));
-        if (IsPageStamp(value))
-            stamps.emplace(value);
-    }
+    for (const IniDocument::Entry& run : ListedRuns(folder))
+        if (IsPageStamp(run.value))
+            stamps.insert(run.value);
     return stamps;
 }
 

@@ -1,4 +1,4 @@
-#include "platform/automation/AutomationError.h"
+#include "platform/automation/ErrorOf.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/ListBox.h"
 #include "platform/forms/ScrollBar.h"
@@ -10,6 +10,7 @@
 #include <QTest>
 
 using namespace kelvppvw;
+using kelvppvw::test::errorOf;
 
 namespace {
 
@@ -36,15 +37,6 @@ protected:
     std::shared_ptr<Form> form;
 };
 
-void expectError(int number, const std::function<void()>& f) {
-    try {
-        f();
-        ADD_FAILURE() << "expected error " << number;
-    } catch (const AutomationError& e) {
-        EXPECT_EQ(e.number(), number);
-    }
-}
-
 } // namespace
 
 TEST_F(ControlsTest, list_index_from_code_raises_click_and_keeps_the_selection) {
@@ -62,12 +54,12 @@ TEST_F(ControlsTest, list_index_from_code_raises_click_and_keeps_the_selection) 
     EXPECT_EQ(list->ListCount(), 12);
     EXPECT_EQ(list->List(11), "Page 12");
     EXPECT_EQ(list->List(12), "");
-    expectError(381, [&] { list->Selected(12); });
+    EXPECT_EQ(errorOf([&] { list->Selected(12); }), 381);
     list->SetItemData(7, 70007);
     EXPECT_EQ(list->ItemData(7), 70007);
     EXPECT_EQ(list->get("ItemData", {Variant(int32_t{7})}).toLong(), 70007);
     EXPECT_EQ(list->TopIndex(), 0);
-    expectError(380, [&] { list->SetListIndex(12); });
+    EXPECT_EQ(errorOf([&] { list->SetListIndex(12); }), 380);
 
     // A user's click goes through the same event.
     auto* native = static_cast<QListWidget*>(list->widget());
@@ -106,7 +98,7 @@ TEST_F(ControlsTest, a_full_list_refuses_the_next_item_with_out_of_memory) {
     auto list = form->add<ListBox>("lstPage");
     for (int32_t n = 0; n < ListBox::Capacity; ++n)
         list->AddItem("p");
-    expectError(7, [&] { list->AddItem("one too many"); });
+    EXPECT_EQ(errorOf([&] { list->AddItem("one too many"); }), 7);
     EXPECT_EQ(list->ListCount(), ListBox::Capacity);
     list->RemoveItem(0);
     EXPECT_NO_THROW(list->AddItem("fits again"));
@@ -130,7 +122,7 @@ TEST_F(ControlsTest, range_message_selects_forward_and_deselects_backward) {
     EXPECT_EQ(clicks, 0);
     auto single = form->add<ListBox>("lstOne");
     single->AddItem("a");
-    expectError(5, [&] { single->SelItemRangeEx(0, 0); });
+    EXPECT_EQ(errorOf([&] { single->SelItemRangeEx(0, 0); }), 5);
 }
 
 TEST_F(ControlsTest, scroll_bar_change_comes_only_with_a_real_change) {
@@ -179,13 +171,13 @@ TEST_F(ControlsTest, scroll_bar_values_stay_in_the_signed_16_bit_range) {
     auto bar = form->add<ScrollBar>("vscPV", ScrollBar::Orientation::Vertical);
     bar->SetMax(5000);
     bar->SetLargeChange(500);
-    expectError(6, [&] { bar->SetMax(40000); });
+    EXPECT_EQ(errorOf([&] { bar->SetMax(40000); }), 6);
     EXPECT_EQ(bar->Max(), 5000);
-    expectError(6, [&] { bar->put("Max", Variant(int32_t{-40000})); });
+    EXPECT_EQ(errorOf([&] { bar->put("Max", Variant(int32_t{-40000})); }), 6);
     EXPECT_EQ(bar->Max(), 5000);
     bar->SetMax(32767);
     bar->SetMin(-32768);
     bar->SetValue(-32768);
     EXPECT_EQ(bar->get("Value").toLong(), -32768);
-    expectError(380, [&] { bar->SetValue(40000); });
+    EXPECT_EQ(errorOf([&] { bar->SetValue(40000); }), 380);
 }

@@ -1,4 +1,4 @@
-#include "platform/automation/AutomationError.h"
+#include "platform/automation/ErrorOf.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Line.h"
 #include "platform/forms/OleColor.h"
@@ -15,6 +15,7 @@
 #include <QWidget>
 
 using namespace kelvppvw;
+using kelvppvw::test::errorOf;
 
 namespace {
 
@@ -134,12 +135,7 @@ TEST_F(PictureBoxTest, paint_picture_stretches_into_a_rectangle_in_scale_units) 
 }
 
 TEST_F(PictureBoxTest, an_image_too_large_for_memory_raises_480_and_keeps_the_old_size) {
-    try {
-        pic->SetWidth(40000 * 15.0); // wider than any painter can address
-        FAIL() << "no error";
-    } catch (const AutomationError& e) {
-        EXPECT_EQ(e.number(), 480);
-    }
+    EXPECT_EQ(errorOf([&] { pic->SetWidth(40000 * 15.0); }), 480); // wider than any painter can address
     EXPECT_DOUBLE_EQ(pic->Width(), 3000);
     PictureBox::SetImageMemoryLimit(1024.0 * 1024);
     EXPECT_THROW(pic->Move(0, 0, 15000, 15000), AutomationError); // 1000 x 1000 x 4 bytes

@@ -10,8 +10,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include <cstdlib>
-
 #include <cstring>
 
 namespace kelvppvw::gdi {
@@ -33,6 +31,26 @@ std::uint32_t points16(std::int16_t x, std::int16_t y)
 }
 
 const QSize page(1000, 1000);
+
+// Records `text` in Courier New of `height` (with underline and strike-out
+// when asked) through the writer, as a page would hold it.
+std::vector<std::uint8_t> textMetafile(const char* text, std::int32_t height, bool lines = false)
+{
+    QTemporaryDir dir;
+    const std::string file = dir.filePath("text.emf").toStdString();
+    const Handle dc = createEnhMetaFile(0, file, std::nullopt, std::nullopt);
+    LogFont lf;
+    lf.height = height;
+    lf.underline = lf.strikeOut = lines;
+    std::strcpy(lf.faceName.data(), "Courier New");
+    const Handle font = createFontIndirect(lf);
+    selectObject(dc, font);
+    textOut(dc, lines ? 0 : 10, lines ? 0 : 10, text);
+    selectObject(dc, getStockObject(SYSTEM_FONT));
+    deleteObject(font);
+    deleteEnhMetaFile(closeEnhMetaFile(dc));
+    return test::readBytes(file);
+}
 
 TEST(EmfPlayerMapping, window_and_viewport_extents_origins_and_metric_modes_place_shapes)
 {
@@ -192,23 +210,14 @@ TEST(EmfPlayerState, clipping_saving_and_restoring)
 TEST(EmfPlayerImages, device_independent_bitmaps_draw_bottom_up_and_stretched)
 {
     // 2 x 2, 8 bits per pixel, palette red, green, blue, white; bottom row first.
-    std::vector<std::uint8_t> p;
-    auto put32 = [&](std::uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            p.push_back(std::uint8_t(v >> (8 * i)));
-    };
     const std::uint32_t bmiSize = 40 + 16, bitsSize = 8;
-    put32(0); put32(0); put32(999); put32(999); // bounds
-    put32(100); put32(100);                     // dest x, y
-    put32(0); put32(0); put32(2); put32(2);     // source x, y, w, h
-    put32(80); put32(bmiSize); put32(80 + bmiSize); put32(bitsSize);
-    put32(0); put32(SRCCOPY); put32(200); put32(200);
-    put32(40); put32(2); put32(2); put32(1 | 8 << 16); put32(0); put32(bitsSize); put32(0); put32(0); put32(4);
-    put32(0);
-    put32(0x00FF0000); put32(0x0000FF00); put32(0x000000FF); put32(0x00FFFFFF);
-    p.insert(p.end(), {2, 3, 0, 0, 0, 1, 0, 0}); // bottom: blue, white; top: red, green
     EmfBuilder b;
-    b.raw(EMR_STRETCHDIBITS, p);
+    b.put(EMR_STRETCHDIBITS, {0, 0, 999, 999,                    // bounds
+                              100, 100, 0, 0, 2, 2,              // dest x, y; source x, y, w, h
+                              80, bmiSize, 80 + bmiSize, bitsSize, 0, SRCCOPY, 200, 200,
+                              40, 2, 2, 1 | 8 << 16, 0, bitsSize, 0, 0, 4, 0,
+                              0x00FF0000, 0x0000FF00, 0x000000FF, 0x00FFFFFF,
+                              0x00000302, 0x00000100}); // bottom: blue, white; top: red, green
     const QImage image = play(b.bytes(), page);
     EXPECT_EQ(image.pixel(150, 150), qRgb(255, 0, 0));
     EXPECT_EQ(image.pixel(250, 150), qRgb(0, 255, 0));
@@ -220,43 +229,21 @@ TEST(EmfPlayerImages, device_independent_bitmaps_draw_bottom_up_and_stretched)
 TEST(EmfPlayerImages, alpha_blended_bitmaps_use_their_own_alpha_and_the_constant_opacity)
 {
     auto record = [](int constantAlpha) {
-        std::vector<std::uint8_t> p;
-        auto put32 = [&](std::uint32_t v) {
-            for (int i = 0; i < 4; ++i)
-                p.push_back(std::uint8_t(v >> (8 * i)));
-        };
-        put32(0); put32(0); put32(999); put32(999);      // bounds
-        put32(100); put32(100); put32(200); put32(100);  // dest x, y, w, h
-        put32(std::uint32_t(constantAlpha) << 16 | 1u << 24); // blend function, source alpha
-        put32(0); put32(0);                              // source x, y
-        for (int i = 0; i < 6; ++i)
-            put32(0);                                    // source transform
-        put32(0); put32(0);                              // background colour, usage
-        put32(108); put32(40); put32(148); put32(8);     // bitmap info and bits
-        put32(2); put32(1);                              // source w, h
-        put32(40); put32(2); put32(1); put32(1 | 32 << 16); put32(0); put32(8); put32(0); put32(0); put32(0);
-        put32(0);
-        put32(0xFFFF0000); // opaque red
-        put32(0x00000000); // transparent
-        return p;
+        return std::vector<std::uint32_t>{
+            0, 0, 999, 999,                                       // bounds
+            100, 100, 200, 100,                                   // dest x, y, w, h
+            std::uint32_t(constantAlpha) << 16 | 1u << 24, 0, 0,  // blend function, source alpha; source x, y
+            0, 0, 0, 0, 0, 0, 0, 0,                               // source transform, background, usage
+            108, 40, 148, 8, 2, 1,                                // bitmap info and bits, source w, h
+            40, 2, 1, 1 | 32 << 16, 0, 8, 0, 0, 0, 0,
+            0xFFFF0000, 0x00000000};                              // opaque red, transparent
     };
-    const QImage opaque = play(EmfBuilder().raw(EMR_ALPHABLEND, record(255)).bytes(), page);
+    const QImage opaque = play(EmfBuilder().put(EMR_ALPHABLEND, record(255)).bytes(), page);
     EXPECT_EQ(opaque.pixel(150, 150), qRgb(255, 0, 0));
     EXPECT_EQ(opaque.pixel(250, 150), qRgb(255, 255, 255)) << "transparent pixels leave the page alone";
-    const QImage half = play(EmfBuilder().raw(EMR_ALPHABLEND, record(128)).bytes(), page);
+    const QImage half = play(EmfBuilder().put(EMR_ALPHABLEND, record(128)).bytes(), page);
     EXPECT_NEAR(qGreen(half.pixel(150, 150)), 127, 3);
     EXPECT_EQ(qRed(half.pixel(150, 150)), 255);
-}
-
-TEST(EmfPlayerRecords, comments_including_emf_plus_are_skipped_and_plain_records_drawn)
-{
-    EmfBuilder b;
-    b.record(EMR_GDICOMMENT, {12, 0x2B464D45, 0x00000000, 0xFFFFFFFF}) // "EMF+" with nonsense inside
-        .record(EMR_SELECTOBJECT, {stock(BLACK_BRUSH)})
-        .record(999, {1, 2, 3}) // unknown record
-        .record(EMR_RECTANGLE, {0, 0, 100, 100});
-    const QImage image = play(b.bytes(), page);
-    EXPECT_TRUE(dark(image, 50, 50));
 }
 
 TEST(EmfPlayerRecords, text_without_advances_is_measured_and_drawn_in_the_text_colour)
@@ -287,19 +274,7 @@ TEST(EmfPlayerRecords, text_without_advances_is_measured_and_drawn_in_the_text_c
 
 TEST(EmfPlayerRecords, characters_the_font_lacks_are_drawn_from_a_fallback_font)
 {
-    QTemporaryDir dir;
-    const std::string file = dir.filePath("snow.emf").toStdString();
-    const Handle dc = createEnhMetaFile(0, file, std::nullopt, std::nullopt);
-    LogFont lf;
-    lf.height = -40;
-    std::strcpy(lf.faceName.data(), "Courier New");
-    const Handle font = createFontIndirect(lf);
-    selectObject(dc, font);
-    textOut(dc, 10, 10, "\u2603\u2603");
-    selectObject(dc, getStockObject(SYSTEM_FONT));
-    deleteObject(font);
-    deleteEnhMetaFile(closeEnhMetaFile(dc));
-    const auto bytes = test::readBytes(file);
+    const auto bytes = textMetafile("\u2603\u2603", -40);
     const gdi::EmfFileInfo info = gdi::EmfFileInfo::readHeader(bytes);
     const QRectF frame(info.bounds.left, info.bounds.top, info.bounds.right - info.bounds.left + 1,
                        info.bounds.bottom - info.bounds.top + 1);
@@ -321,21 +296,7 @@ TEST(EmfPlayerRecords, characters_the_font_lacks_are_drawn_from_a_fallback_font)
 
 TEST(EmfPlayerRecords, underline_and_strike_out_run_the_whole_width_of_the_text)
 {
-    QTemporaryDir dir;
-    const std::string file = dir.filePath("lines.emf").toStdString();
-    const Handle dc = createEnhMetaFile(0, file, std::nullopt, std::nullopt);
-    LogFont lf;
-    lf.height = -30;
-    lf.underline = 1;
-    lf.strikeOut = 1;
-    std::strcpy(lf.faceName.data(), "Courier New");
-    const Handle font = createFontIndirect(lf);
-    selectObject(dc, font);
-    textOut(dc, 0, 0, ". . . .");
-    selectObject(dc, getStockObject(SYSTEM_FONT));
-    deleteObject(font);
-    deleteEnhMetaFile(closeEnhMetaFile(dc));
-    const auto bytes = test::readBytes(file);
+    const auto bytes = textMetafile(". . . .", -30, true);
     const gdi::EmfFileInfo info = gdi::EmfFileInfo::readHeader(bytes);
     const int width = info.bounds.right + 1, height = info.bounds.bottom + 1;
     const QImage image = play(bytes, QSize(width, height));
@@ -354,7 +315,9 @@ TEST(EmfPlayerRecords, underline_and_strike_out_run_the_whole_width_of_the_text)
 TEST(EmfPlayerMalformed, bad_sizes_and_counts_are_survived)
 {
     EmfBuilder overflowing;
-    overflowing.record(EMR_SELECTOBJECT, {stock(BLACK_BRUSH)})
+    overflowing.record(EMR_GDICOMMENT, {12, 0x2B464D45, 0x00000000, 0xFFFFFFFF}) // "EMF+" with nonsense inside
+        .record(999, {1, 2, 3})                                                 // unknown record
+        .record(EMR_SELECTOBJECT, {stock(BLACK_BRUSH)})
         .record(EMR_POLYLINE16, {0, 0, 0, 0, 0xFFFFFFFF, 0})
         .record(EMR_POLYPOLYGON16, {0, 0, 0, 0, 2, 0, 0x80000000, 0x80000000, 0})
         .record(EMR_POLYPOLYLINE, {0, 0, 0, 0, 0x40000000, 1, 1})

@@ -113,16 +113,6 @@ public:
         ++count_;
         return *this;
     }
-    // A record with raw bytes (padded to 4).
-    EmfBuilder& raw(std::uint32_t type, std::vector<std::uint8_t> payload)
-    {
-        while (payload.size() % 4)
-            payload.push_back(0);
-        std::vector<std::uint32_t> words(payload.size() / 4);
-        for (std::size_t i = 0; i < words.size(); ++i)
-            words[i] = u32(payload, i * 4);
-        return put(type, words);
-    }
     std::vector<std::uint8_t> bytes() const
     {
         std::vector<std::uint32_t> words = {1, 108, 0, 0, 999, 999, 0, 0, 25000, 25000, 0x464D4520, 0x10000,

@@ -57,7 +57,10 @@ protected:
         const Handle metafile = closeEnhMetaFile(dc);
         EXPECT_NE(metafile, 0u);
         EXPECT_TRUE(deleteEnhMetaFile(metafile));
-        return readBytes(file);
+        auto bytes = readBytes(file);
+        // Sizes and counts in the header agree with the records, which end in EOF.
+        EXPECT_EQ(EmfFileInfo::read(bytes).problem, "") << file;
+        return bytes;
     }
 
     static LogFont font(const char* face, std::int32_t height)
@@ -87,7 +90,6 @@ TEST_F(EmfWriterTest, header_counts_bytes_records_handles_and_accumulates_bounds
     deleteObject(pen);
 
     ASSERT_GE(bytes.size(), 116u);
-    EXPECT_EQ(u32(bytes, 0), EMR_HEADER);
     EXPECT_EQ(u32(bytes, 4), 132u) << "108 bytes plus \"App\\0Title\\0\\0\" padded to 4";
     EXPECT_EQ(i32(bytes, 8), 5);
     EXPECT_EQ(i32(bytes, 12), 5);
@@ -95,13 +97,8 @@ TEST_F(EmfWriterTest, header_counts_bytes_records_handles_and_accumulates_bounds
     EXPECT_EQ(i32(bytes, 20), 59) << "a rectangle's right and bottom edges are outside it";
     EXPECT_EQ(i32(bytes, 32), 21590);
     EXPECT_EQ(i32(bytes, 36), 27940);
-    EXPECT_EQ(u32(bytes, 40), EMF_SIGNATURE);
     EXPECT_EQ(u32(bytes, 44), 0x10000u);
-    EXPECT_EQ(u32(bytes, 48), bytes.size());
-    const auto all = test::records(bytes);
-    EXPECT_EQ(u32(bytes, 52), all.size());
-    EXPECT_EQ(all.back().type, EMR_EOF);
-    EXPECT_EQ(all.back().size, 20u);
+    EXPECT_EQ(test::records(bytes).back().size, 20u);
     EXPECT_EQ(u16(bytes, 56), 2u) << "one pen in slot 1";
     EXPECT_EQ(u32(bytes, 60), 11u) << "every NUL counted";
     EXPECT_EQ(u32(bytes, 64), 108u);
@@ -113,9 +110,6 @@ TEST_F(EmfWriterTest, header_counts_bytes_records_handles_and_accumulates_bounds
     EXPECT_EQ(i32(bytes, 72), getDeviceCaps(reference, HORZRES));
     EXPECT_EQ(i32(bytes, 80), getDeviceCaps(reference, HORZSIZE));
     EXPECT_EQ(i32(bytes, 100), getDeviceCaps(reference, HORZSIZE) * 1000);
-    const EmfFileInfo info = EmfFileInfo::read(bytes);
-    EXPECT_TRUE(info.valid);
-    EXPECT_EQ(info.problem, "");
 }
 
 TEST_F(EmfWriterTest, an_empty_picture_has_empty_bounds_and_no_frame_is_taken_from_the_bounds)
@@ -127,7 +121,6 @@ TEST_F(EmfWriterTest, an_empty_picture_has_empty_bounds_and_no_frame_is_taken_fr
     EXPECT_EQ(i32(bytes, 20), -1);
     EXPECT_EQ(u32(bytes, 4), 108u);
     EXPECT_EQ(u32(bytes, 60), 0u);
-    EXPECT_EQ(u32(bytes, 52), 2u);
     EXPECT_EQ(u16(bytes, 56), 1u) << "slot 0 is reserved even when unused";
     EXPECT_EQ(bytes.size(), 128u);
 
@@ -321,7 +314,7 @@ TEST_F(EmfWriterTest, a_full_disk_makes_closing_fail)
     int status = -1;
     ::waitpid(pid, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "closing succeeded or the DC outlived it";
-    std::remove(file.c_str()); // a cut file is no metafile for the emf2svg check
+    EXPECT_NE(::access(file.c_str(), F_OK), 0) << "a cut file was left behind";
 }
 
 TEST_F(EmfWriterTest, emf2svg_reads_what_we_write_including_the_text)

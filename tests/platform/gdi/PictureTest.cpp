@@ -4,6 +4,11 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiImages.h"
 #include "platform/gdi/Picture.h"
+#include "platform/gdi/PicturePainter.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Image.h"
+#include "platform/forms/ImageList.h"
+#include "platform/forms/OleColor.h"
 #include "platform/gdi/QtRuntime.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +16,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QWidget>
 
 namespace kelvppvw {
 namespace {
@@ -40,8 +46,14 @@ TEST_F(PictureTest, raster_files_load_as_bitmaps_sized_in_hundredths_of_a_millim
         EXPECT_EQ(picture->height(), 1270);
         EXPECT_EQ(gdi::objectImage(picture->handle()).size(), QSize(96, 48));
     }
-    EXPECT_EQ(gdi::objectImage(Picture::load(saved("c.bmp", "BMP", image))->handle()).pixel(3, 3),
-              qRgb(10, 20, 30));
+    gdi::Handle handle = 0;
+    {
+        const auto picture = Picture::load(saved("c.bmp", "BMP", image));
+        handle = picture->handle();
+        EXPECT_EQ(gdi::objectImage(handle).pixel(3, 3), qRgb(10, 20, 30));
+    }
+    EXPECT_TRUE(gdi::objectImage(handle).isNull()) << "a picture releases its handle";
+    EXPECT_FALSE(gdi::deleteObject(handle));
 }
 
 TEST_F(PictureTest, icons_and_metafiles_keep_their_type)
@@ -79,28 +91,6 @@ TEST_F(PictureTest, missing_and_unreadable_files_give_an_error_and_no_picture)
     EXPECT_NE(error.find("Invalid picture"), std::string::npos);
 }
 
-TEST_F(PictureTest, a_picture_releases_its_handle)
-{
-    QImage image(4, 4, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    gdi::Handle handle = 0;
-    {
-        const auto picture = Picture::load(saved("r.bmp", "BMP", image));
-        handle = picture->handle();
-        EXPECT_FALSE(gdi::objectImage(handle).isNull());
-    }
-    EXPECT_TRUE(gdi::objectImage(handle).isNull());
-    EXPECT_FALSE(gdi::deleteObject(handle));
-}
-
-} // namespace
-} // namespace kelvppvw
-
-#include "platform/gdi/PicturePainter.h"
-
-namespace kelvppvw {
-namespace {
-
 TEST_F(PictureTest, pictures_paint_scaled_into_a_rectangle_by_their_type)
 {
     QImage source(2, 1, QImage::Format_RGB32);
@@ -117,19 +107,6 @@ TEST_F(PictureTest, pictures_paint_scaled_into_a_rectangle_by_their_type)
     EXPECT_EQ(canvas.pixel(20, 25), qRgb(255, 0, 0));
     EXPECT_EQ(canvas.pixel(80, 25), qRgb(0, 0, 255));
 }
-
-} // namespace
-} // namespace kelvppvw
-
-#include "platform/forms/Form.h"
-#include "platform/forms/Image.h"
-#include "platform/forms/ImageList.h"
-#include "platform/forms/OleColor.h"
-
-#include <QWidget>
-
-namespace kelvppvw {
-namespace {
 
 // What a host hands over as a picture object shows in an image control.
 TEST_F(PictureTest, an_image_control_shows_a_metafile_stretched_and_takes_its_size_unstretched)

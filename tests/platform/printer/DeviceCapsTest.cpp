@@ -1,4 +1,5 @@
 #include "platform/printer/DeviceCaps.h"
+#include "platform/printer/PdfOutput.h"
 #include "platform/printer/PrinterPicture.h"
 
 #include <gtest/gtest.h>
@@ -44,16 +45,8 @@ TEST(PrinterPicture, files_are_told_apart_by_content_not_by_name) {
     QTemporaryDir dir;
     const std::string emf = dir.filePath("page.png").toStdString();  // an EMF despite its name
     const std::string png = dir.filePath("page.emf").toStdString();  // and the other way round
-    {
-        std::ofstream out(emf, std::ios::binary);
-        unsigned char header[108] = {1, 0, 0, 0, 108, 0, 0, 0};
-        header[40] = ' ';
-        header[41] = 'E';
-        header[42] = 'M';
-        header[43] = 'F';
-        out.write(reinterpret_cast<const char*>(header), sizeof header);
-        std::ofstream(png, std::ios::binary) << "\x89PNG\r\n\x1a\n not really";
-    }
+    print_test::writeMetafileStub(emf);
+    std::ofstream(png, std::ios::binary) << "\x89PNG\r\n\x1a\n not really";
     EXPECT_EQ(PrinterPicture::fromFile(emf).kind, PrinterPicture::Kind::EnhancedMetafile);
     EXPECT_EQ(PrinterPicture::fromFile(png).kind, PrinterPicture::Kind::ImageFile);
     EXPECT_EQ(PrinterPicture::fromFile(dir.filePath("missing").toStdString()).kind, PrinterPicture::Kind::ImageFile);

@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include <chrono>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,5 +44,12 @@ QImage renderPdfPage(const std::string& path, int page, int dpi);
 
 // Mean grey level (0 black .. 255 white) of a rectangle of the image.
 double meanGrey(const QImage& image, const QRect& area);
+
+// Writes the smallest file that reads as an enhanced metafile: a header record.
+inline void writeMetafileStub(const std::string& path) {
+    unsigned char header[108] = {1, 0, 0, 0, 108, 0, 0, 0};
+    header[40] = ' ', header[41] = 'E', header[42] = 'M', header[43] = 'F';
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(header), sizeof header);
+}
 
 } // namespace kelvppvw::print_test

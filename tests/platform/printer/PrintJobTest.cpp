@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include <fstream>
 
 using namespace kelvppvw;
 using kelvppvw::test::errorOf;
@@ -27,23 +26,9 @@ QImage diagonalCell(int cell) {
 }
 
 PrinterPicture asBitmap(const QImage& image) {
-    std::vector<uint32_t> argb(static_cast<size_t>(image.width() * image.height()));
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            argb[static_cast<size_t>(y * image.width() + x)] = image.pixel(x, y);
-    return PrinterPicture::bitmap(image.width(), image.height(), std::move(argb));
-}
-
-// Writes the smallest file that reads as an enhanced metafile: a header record.
-std::string writeMetafileStub(const QTemporaryDir& dir) {
-    const std::string path = dir.filePath("stub.emf").toStdString();
-    unsigned char header[108] = {1, 0, 0, 0, 108, 0, 0, 0};
-    header[40] = ' ';
-    header[41] = 'E';
-    header[42] = 'M';
-    header[43] = 'F';
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(header), sizeof header);
-    return path;
+    const auto* pixels = reinterpret_cast<const uint32_t*>(image.constBits());  // ARGB32, rows without padding
+    return PrinterPicture::bitmap(image.width(), image.height(),
+                                  std::vector<uint32_t>(pixels, pixels + image.width() * image.height()));
 }
 
 class PrintJobs : public ::testing::Test {
@@ -180,7 +165,8 @@ TEST_F(PrintJobs, a_queue_that_does_not_exist_refuses_the_job_with_482_and_a_rea
 }
 
 TEST_F(PrintJobs, pictures_that_cannot_be_drawn_raise_481_and_open_no_job) {
-    const std::string emf = writeMetafileStub(dir);
+    const std::string emf = dir.filePath("stub.emf").toStdString();
+    writeMetafileStub(emf);
     setPrinterMetafilePlayer(nullptr);
     EXPECT_EQ(errorOf([&] { printer->paintPicture(PrinterPicture::metafile(emf), 0, 0, 100, 100); }), 481);
     EXPECT_EQ(errorOf([&] {

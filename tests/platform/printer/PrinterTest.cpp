@@ -30,42 +30,46 @@ protected:
 
 } // namespace
 
-TEST_F(PrinterSettings, a4_portrait_and_landscape_swap_sheet_caps_and_twips) {
-    const int dpi = printer->resolution();
-    EXPECT_EQ(printer->paperSize(), 9);
-    EXPECT_EQ(printer->deviceCaps(caps::PhysicalWidth), px(595, dpi));
-    EXPECT_EQ(printer->deviceCaps(caps::PhysicalHeight), px(842, dpi));
-    EXPECT_EQ(printer->width(), 11906);   // 210 mm
-    EXPECT_EQ(printer->height(), 16838);  // 297 mm
-    const DeviceCaps portrait = printer->deviceCaps();
-
-    printer->setOrientation(Printer::Landscape);
-    EXPECT_EQ(printer->orientation(), Printer::Landscape);
-    EXPECT_EQ(printer->deviceCaps(caps::PhysicalWidth), portrait.physicalHeight);
-    EXPECT_EQ(printer->deviceCaps(caps::PhysicalHeight), portrait.physicalWidth);
+TEST_F(PrinterSettings, paper_orientation_and_quality_set_the_sheet_caps_and_twips) {
+    const int queueDpi = printer->resolution();
+    struct Case {
+        int32_t paper, orientation, quality;  // quality 0: the queue's own
+        double widthPt, heightPt;
+        int32_t widthTw, heightTw;
+    };
+    const Case cases[] = {
+        {9, Printer::Portrait, 0, 595, 842, 11906, 16838},   // A4, 210 x 297 mm
+        {9, Printer::Landscape, 0, 842, 595, 16838, 11906},
+        {11, Printer::Portrait, 0, 420, 595, 8391, 11906},   // A5
+        {1, Printer::Portrait, 0, 612, 792, 12240, 15840},   // Letter
+        {2, Printer::Portrait, 0, 612, 792, 12240, 15840},   // Letter Small is Letter to the printer
+        {9, Printer::Portrait, Printer::QualityDraft, 595, 842, 11906, 16838},
+        {9, Printer::Portrait, 600, 595, 842, 11906, 16838},
+    };
+    for (const Case& c : cases) {
+        const auto p = Printer::open(testQueue());
+        p->setPaperSize(c.paper);
+        p->setOrientation(c.orientation);
+        if (c.quality)
+            p->setPrintQuality(c.quality);
+        const int dpi = c.quality == Printer::QualityDraft ? 150 : c.quality > 0 ? c.quality : queueDpi;
+        SCOPED_TRACE(testing::Message() << "paper " << c.paper << ", orientation " << c.orientation << ", quality " << c.quality);
+        EXPECT_EQ(p->paperSize(), c.paper);
+        EXPECT_EQ(p->orientation(), c.orientation);
+        EXPECT_EQ(p->deviceCaps(caps::LogPixelsX), dpi);
+        EXPECT_EQ(p->deviceCaps(caps::LogPixelsY), dpi);
+        EXPECT_EQ(p->deviceCaps(caps::PhysicalWidth), px(c.widthPt, dpi));
+        EXPECT_EQ(p->deviceCaps(caps::PhysicalHeight), px(c.heightPt, dpi));
+        EXPECT_EQ(p->width(), c.widthTw);
+        EXPECT_EQ(p->height(), c.heightTw);
+    }
     // The unprintable edges turn with the sheet: the printable area swaps its sides.
+    const DeviceCaps portrait = printer->deviceCaps();
+    printer->setOrientation(Printer::Landscape);
     EXPECT_EQ(printer->deviceCaps(caps::HorzRes), portrait.vertRes);
     EXPECT_EQ(printer->deviceCaps(caps::VertRes), portrait.horzRes);
-    EXPECT_EQ(printer->width(), 16838);
-    EXPECT_EQ(printer->height(), 11906);
-}
-
-TEST_F(PrinterSettings, paper_codes_pick_the_size_and_read_back_as_set) {
-    const int dpi = printer->resolution();
-    printer->setPaperSize(11);  // A5, 420 x 595 pt
-    EXPECT_EQ(printer->paperSize(), 11);
-    EXPECT_EQ(printer->deviceCaps(caps::PhysicalWidth), px(420, dpi));
-    EXPECT_EQ(printer->deviceCaps(caps::PhysicalHeight), px(595, dpi));
-    EXPECT_EQ(printer->width(), 8391);
-    printer->setPaperSize(1);  // Letter, 612 x 792 pt
-    EXPECT_EQ(printer->deviceCaps(caps::PhysicalWidth), px(612, dpi));
-    EXPECT_EQ(printer->width(), 12240);
-    EXPECT_EQ(printer->height(), 15840);
     printer->setPaperSize(70);  // A6: a code beyond the named ones
     EXPECT_EQ(printer->paperSize(), 70);
-    printer->setPaperSize(2);  // Letter Small is Letter to the printer but keeps its code
-    EXPECT_EQ(printer->paperSize(), 2);
-    EXPECT_EQ(printer->deviceCaps(caps::PhysicalWidth), px(612, dpi));
 }
 
 TEST_F(PrinterSettings, refused_values_raise_380_and_change_nothing) {

@@ -89,13 +89,6 @@ TEST(ProfileFileAccess, linked_file_is_written_through_and_stays_a_link)
     ASSERT_TRUE(WritePrivateProfileString("s", "new", "1", link));
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(readBytes(real), "; kept\r\n[s]\r\nk=through\r\nnew=1\r\n");
-
-    // A dangling link gets its target created.
-    const std::string dangling = home.file("other.ini");
-    ASSERT_EQ(::symlink(elsewhere.file("later.ini").c_str(), dangling.c_str()), 0);
-    ASSERT_TRUE(WritePrivateProfileString("s", "k", "v", dangling));
-    EXPECT_TRUE(std::filesystem::is_symlink(dangling));
-    EXPECT_EQ(readBytes(elsewhere.file("later.ini")), "[s]\r\nk=v\r\n");
 }
 
 }  // namespace
