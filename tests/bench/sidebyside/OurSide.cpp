@@ -8,10 +8,8 @@
 #include "host/PreviewValues.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ModalScript.h"
-#include "platform/gdi/Picture.h"
 #include "platform/printer/Printer.h"
 #include "platform/printer/Printers.h"
-#include "recording/MetafileToolkit.h"
 #include "recording/PageProduction.h"
 #include "viewer/frmPrtPreview.h"
 
@@ -81,15 +79,6 @@ private:
     }
 };
 
-// A page change as the page list makes one.
-void showPage(frmPrtPreview& v, int page)
-{
-    gsPageFile = RunPageFile(page);
-    v.imgP->SetPicture(std::dynamic_pointer_cast<PictureSource>(Picture::LoadPicture(gsPageFile)));
-    glMovingPage = page;
-    v.RenderPreviewPage(*v.picPreView, v.miZoomMode, v.settings[ViewerSetting::RulersDisplayed] != 0, false, false);
-}
-
 } // namespace
 
 Figures runOurSide(int pages)
@@ -122,7 +111,7 @@ Figures runOurSide(int pages)
             std::fprintf(stderr, "the page is %d printer pixels wide, not A4 at 600 dpi\n", v.geometry.mlPaperWidthPx);
 
         f.nextPage = medianOf(2, 1 + nextPageSamples(pages), [&](int page) {
-            showPage(v, page);
+            v.GoToPage(page);
             watch.waitForPaint();
         });
         f.zoom = medianOf(1, ZoomSamples, [&](int) {
