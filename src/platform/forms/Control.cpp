@@ -264,7 +264,7 @@ void Control::SetBackColor(uint32_t color) {
 void Control::SetForeColor(uint32_t color) {
     (void)toQColor(color);
     foreColor_ = color;
-    appearanceChanged();
+    foreColorChanged();
 }
 
 void Control::appearanceChanged() {
@@ -305,11 +305,15 @@ void Control::SetToolTipText(const std::string& text) {
 }
 
 void Control::SetMousePointer(int16_t pointer) {
+    if (pointer == mousePointer_ && widget() && widget()->testAttribute(Qt::WA_SetCursor))
+        return; // the widget shows that pointer already
     mousePointer_ = pointer;
     applyCursor();
 }
 
 void Control::SetMouseIcon(std::shared_ptr<PictureSource> icon) {
+    if (icon == mouseIcon_)
+        return;
     mouseIcon_ = std::move(icon);
     applyCursor();
 }

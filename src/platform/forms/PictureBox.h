@@ -138,6 +138,9 @@ protected:
     void geometryChanged() override;
     void geometryApplied(bool sizeChanged) override;
     void appearanceChanged() override;
+    // A picture box's fore colour is only the colour of what is drawn next:
+    // nothing on screen changes, and its children keep their own colours.
+    void foreColorChanged() override {}
 
 private:
     void registerMembers();
@@ -147,7 +150,12 @@ private:
     double unitsPerPixelY() const;
     double toPixelX(double x) const;
     double toPixelY(double y) const;
-    void makeImage(int width, int height, bool keepContent);
+    static bool imageTooBig(int width, int height);
+    void makeImage(int width, int height);
+    // The persistent image at the box's size, cleared if a Cls is pending.
+    QImage& image() const;
+    // The same, for drawing on it.
+    QImage& drawingImage();
     void drawn();
 
     struct Surface;
