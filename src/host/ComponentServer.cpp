@@ -4,15 +4,19 @@
 #include "host/Graphics.h"
 #include "host/LiveObjects.h"
 #include "host/clsPreview.h"
+#include "components/colorpicker/ColorPickerClass.h"
 #include "components/printersetup/PrinterSetupClass.h"
 #include "components/ruler/RulerClass.h"
 #include "components/seams/PlatformSeams.h"
+#include "settings/clsPPVOS.h"
 
 #include <cstring>
 
 using namespace kelvppvw;
 
 namespace {
+
+constexpr const char* PublicClasses[] = {ClassNamePreview, ClassNameGraphics, ClassNameGraphic, ClassNameOptions};
 
 ClassFactory factoryFor(const char* className) {
     if (!className)
@@ -23,8 +27,10 @@ ClassFactory factoryFor(const char* className) {
         return [] { return ObjectRef(std::make_shared<Graphics>()); };
     if (strcasecmp(className, ClassNameGraphic) == 0)
         return [] { return ObjectRef(std::make_shared<Graphic>()); };
+    if (strcasecmp(className, ClassNameOptions) == 0)
+        return [] { return ObjectRef(std::make_shared<clsPPVOS>()); };
     // The outside controls the component brings along.
-    for (const char* name : {"kelvRule.Ruler", "kelvRule.Font", PrinterSetupClassName})
+    for (const char* name : {"kelvRule.Ruler", "kelvRule.Font", ColorPickerClassName, PrinterSetupClassName})
         if (strcasecmp(className, name) == 0) {
             InstallPlatformSeams();
             return ClassRegistry::instance().factory(name);
@@ -35,16 +41,17 @@ ClassFactory factoryFor(const char* className) {
 } // namespace
 
 extern "C" int32_t DllRegisterServer() {
-    InstallPlatformSeams(); // also registers the ruler and printer-setup classes
-    for (const char* name : {ClassNamePreview, ClassNameGraphics, ClassNameGraphic})
+    InstallPlatformSeams(); // also registers the ruler, colour-picker and printer-setup classes
+    for (const char* name : PublicClasses)
         ClassRegistry::instance().registerClass(name, factoryFor(name));
     return S_OK_;
 }
 
 extern "C" int32_t DllUnregisterServer() {
-    for (const char* name : {ClassNamePreview, ClassNameGraphics, ClassNameGraphic})
+    for (const char* name : PublicClasses)
         ClassRegistry::instance().unregisterClass(name);
     unregisterRulerClass(ClassRegistry::instance());
+    unregisterColorPickerClass(ClassRegistry::instance());
     ClassRegistry::instance().unregisterClass(PrinterSetupClassName);
     return S_OK_;
 }

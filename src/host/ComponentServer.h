@@ -25,4 +25,5 @@ inline constexpr int32_t CLASS_E_CLASSNOTAVAILABLE_ = static_cast<int32_t>(0x800
 inline constexpr const char* ClassNamePreview = "kelvppvw.clsPreview";
 inline constexpr const char* ClassNameGraphics = "kelvppvw.Graphics";
 inline constexpr const char* ClassNameGraphic = "kelvppvw.Graphic";
+inline constexpr const char* ClassNameOptions = "kelvppvw.clsPPVOS";
 } // namespace kelvppvw

@@ -4,9 +4,11 @@
 #include "platform/automation/Variant.h"
 #include "platform/gdi/Gdi.h"
 
+#include <cerrno>
 #include <cmath>
 #include <filesystem>
 #include <limits>
+#include <utility>
 
 namespace kelvppvw {
 
@@ -21,6 +23,15 @@ namespace {
 
 // The pen SetPagePen selected last: nothing else releases it once its page closes.
 gdi::Handle lastPagePen = 0;
+
+// errno of the first page that could not be written since it was last taken.
+int pageWriteError = 0;
+
+void notePageWriteError()
+{
+    if (pageWriteError == 0)
+        pageWriteError = errno != 0 ? errno : EIO;
+}
 
 std::int32_t roundToLong(double v)
 {
@@ -64,7 +75,10 @@ void NewPageMetafile(const PageSurface& surface, const std::string& pageFile)
         gsPageFile = pageFile;
         gdi::setBkMode(surface.hdc, gdi::TRANSPARENT);
         // Application name and picture title both empty.
+        errno = 0;
         glDrwHwnd = gdi::createEnhMetaFile(surface.hdc, gsPageFile, frame, std::u16string(1, u'\0'));
+        if (!glDrwHwnd)
+            notePageWriteError();
         if (gPageRecordingHooks.doEvents)
             gPageRecordingHooks.doEvents();
         if (gPageRecordingHooks.setPrintDataObjDrwHwnd)
@@ -81,8 +95,11 @@ std::shared_ptr<Picture> ClosePageMetafile(bool& show)
     std::shared_ptr<Picture> shown;
     stopSilently([&] {
         RestorePageFont(glDrwHwnd, ghOrgFont);
+        errno = 0;
         if (const gdi::Handle metafile = gdi::closeEnhMetaFile(glDrwHwnd))
             gdi::deleteEnhMetaFile(metafile);
+        else if (glDrwHwnd)
+            notePageWriteError();
         if (lastPagePen && gdi::deleteObject(lastPagePen))
             lastPagePen = 0;
         std::error_code ec;
@@ -91,6 +108,11 @@ std::shared_ptr<Picture> ClosePageMetafile(bool& show)
     });
     glDrwHwnd = 0;
     return shown;
+}
+
+int TakePageWriteError()
+{
+    return std::exchange(pageWriteError, 0);
 }
 
 void SelectPageFont(gdi::Handle dc, const std::string& name, std::int16_t size, bool bold, bool italic,

@@ -40,6 +40,11 @@ void NewPageMetafile(const PageSurface& surface, const std::string& pageFile);
 // Closes the page. Returns the picture the image control shows afterwards:
 // the page just written when `show` is True and the file exists, else none.
 std::shared_ptr<Picture> ClosePageMetafile(bool& show);
+// The drawing calls report nothing to the host, so a page that could not be
+// written (full disk, folder taken away) is remembered here: the errno of
+// the first such page since the last call, 0 when every page was written.
+// Such a page leaves no file behind.
+int TakePageWriteError();
 
 void SelectPageFont(gdi::Handle dc, const std::string& name, std::int16_t size, bool bold, bool italic,
                     bool underline, bool strikeOut);

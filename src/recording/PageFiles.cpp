@@ -1,5 +1,7 @@
 #include "recording/PageFiles.h"
 
+#include "recording/FileAccessError.h"
+
 #include <cerrno>
 #include <map>
 #include <unordered_map>
@@ -13,34 +15,18 @@ namespace kelvppvw {
 
 namespace {
 
-struct FileError {
-    int number = 0;
-    const char* description = "";
-};
-
-// The error numbers and texts the host's users know from file deletion.
-FileError fileError(int err)
+void report(const RecordingHooks& hooks, int err)
 {
-    switch (err) {
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return {70, "Permission denied"};
-    default:
-        return {75, "Path/File access error"};
-    }
-}
-
-void report(const RecordingHooks& hooks, const FileError& e)
-{
-    hooks.showErrorBox("Error: " + std::to_string(e.number) + "\r\n" + e.description + "\r\nRemoveAllPages");
+    const AutomationError e = FileAccessError(err);
+    hooks.showErrorBox("Error: " + std::to_string(e.number()) + "\r\n" + e.description() + "\r\nRemoveAllPages");
 }
 
 class Folder {
 public:
     explicit Folder(const std::string& path)
-        // The folder itself must not be a link either: nothing outside it is ours.
-        : fd_(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)), error_(fd_ < 0 ? errno : 0)
+        // A page folder that is a link is followed, as recording into it
+        // follows it: the files are wherever the pages went.
+        : fd_(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)), error_(fd_ < 0 ? errno : 0)
     {
     }
     ~Folder()
@@ -79,8 +65,7 @@ public:
             auto it = wanted.find(std::string(stamp));
             if (it == wanted.end())
                 continue;
-            struct stat st{};
-            if (::fstatat(fd_, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode))
+            if (!isRegularFile(*e))
                 continue;
             found[it->first].emplace_back(name);
         }
@@ -89,54 +74,85 @@ public:
     }
 
 private:
+    // Most file systems say in the entry; others need a look.
+    bool isRegularFile(const dirent& e) const
+    {
+        if (e.d_type != DT_UNKNOWN)
+            return e.d_type == DT_REG;
+        struct stat st{};
+        return ::fstatat(fd_, e.d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode);
+    }
+
     int fd_;
     int error_;
 };
 
 }  // namespace
 
-void RemoveAllPages(const PageFolder& folder, std::string_view stamp, const RecordingHooks& hooks)
+bool RemoveAllPages(const PageFolder& folder, std::string_view stamp, const RecordingHooks& hooks)
 {
-    RemoveAllPages(folder, std::vector<std::string>{std::string(stamp)}, hooks);
+    return RemoveAllPages(folder, std::vector<std::string>{std::string(stamp)}, hooks).front();
 }
 
-void RemoveAllPages(const PageFolder& folder, const std::vector<std::string>& stamps, const RecordingHooks& hooks)
+std::vector<bool> RemoveAllPages(const PageFolder& folder, const std::vector<std::string>& stamps,
+                                 const RecordingHooks& hooks)
 {
+    // Each stamp to the first place it was asked for; a value that is no
+    // stamp names no file of ours, so nothing of it can remain.
     std::unordered_map<std::string, std::size_t> wanted;
-    for (const std::string& s : stamps)
-        if (IsPageStamp(s))
-            wanted.emplace(s, wanted.size());
+    for (std::size_t i = 0; i < stamps.size(); ++i)
+        if (IsPageStamp(stamps[i]))
+            wanted.emplace(stamps[i], i);
+    std::vector<bool> left(stamps.size(), false);  // by first place
+    const auto answer = [&] {
+        std::vector<bool> gone(stamps.size(), true);
+        for (std::size_t i = 0; i < stamps.size(); ++i)
+            if (auto it = wanted.find(stamps[i]); it != wanted.end())
+                gone[i] = !left[it->second];
+        return gone;
+    };
+    const auto allLeft = [&] {
+        for (const auto& [stamp, index] : wanted)
+            left[index] = true;
+    };
     if (wanted.empty())
-        return;
+        return answer();
 
     Folder dir(folder.path);
     if (dir.fd() < 0) {
         // No folder means no page files; anything else is worth telling.
-        if (dir.error() != ENOENT && dir.error() != ENOTDIR)
-            report(hooks, fileError(dir.error()));
-        return;
+        if (dir.error() != ENOENT && dir.error() != ENOTDIR) {
+            report(hooks, dir.error());
+            allLeft();
+        }
+        return answer();
     }
     int scanError = 0;
     auto found = dir.pageFiles(wanted, scanError);
-    if (scanError != 0)
-        report(hooks, fileError(scanError));
+    if (scanError != 0) {
+        // A scan cut short may have missed files of any run.
+        report(hooks, scanError);
+        allLeft();
+    }
 
     // Runs are handled in the order they were asked for.
     std::map<std::size_t, std::vector<std::string>*> inOrder;
     for (auto& [stamp, names] : found)
         inOrder.emplace(wanted.at(stamp), &names);
-    for (auto& [order, names] : inOrder) {
-        (void)order;
+    for (auto& [index, names] : inOrder) {
         hooks.setBusyCursor(true);
         int firstError = 0;
         for (const std::string& name : *names) {
             if (::unlinkat(dir.fd(), name.c_str(), 0) != 0 && errno != ENOENT && firstError == 0)
                 firstError = errno;
         }
-        if (firstError != 0)
-            report(hooks, fileError(firstError));
+        if (firstError != 0) {
+            report(hooks, firstError);
+            left[index] = true;
+        }
         hooks.setBusyCursor(false);
     }
+    return answer();
 }
 
 }  // namespace kelvppvw

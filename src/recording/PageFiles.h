@@ -10,16 +10,18 @@
 namespace kelvppvw {
 
 // Deletes every page file of the run: regular files directly in the page
-// folder named exactly "Page_<stamp>_<page>.emf". A stamp that is not shaped
-// like one deletes nothing; links, folders and files of other stamps are
-// never touched. The busy pointer shows only while something is deleted; a
-// failure is reported through the error box ("Error: <n>\r\n<text>\r\n
-// RemoveAllPages") after the rest has been deleted.
-void RemoveAllPages(const PageFolder& folder, std::string_view stamp, const RecordingHooks& hooks = {});
+// folder (followed when it is a link, as recording follows it) named exactly
+// "Page_<stamp>_<page>.emf". A stamp that is not shaped like one deletes
+// nothing; links, folders and files of other stamps are never touched. The
+// busy pointer shows only while something is deleted; a failure is reported
+// through the error box ("Error: <n>\r\n<text>\r\nRemoveAllPages") after the
+// rest has been deleted. True when no page file of the run is left, so the
+// caller knows whether its clean-up entry may go.
+bool RemoveAllPages(const PageFolder& folder, std::string_view stamp, const RecordingHooks& hooks = {});
 
 // The same for several runs with one scan of the folder; each run is handled
-// (pointer, error box) as a call of its own would.
-void RemoveAllPages(const PageFolder& folder, const std::vector<std::string>& stamps,
-                    const RecordingHooks& hooks = {});
+// (pointer, error box) as a call of its own would. One answer per stamp.
+std::vector<bool> RemoveAllPages(const PageFolder& folder, const std::vector<std::string>& stamps,
+                                 const RecordingHooks& hooks = {});
 
 }  // namespace kelvppvw

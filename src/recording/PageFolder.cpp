@@ -84,9 +84,15 @@ std::string_view StampOfPageFile(std::string_view name)
         return {};
     std::string_view middle = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
     const std::size_t underscore = middle.rfind('_');
-    if (underscore == std::string_view::npos || underscore == 0 || underscore + 1 == middle.size())
+    if (underscore == std::string_view::npos || underscore == 0)
         return {};
-    for (char c : middle.substr(underscore + 1))
+    // Whatever page number a host gave, PageFileName wrote it this way.
+    std::string_view number = middle.substr(underscore + 1);
+    if (!number.empty() && number.front() == '-')
+        number.remove_prefix(1);
+    if (number.empty())
+        return {};
+    for (char c : number)
         if (!isDigit(c))
             return {};
     return middle.substr(0, underscore);

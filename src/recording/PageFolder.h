@@ -30,7 +30,8 @@ std::string PageFileName(std::string_view stamp, std::int32_t page);
 bool IsPageStamp(std::string_view text);
 
 // The stamp part of a page file name, or empty when name is not
-// "Page_<something>_<digits>.emf".
+// "Page_<something>_<page>.emf" with the page in decimal, optionally negative:
+// every name PageFileName makes is recognised, whatever page a host gave.
 std::string_view StampOfPageFile(std::string_view name);
 
 }  // namespace kelvppvw

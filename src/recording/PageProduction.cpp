@@ -7,6 +7,7 @@
 #include "platform/forms/Image.h"
 #include "platform/forms/PictureBox.h"
 #include "platform/forms/PictureSource.h"
+#include "recording/FileAccessError.h"
 #include "recording/MetafileToolkit.h"
 #include "recording/PageFiles.h"
 
@@ -110,6 +111,8 @@ void PageProduction::ProducePages()
         bool show = true;
         const auto shown = ClosePageMetafile(show);
         site_.imgP->SetPicture(std::dynamic_pointer_cast<PictureSource>(shown));
+        if (const int err = TakePageWriteError())
+            showProductionError(FileAccessError(err));
     });
     next([&] { site_.addATab(); });
     next([&] { site_.layoutScrollArea(); });
@@ -165,18 +168,28 @@ void PageProduction::GPrintPreView(PictureBox& surface, std::string& listText, c
         const ObjectRef surfaceObject = surface.shared_from_this();
         object.putRef("picPreView", Variant(surfaceObject));
         Args args{Variant(surfaceObject), Variant(listText)};
+        TakePageWriteError();
         object.call("PrintDataObjText", args);
         listText = args[1].toString();
+        // The host was told nothing while drawing; a page that could not be
+        // written fails the production now, with the pages before it kept.
+        if (const int err = TakePageWriteError())
+            throw FileAccessError(err);
 
         surface.SetScaleMode(scaleMode);
         goPrintDataObj.reset();
     });
     if (failure) {
-        if (site_.errorBox)
-            site_.errorBox("Error: " + std::to_string(failure->number()) + "\r\n" + failure->description() +
-                           "\r\n0\r\nSub frmPrtPreview GPrintPreView");
+        showProductionError(*failure);
         goPrintDataObj.reset();
     }
+}
+
+void PageProduction::showProductionError(const AutomationError& failure)
+{
+    if (site_.errorBox)
+        site_.errorBox("Error: " + std::to_string(failure.number()) + "\r\n" + failure.description() +
+                       "\r\n0\r\nSub frmPrtPreview GPrintPreView");
 }
 
 void PageProduction::PagesStart(std::int32_t thePrintingPage, std::int32_t movingPage, std::int32_t highPage)

@@ -3,6 +3,7 @@
 // created by class name, given everything it needs, and draws every page by
 // calling the viewer back; the progress operations it calls keep the page
 // counters and paint the progress panel.
+#include "platform/automation/AutomationError.h"
 #include "platform/automation/Dispatch.h"
 #include "settings/ViewerSettings.h"
 
@@ -79,6 +80,7 @@ public:
 
 private:
     void paintProgress(std::int32_t page);
+    void showProductionError(const AutomationError& failure);
 
     ProductionSite site_;
 };

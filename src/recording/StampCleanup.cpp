@@ -26,43 +26,54 @@ std::string_view trimBlanks(std::string_view s)
 
 }  // namespace
 
-void PurgeStaleStamps(const PageFolder& folder, const RecordingHooks& hooks)
+std::vector<IniDocument::Entry> ListedRuns(const PageFolder& folder)
 {
-    const std::string list = folder.cleanupList();
-    const std::string section = ReadProfileSection(kStampSection, list);
-    if (section.empty())
-        return;
-
-    const LocalDateTime now = hooks.now();
-    std::vector<std::string> staleKeys;
-    std::vector<std::string> staleStamps;
+    std::vector<IniDocument::Entry> runs;
+    const std::string section = ReadProfileSection(kStampSection, folder.cleanupList());
     std::string_view rest = section;
     while (!rest.empty()) {
         const std::size_t nul = rest.find('\0');
         const std::string_view entry = rest.substr(0, nul);
         rest = nul == std::string_view::npos ? std::string_view{} : rest.substr(nul + 1);
-
         const std::size_t eq = entry.find('=');
-        if (eq == std::string_view::npos)
-            continue;
-        const std::string_view key = trimBlanks(entry.substr(0, eq));
-        const std::string_view value = trimBlanks(entry.substr(eq + 1));
+        if (eq != std::string_view::npos)
+            runs.push_back({std::string(trimBlanks(entry.substr(0, eq))), std::string(trimBlanks(entry.substr(eq + 1)))});
+    }
+    return runs;
+}
+
+void PurgeStaleStamps(const PageFolder& folder, const RecordingHooks& hooks)
+{
+    std::vector<IniDocument::Entry> runs = ListedRuns(folder);
+    if (runs.empty())
+        return;
+    const LocalDateTime now = hooks.now();
+    std::vector<IniDocument::Entry> stale;
+    for (IniDocument::Entry& run : runs) {
+        const std::string_view value = run.value;
         const auto serial = ParseDateSerial(value.substr(0, value.find('_')));
         if (!serial)
             continue;
         const auto written = FromDateSerial(*serial);
-        if (!written || HourBoundariesBetween(*written, now) < kStaleHours)
-            continue;
-        staleKeys.emplace_back(key);
-        staleStamps.emplace_back(value);
+        if (written && HourBoundariesBetween(*written, now) >= kStaleHours)
+            stale.push_back(std::move(run));
     }
-    if (staleKeys.empty())
+    if (stale.empty())
         return;
-    // Every stale entry leaves the list before its files go, as with one
-    // RemoveStampEntry per entry, but in one rewrite of the list instead of
-    // thousands; likewise one scan of the folder serves every stamp.
-    DeletePrivateProfileKeys(kStampSection, staleKeys, list);
-    RemoveAllPages(folder, staleStamps, hooks);
+    // One scan of the folder serves every run and one rewrite of the list
+    // every entry. Files go first: an entry stays listed while any file of
+    // its run is left, or no later run would ever find them. The line that
+    // goes is the one naming the run, even where a key is listed twice.
+    std::vector<std::string> stamps;
+    for (const IniDocument::Entry& run : stale)
+        stamps.push_back(run.value);
+    const std::vector<bool> gone = RemoveAllPages(folder, stamps, hooks);
+    std::vector<IniDocument::Entry> delisted;
+    for (std::size_t i = 0; i < stale.size(); ++i)
+        if (gone[i])
+            delisted.push_back(std::move(stale[i]));
+    if (!delisted.empty())
+        DeletePrivateProfileEntries(kStampSection, delisted, folder.cleanupList());
 }
 
 void RemoveStampEntry(const PageFolder& folder, std::string_view key)

@@ -1,10 +1,7 @@
 #include "viewer/PageRenderer.h"
 
-#include "platform/automation/ClassRegistry.h"
 #include "platform/automation/ErrorTrap.h"
-#include "platform/forms/Application.h"
 #include "platform/forms/ButtonMenu.h"
-#include "platform/forms/MsgBox.h"
 #include "platform/forms/Panel.h"
 #include "platform/forms/RasterPicture.h"
 #include "platform/forms/ResourceStore.h"
@@ -22,7 +19,6 @@ namespace kelvppvw {
 
 namespace {
 
-constexpr const char* OptionsLauncherClass = "kelvppvw.clsPPVOS";
 constexpr int16_t ZoomPanel = 6;
 constexpr int16_t PaperPanel = 2;
 constexpr int16_t QualityPanel = 7;
@@ -290,7 +286,7 @@ void PageRenderer::tlbr1_ButtonMenuClick(ButtonMenu& entry) {
         next([&] { v.mdblZoomDivisor = Variant(entry.Tag()).toDouble(); });
         v.miZoomMode = 1;
     } else if (key == "pOptions") {
-        next([&] { mnuZxxm_Click(); });
+        next([&] { v.mnuZxxm_Click(); });
     }
     if (zoomEntry) {
         next([&] { renderAgain(); });
@@ -306,43 +302,6 @@ void PageRenderer::tlbr1_ButtonMenuClick(ButtonMenu& entry) {
 
 void PageRenderer::mnuZoom_Click(int16_t index) {
     stopSilently([&] { tlbr1_ButtonMenuClick(v.tlbr1->Button("zoom").ButtonMenuAt(index)); });
-}
-
-void PageRenderer::mnuZxxm_Click() {
-    // The one command that tells the user about every failing statement, then goes on.
-    auto step = [](auto&& statement) {
-        if (const auto error = trapError(statement))
-            ShowErrorBox(*error, "mnuZxxm_Click", false);
-    };
-    ObjectRef launcher;
-    step([&] { launcher = ClassRegistry::instance().create(OptionsLauncherClass); });
-    step([&] {
-        if (!launcher)
-            throw AutomationError(err::ObjectNotSet);
-        v.mc_ppvos = launcher;
-        launcher->callWith("ShowNewPPVOS");
-    });
-    step([&] { DoEvents(); });
-    step([&] {
-        v.mc_ppvos.reset();
-        launcher.reset();
-    });
-    step([&] { ViewerSeams::run(v.seams.loadRulerSettings); });
-
-    ViewerSettings& s = v.settings;
-    step([&] { v.picRuler(0).SetHeight(s[ViewerSetting::RulerDimension]); });
-    step([&] { v.picRuler(1).SetWidth(s[ViewerSetting::RulerDimension]); });
-    step([&] { v.picCorn(2).SetHeight(s[ViewerSetting::RulerDimension]); });
-    step([&] { v.picCorn(2).SetWidth(s[ViewerSetting::RulerDimension]); });
-    const bool rulers = s[ViewerSetting::RulersDisplayed] != 0;
-    step([&] { v.picRuler(0).SetVisible(rulers); });
-    step([&] { v.picRuler(1).SetVisible(rulers); });
-    step([&] { v.picCorn(2).SetVisible(rulers); });
-    if (!rulers)
-        s[ViewerSetting::RulerDimension] = 0;
-    step([&] { setPageViewCursor(); });
-    step([&] { ViewerSeams::run(v.seams.applyViewerColors); });
-    step([&] { renderAgain(); });
 }
 
 void PageRenderer::mnuIM_Click(int16_t index) {

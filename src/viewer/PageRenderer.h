@@ -24,10 +24,11 @@ public:
     void RefreshPreviewer();
     // Reads the current printer's metrics into the viewer's page geometry.
     void ReadPrinterMetrics();
+    // The page view's pointer for the zoom state and the zoom-menu switch.
+    void setPageViewCursor();
 
     void tlbr1_ButtonMenuClick(ButtonMenu& entry);
     void mnuZoom_Click(int16_t index);
-    void mnuZxxm_Click();
     void mnuIM_Click(int16_t index);
 
     // A step that keeps failing for want of a persistent image is retried at
@@ -36,7 +37,6 @@ public:
 
 private:
     void renderAgain();
-    void setPageViewCursor();
     void centrePageView();
     // Runs one rendering step; a missing persistent image zooms out and retries.
     void renderStep(const std::function<void()>& step);

@@ -246,8 +246,11 @@ void ViewerStartup::Form_QueryUnload()
     next([&] { v_.picFullScale->SetPicture(nullptr); });
     next([&] { v_.picDraw->SetPicture(nullptr); });
     const PageFolder folder = PageFolder::beside(gsAppPath);
-    next([&] { RemoveAllPages(folder, gsPageStamp, viewerHooks()); });
-    next([&] { RemoveStampEntry(folder, gsStampKey); });
+    // The entry outlives any file that could not go, so a later run's purge finds it.
+    bool pagesGone = false;
+    next([&] { pagesGone = RemoveAllPages(folder, gsPageStamp, viewerHooks()); });
+    if (pagesGone)
+        next([&] { RemoveStampEntry(folder, gsStampKey); });
 }
 
 void ViewerStartup::Form_Unload()

@@ -24,6 +24,7 @@
 #include "viewer/PageGeometry.h"
 #include "viewer/PageRenderer.h"
 #include "viewer/ViewerLayout.h"
+#include "viewer/ViewerOptions.h"
 #include "viewer/ViewerSeams.h"
 
 #include <functional>
@@ -111,8 +112,12 @@ public:
     void RefreshPreviewer() { renderer.RefreshPreviewer(); }
     void ReadPrinterMetrics() { renderer.ReadPrinterMetrics(); }
     void mnuZoom_Click(int16_t index) { renderer.mnuZoom_Click(index); }
-    void mnuZxxm_Click() { renderer.mnuZxxm_Click(); }
+    void mnuZxxm_Click() { options_.mnuZxxm_Click(); }
     void mnuIM_Click(int16_t index) { renderer.mnuIM_Click(index); }
+    void SetPageViewCursor() { renderer.setPageViewCursor(); }
+    // The options dialog's events while mc_ppvos holds it.
+    void mc_ppvos_RequestData(const std::string& sWantThis) { options_.mc_ppvos_RequestData(sWantThis); }
+    void mc_ppvos_NewOptionsApplied() { options_.mc_ppvos_NewOptionsApplied(); }
     // Layout and scrolling.
     void LayoutScrollArea() { layout.LayoutScrollArea(); }
     void AlignAfterHorizontalScroll() { layout.AlignAfterHorizontalScroll(); }
@@ -175,6 +180,7 @@ private:
     bool producing_ = false;
     PageRenderer renderer{*this};
     ViewerLayout layout{*this};
+    ViewerOptions options_{*this};
 };
 
 } // namespace kelvppvw

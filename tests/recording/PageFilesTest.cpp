@@ -112,18 +112,6 @@ TEST_F(RemovePages, links_and_folders_with_page_names_are_left_alone)
     EXPECT_FALSE(exists(kelvppvw::PageFileName(stamp, 3)));
 }
 
-TEST_F(RemovePages, page_folder_that_is_a_link_is_not_followed)
-{
-    const std::filesystem::path real = dir.path() / "elsewhere";
-    std::filesystem::create_directory(real);
-    touch((real / "Page_46360.5_042_1.emf").string());
-    std::filesystem::remove_all(folder.path);
-    std::filesystem::create_directory_symlink(real, folder.path);
-    RemoveAllPages(folder, "46360.5_042", hooks);
-    EXPECT_TRUE(std::filesystem::exists(real / "Page_46360.5_042_1.emf"));
-    EXPECT_TRUE(busyCalls.empty());
-}
-
 TEST_F(RemovePages, failure_shows_the_error_box_then_restores_the_pointer)
 {
     const std::string stamp = "46360.5_042";

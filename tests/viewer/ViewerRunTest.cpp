@@ -27,6 +27,9 @@
 #include <QWidget>
 
 #include <cstdlib>
+#include <csignal>
+
+#include <sys/resource.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -237,6 +240,34 @@ TEST_F(ViewerRun, production_failures_show_the_box_and_keep_the_pages_written) {
         // After production the object is gone: Esc then reaches nobody.
         EXPECT_EQ(goPrintDataObj, nullptr);
         v->Unload();
+    }
+    // The disk fills up after page 3 (a file-size limit stands in for it):
+    // the host is told nothing, the box tells the user, pages 1 to 3 stay
+    // viewable and no cut-short page is left.
+    {
+        ViewerTestReport::plan() = {};
+        ViewerTestReport::plan().pages = 5;
+        auto v = loadViewer();
+        rlimit saved{};
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        const auto previous = ::signal(SIGXFSZ, SIG_IGN);
+        ViewerTestReport::plan().afterPage = [&](int page) {
+            if (page == 3) {
+                rlimit full{64, saved.rlim_max};
+                ::setrlimit(RLIMIT_FSIZE, &full);
+            }
+        };
+        ModalScript::clear();
+        v->ProducePages();
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        ::signal(SIGXFSZ, previous);
+        ASSERT_EQ(ModalScript::history().size(), 1u);
+        EXPECT_EQ(ModalScript::history()[0].text, "Error: 61\r\nDisk full\r\n0\r\nSub frmPrtPreview GPrintPreView");
+        EXPECT_EQ(pageFiles(gsPageStamp), 3);
+        v->ShowFirstPage();
+        EXPECT_NE(v->imgP->Picture(), nullptr);
+        v->Unload();
+        EXPECT_EQ(pageFiles(gsPageStamp), 0);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "components/seams/PlatformSeams.h"
 
+#include "components/colorpicker/ColorPickerClass.h"
 #include "components/printersetup/PrinterSetupClass.h"
 #include "components/ruler/RulerClass.h"
 #include "platform/automation/AutomationError.h"
@@ -99,6 +100,8 @@ void InstallPlatformSeams()
     ClassRegistry& registry = ClassRegistry::instance();
     if (!registry.isRegistered("kelvRule.Ruler") || !registry.isRegistered("kelvRule.Font"))
         registerRulerClass(registry);
+    if (!registry.isRegistered(ColorPickerClassName))
+        registerColorPickerClass(registry);
     if (!registry.isRegistered(PrinterSetupClassName))
         RegisterPrinterSetupClass();
 }

@@ -9,8 +9,9 @@ namespace kelvppvw {
 //  - the printer's metafile player (the gdi EMF player), its resolver for
 //    gdi picture objects in PaintPicture, and its hDC as a gdi DC answering
 //    the printer's metrics;
-// and on every call registers the classes kelvRule.Ruler, kelvRule.Font and
-// the printer-setup class in the process's class registry when missing.
+// and on every call registers the classes kelvRule.Ruler, kelvRule.Font,
+// kvxBFC.BrowseForColor and the printer-setup class in the process's class
+// registry when missing.
 // The viewer and the component's entry points call it before they need any
 // of these; no Qt header is involved.
 void InstallPlatformSeams();

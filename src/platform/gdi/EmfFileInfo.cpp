@@ -3,12 +3,67 @@
 #include "platform/gdi/EmfRecord.h"
 #include "platform/gdi/EmfRecordType.h"
 
+#include <string>
+#include <vector>
+
 namespace kelvppvw::gdi {
 namespace {
 
 Rect rectAt(const EmfRecord& r, std::size_t at)
 {
     return {r.i32(at), r.i32(at + 4), r.i32(at + 8), r.i32(at + 12)};
+}
+
+// Where a record says some of its data lies: at a fixed place or at the
+// offset held in a field, as many items of `unit` bytes as the count field says.
+struct DataRef {
+    bool offsetIsField;
+    std::uint32_t offset; // the place itself, or where the offset field is
+    std::uint32_t countAt;
+    std::uint32_t unit;
+    const char* what;
+};
+
+std::vector<DataRef> dataRefs(std::uint32_t type)
+{
+    constexpr std::uint32_t point16 = 4, point32 = 8;
+    switch (type) {
+    case EMR_POLYBEZIER: case EMR_POLYGON: case EMR_POLYLINE: case EMR_POLYBEZIERTO: case EMR_POLYLINETO:
+        return {{false, 28, 24, point32, "points"}};
+    case EMR_POLYBEZIER16: case EMR_POLYGON16: case EMR_POLYLINE16: case EMR_POLYBEZIERTO16:
+    case EMR_POLYLINETO16:
+        return {{false, 28, 24, point16, "points"}};
+    case EMR_POLYPOLYLINE: case EMR_POLYPOLYGON: case EMR_POLYPOLYLINE16: case EMR_POLYPOLYGON16:
+        return {{false, 32, 24, 4, "polygon sizes"}};
+    case EMR_EXTTEXTOUTW:
+        return {{true, 48, 44, 2, "text"}, {true, 72, 44, 4, "advances"}};
+    case EMR_EXTTEXTOUTA:
+        return {{true, 48, 44, 1, "text"}, {true, 72, 44, 4, "advances"}};
+    case EMR_BITBLT: case EMR_STRETCHBLT: case EMR_ALPHABLEND:
+        return {{true, 84, 88, 1, "bitmap header"}, {true, 92, 96, 1, "bitmap bits"}};
+    case EMR_STRETCHDIBITS: case EMR_SETDIBITSTODEVICE:
+        return {{true, 48, 52, 1, "bitmap header"}, {true, 56, 60, 1, "bitmap bits"}};
+    case EMR_CREATEDIBPATTERNBRUSHPT:
+        return {{true, 16, 20, 1, "bitmap header"}, {true, 24, 28, 1, "bitmap bits"}};
+    default:
+        return {};
+    }
+}
+
+// Empty when every offset and count of the record stays inside it.
+std::string recordDataProblem(const EmfRecord& r)
+{
+    for (const DataRef& d : dataRefs(r.type())) {
+        if (!r.has(d.countAt, 4) || (d.offsetIsField && !r.has(d.offset, 4)))
+            return "is too short for its kind";
+        const std::uint64_t at = d.offsetIsField ? r.u32(d.offset) : d.offset;
+        const std::uint64_t count = r.u32(d.countAt);
+        // An offset of 0 says the data is not there (text without advances).
+        if (at != 0 && !r.has(at, count * d.unit))
+            return "has " + std::string(d.what) + " (" + std::to_string(count) + " x " + std::to_string(d.unit) +
+                   " bytes at offset " + std::to_string(at) + ") past its end";
+    }
+    return {};
 }
 
 } // namespace
@@ -42,6 +97,13 @@ EmfFileInfo EmfFileInfo::readHeader(std::span<const std::uint8_t> bytes)
     if (nDescription && h.has(offDescription, std::uint64_t(nDescription) * 2))
         for (std::uint32_t i = 0; i < nDescription; ++i)
             info.description.push_back(char16_t(h.u16(offDescription + 2 * std::size_t(i))));
+    else if (nDescription)
+        info.problem = "header description (" + std::to_string(nDescription) + " characters at offset " +
+                       std::to_string(offDescription) + ") lies past the header's end";
+    // Pixel format fields exist from a header of 100 bytes on.
+    if (info.problem.empty() && size >= 100 && h.u32(88) && !h.has(h.u32(92), h.u32(88)))
+        info.problem = "header pixel format (" + std::to_string(h.u32(88)) + " bytes at offset " +
+                       std::to_string(h.u32(92)) + ") lies past the header's end";
     info.valid = true;
     return info;
 }
@@ -54,16 +116,24 @@ EmfFileInfo EmfFileInfo::read(std::span<const std::uint8_t> bytes)
     std::size_t offset = 0;
     while (offset < bytes.size()) {
         if (bytes.size() - offset < 8) {
-            info.problem = "trailing bytes after the last record";
+            if (info.problem.empty())
+                info.problem = "trailing bytes after the last record";
             break;
         }
         const EmfRecord head(0, bytes.subspan(offset, 8));
         const std::uint32_t type = head.u32(0);
         const std::uint32_t size = head.u32(4);
+        const auto where = [&] {
+            return "record " + std::to_string(info.recordsFound + 1) + " at byte " + std::to_string(offset);
+        };
         if (size < 8 || size % 4 || size > bytes.size() - offset) {
-            info.problem = "record " + std::to_string(info.recordsFound + 1) + " at byte " + std::to_string(offset) +
-                           " has an invalid size " + std::to_string(size);
+            if (info.problem.empty())
+                info.problem = where() + " has an invalid size " + std::to_string(size);
             break;
+        }
+        if (info.problem.empty()) {
+            if (std::string p = recordDataProblem(EmfRecord(type, bytes.subspan(offset, size))); !p.empty())
+                info.problem = where() + " " + p;
         }
         info.recordCounts[type]++;
         info.recordsFound++;

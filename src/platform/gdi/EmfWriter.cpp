@@ -4,7 +4,10 @@
 #include "platform/gdi/LittleEndianBuffer.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <limits>
+
+#include <unistd.h>
 
 namespace kelvppvw::gdi {
 namespace {
@@ -60,6 +63,7 @@ bool EmfWriter::open(const std::string& path, const Reference& reference, std::o
     file_ = std::fopen(path.c_str(), "wb");
     if (!file_)
         return false;
+    path_ = path;
     // A page is a few tens of kilobytes: one buffer holds most of it.
     std::setvbuf(file_, nullptr, _IOFBF, 64 * 1024);
     reference_ = reference;
@@ -79,7 +83,18 @@ bool EmfWriter::open(const std::string& path, const Reference& reference, std::o
     records_ = 1;
     handles_ = 1;
     hasBounds_ = false;
+    if (failed_)
+        discard();
     return !failed_;
+}
+
+void EmfWriter::discard()
+{
+    const int err = errno;
+    std::fclose(file_);
+    file_ = nullptr;
+    ::unlink(path_.c_str());
+    errno = err;
 }
 
 std::vector<std::uint8_t> EmfWriter::header() const
@@ -141,20 +156,36 @@ bool EmfWriter::close()
     eof.patch32(4, std::uint32_t(eof.size()));
     put(eof.data());
     const std::vector<std::uint8_t> head = header();
-    if (std::fseek(file_, 0, SEEK_SET) != 0 || std::fwrite(head.data(), 1, head.size(), file_) != head.size())
+    if (!failed_ && (std::fflush(file_) != 0 || std::fseek(file_, 0, SEEK_SET) != 0
+                     || std::fwrite(head.data(), 1, head.size(), file_) != head.size() || std::fflush(file_) != 0)) {
         failed_ = true;
-    if (std::fclose(file_) != 0)
+        error_ = errno;
+    }
+    if (failed_) {
+        errno = error_;
+        discard();
+        return false;
+    }
+    if (std::fclose(file_) != 0) {
+        file_ = nullptr;
         failed_ = true;
+        const int err = errno;
+        ::unlink(path_.c_str());
+        errno = err;
+        return false;
+    }
     file_ = nullptr;
-    return !failed_;
+    return true;
 }
 
 void EmfWriter::put(const std::vector<std::uint8_t>& record)
 {
     if (!file_)
         return;
-    if (std::fwrite(record.data(), 1, record.size(), file_) != record.size())
+    if (std::fwrite(record.data(), 1, record.size(), file_) != record.size() && !failed_) {
         failed_ = true;
+        error_ = errno;
+    }
     bytes_ += std::uint32_t(record.size());
     ++records_;
 }

@@ -27,9 +27,12 @@ public:
     ~EmfWriter();
 
     // `description` is "App\0Title"; the writer ends it with two NULs. nullopt writes none.
+    // On failure no file is left and errno tells why.
     bool open(const std::string& path, const Reference& reference, std::optional<Rect> frame,
               std::optional<std::u16string> description);
-    // Appends EOF and the final header; false when any write failed.
+    // Appends EOF and the final header; false when any write failed, and
+    // then the file is gone (a page cut short by a full disk is no page) and
+    // errno tells why.
     bool close();
     bool isOpen() const { return file_ != nullptr; }
 
@@ -62,8 +65,12 @@ public:
 private:
     void put(const std::vector<std::uint8_t>& record);
     std::vector<std::uint8_t> header() const;
+    // Closes and deletes the unfinished file, keeping errno.
+    void discard();
 
     std::FILE* file_ = nullptr;
+    std::string path_;
+    int error_ = 0; // errno of the first failed record write
     bool failed_ = false;
     Reference reference_;
     std::optional<Rect> frame_;

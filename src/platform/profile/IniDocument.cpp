@@ -293,24 +293,28 @@ bool IniDocument::removeKey(std::string_view section, std::string_view key)
     return true;
 }
 
-std::size_t IniDocument::removeKeys(std::string_view section, const std::vector<std::string>& keys)
+std::size_t IniDocument::removeEntries(std::string_view section, const std::vector<Entry>& entries)
 {
     const Section* s = findSection(section);
-    if (!s || keys.empty())
+    if (!s || entries.empty())
         return 0;
-    std::unordered_set<std::string> wanted;
-    for (const std::string& k : keys)
-        wanted.insert(lowered(k));
+    // Lower-cased key to the values still to be removed under it.
+    std::unordered_map<std::string, std::vector<std::string_view>> wanted;
+    for (const Entry& e : entries)
+        wanted[lowered(e.key)].push_back(e.value);
     std::vector<bool> drop(lines_.size(), false);
     std::size_t removed = 0;
-    for (std::size_t i = s->header + 1; i < s->end && !wanted.empty(); ++i) {
+    for (std::size_t i = s->header + 1; i < s->end && removed < entries.size(); ++i) {
         if (lines_[i].kind != LineKind::Key)
             continue;
         auto it = wanted.find(lowered(name(lines_[i])));
         if (it == wanted.end())
             continue;
-        // Only the first line of a key is the key; a later duplicate stays.
-        wanted.erase(it);
+        auto& values = it->second;
+        auto v = std::find(values.begin(), values.end(), rawValue(lines_[i]));
+        if (v == values.end())
+            continue;
+        values.erase(v);
         drop[i] = true;
         ++removed;
     }

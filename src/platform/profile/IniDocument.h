@@ -34,8 +34,14 @@ public:
     // Each edit returns whether the text changed.
     bool setValue(std::string_view section, std::string_view key, std::string_view value);
     bool removeKey(std::string_view section, std::string_view key);
-    // Removes the first line of each named key in one pass; returns how many went.
-    std::size_t removeKeys(std::string_view section, const std::vector<std::string>& keys);
+    // Removes, for each entry, the first line of that key whose value (trimmed,
+    // quotes kept) is exactly the entry's, in one pass; returns how many went.
+    // A key listed twice with different values loses only the line asked for.
+    struct Entry {
+        std::string key;
+        std::string value;
+    };
+    std::size_t removeEntries(std::string_view section, const std::vector<Entry>& entries);
     // Removes every section of that name: headers, keys and unknown lines;
     // comments and blank lines stay where they were.
     bool removeSection(std::string_view section);

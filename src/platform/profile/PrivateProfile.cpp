@@ -150,16 +150,16 @@ bool WritePrivateProfileString(OptionalText section, OptionalText key, OptionalT
     });
 }
 
-bool DeletePrivateProfileKeys(std::string_view section, const std::vector<std::string>& keys,
-                              const std::string& file)
+bool DeletePrivateProfileEntries(std::string_view section, const std::vector<IniDocument::Entry>& entries,
+                                 const std::string& file)
 {
     const std::string_view sec = trimSpaces(section);
-    std::vector<std::string> trimmed;
-    trimmed.reserve(keys.size());
-    for (const std::string& k : keys)
-        trimmed.emplace_back(trimSpaces(k));
+    std::vector<IniDocument::Entry> trimmed;
+    trimmed.reserve(entries.size());
+    for (const IniDocument::Entry& e : entries)
+        trimmed.push_back({std::string(trimSpaces(e.key)), e.value});
     return ProfileFile::update(file, [&](IniDocument& doc, bool) {
-        return doc.removeKeys(sec, trimmed) > 0 ? ProfileFile::Edit::Changed : ProfileFile::Edit::Unchanged;
+        return doc.removeEntries(sec, trimmed) > 0 ? ProfileFile::Edit::Changed : ProfileFile::Edit::Unchanged;
     });
 }
 

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/profile/IniDocument.h"
+
 // The private-profile calls with the Windows behaviour: case-insensitive
 // names, trimmed keys and values, quotes stripped on read, caller-sized
 // buffers with the Windows return counts, in-place edits on write. A null
@@ -35,9 +37,10 @@ std::uint32_t GetPrivateProfileSection(std::string_view section, std::span<char>
 bool WritePrivateProfileString(OptionalText section, OptionalText key, OptionalText value,
                                const std::string& file);
 
-// Deletes several keys of one section in a single locked rewrite; what
-// WritePrivateProfileString with a null value does for each, at the cost of one.
-bool DeletePrivateProfileKeys(std::string_view section, const std::vector<std::string>& keys,
-                              const std::string& file);
+// Deletes several key lines of one section in a single locked rewrite: for
+// each entry the first line of its key that holds exactly its value, so
+// that a repeated key never costs the wrong line.
+bool DeletePrivateProfileEntries(std::string_view section, const std::vector<IniDocument::Entry>& entries,
+                                 const std::string& file);
 
 }  // namespace kelvppvw

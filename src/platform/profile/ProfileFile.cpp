@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <chrono>
 #include <cstring>
 #include <list>
@@ -235,26 +236,57 @@ Cache& cache()
     return c;
 }
 
-// Holds an exclusive flock on "<path>.lock" for its lifetime.
+bool lockExclusive(int fd)
+{
+    while (::flock(fd, LOCK_EX) != 0) {
+        if (errno != EINTR)
+            return false;
+    }
+    return true;
+}
+
+// Holds an exclusive flock on "<path>.lock" for its lifetime. The file itself
+// is usually replaced by rename, so it cannot carry the lock; a folder that
+// takes no lock file takes no renamed file either, and there the file's own
+// lock serves (see lockFileItself).
 class FileLock {
 public:
     explicit FileLock(const std::string& path)
         : fd_(::open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666))
     {
-        if (fd_.get() < 0)
-            return;
-        while (::flock(fd_.get(), LOCK_EX) != 0) {
-            if (errno != EINTR)
-                return;
-        }
-        locked_ = true;
+        locked_ = fd_.get() >= 0 && lockExclusive(fd_.get());
     }
     bool locked() const { return locked_; }
+    // For a file edited in place: nobody can rename over it, so its inode is
+    // what every writer of it meets.
+    bool lockFileItself(int fd)
+    {
+        locked_ = lockExclusive(fd);
+        return locked_;
+    }
 
 private:
     Fd fd_;
     bool locked_ = false;
 };
+
+// The file a path finally names, following symbolic links (also to a target
+// that does not exist yet), so that a write lands where a read looks and the
+// links stay links. Gives up after as many hops as the kernel allows.
+std::string followLinks(std::string path)
+{
+    for (int hops = 0; hops < 40; ++hops) {
+        char target[PATH_MAX];
+        const ssize_t n = ::readlink(path.c_str(), target, sizeof target - 1);
+        if (n < 0)
+            return path;
+        std::string next(target, static_cast<std::size_t>(n));
+        if (next.empty() || next.front() != '/')
+            next = folderOf(path) + "/" + next;
+        path = std::move(next);
+    }
+    return path;
+}
 
 std::string tempName(const std::string& path)
 {
@@ -265,15 +297,21 @@ std::string tempName(const std::string& path)
     return path + suffix;
 }
 
+enum class Stored { Done, Failed, FolderClosed };
+
 // Writes bytes to a new file beside path and renames it over path. On failure
-// the temporary file is gone and path is untouched.
-bool replaceFile(const std::string& path, std::string_view bytes, mode_t mode, struct stat& written)
+// the temporary file is gone and path is untouched; FolderClosed when the
+// folder takes no new file, so the caller may edit in place instead.
+Stored replaceFile(const std::string& path, std::string_view bytes, const struct stat* current,
+                   struct stat& written)
 {
     const std::string temp = tempName(path);
-    Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
+    Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (fd.get() < 0)
-        return false;
-    bool ok = writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
+        return errno == EACCES || errno == EPERM ? Stored::FolderClosed : Stored::Failed;
+    // The copy keeps the original's mode, which the creation mask may not allow.
+    bool ok = !current || ::fchmod(fd.get(), current->st_mode & 07777) == 0;
+    ok = ok && writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
     ok = ::close(fd.release()) == 0 && ok;
     if (ok)
         ok = ::rename(temp.c_str(), path.c_str()) == 0;
@@ -282,13 +320,60 @@ bool replaceFile(const std::string& path, std::string_view bytes, mode_t mode, s
         ok = ::stat(path.c_str(), &written) == 0;
     if (!ok) {
         ::unlink(temp.c_str());
-        return false;
+        return Stored::Failed;
     }
     // Make the rename itself durable; the file is already replaced either way.
     Fd dir(::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() >= 0)
         ::fsync(dir.get());
-    return true;
+    return Stored::Done;
+}
+
+// Rewrites the open file in place. The room for a longer text is claimed
+// before the first byte changes, so a full disk fails the write while the
+// file still holds exactly what it held.
+bool rewriteInPlace(int fd, std::string_view bytes, off_t oldSize, struct stat& written)
+{
+    const auto newSize = static_cast<off_t>(bytes.size());
+    if (newSize > oldSize) {
+        int err = ::fallocate(fd, 0, oldSize, newSize - oldSize);
+        if (err != 0 && (errno == EOPNOTSUPP || errno == ENOSYS)) {
+            const std::string zeros(static_cast<std::size_t>(newSize - oldSize), '\0');
+            err = ::pwrite(fd, zeros.data(), zeros.size(), oldSize) == static_cast<ssize_t>(zeros.size()) ? 0 : -1;
+        }
+        if (err != 0) {
+            ::ftruncate(fd, oldSize);
+            return false;
+        }
+    }
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return (newSize >= oldSize || ::ftruncate(fd, newSize) == 0) && ::fdatasync(fd) == 0
+        && ::fstat(fd, &written) == 0;
+}
+
+// The one way a profile file's new text reaches the disk: replaced whole
+// where the folder allows, else rewritten in place (fd is the file, open for
+// writing, -1 when it does not exist yet).
+bool storeText(const std::string& path, int fd, std::string_view bytes, const struct stat* current,
+               struct stat& written)
+{
+    switch (replaceFile(path, bytes, current, written)) {
+    case Stored::Done:
+        return true;
+    case Stored::Failed:
+        return false;
+    case Stored::FolderClosed:
+        break;
+    }
+    return fd >= 0 && current && rewriteInPlace(fd, bytes, current->st_size, written);
 }
 
 }  // namespace
@@ -300,30 +385,21 @@ std::shared_ptr<const IniDocument> ProfileFile::load(const std::string& path)
 
 bool ProfileFile::update(const std::string& path, const Editor& editor)
 {
-    FileLock lock(path);
-    if (!lock.locked())
+    const std::string target = followLinks(path);
+    FileLock lock(target);
+    // Opened for writing up front: a file we may not write (mode 0444, say)
+    // fails here, before anything is read or written.
+    Fd fd(::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
+    if (fd.get() < 0 && errno != ENOENT)
+        return false;  // read-only, a folder or device at that name, a link loop
+    if (!lock.locked() && (fd.get() < 0 || !lock.lockFileItself(fd.get())))
         return false;
 
     struct stat st{};
-    bool exists = false;
+    const bool exists = fd.get() >= 0;
     std::string bytes;
-    mode_t mode = 0666;
-    if (::lstat(path.c_str(), &st) == 0) {
-        // A link in place of the file is read through but replaced by a
-        // regular file on write: its target, wherever it points, is never written.
-        const bool link = S_ISLNK(st.st_mode);
-        Fd fd(openRegular(path, st));
-        if (fd.get() >= 0) {
-            if (!readAll(fd.get(), bytes, st.st_size))
-                return false;
-            exists = true;
-            mode = st.st_mode & 07777;
-        } else if (!link) {
-            return false;  // a folder or device at that name is not ours to replace
-        }
-    } else if (errno != ENOENT) {
+    if (exists && (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || !readAll(fd.get(), bytes, st.st_size)))
         return false;
-    }
 
     auto doc = std::make_shared<IniDocument>(IniDocument::parse(bytes));
     ++gParses;
@@ -337,7 +413,7 @@ bool ProfileFile::update(const std::string& path, const Editor& editor)
     }
     std::string out = doc->serialize();
     struct stat written{};
-    if (!replaceFile(path, out, mode, written))
+    if (!storeText(target, fd.get(), out, exists ? &st : nullptr, written))
         return false;
     cache().remember(path, identityOf(written), std::move(out), std::move(doc));
     return true;

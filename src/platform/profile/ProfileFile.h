@@ -13,6 +13,10 @@ namespace kelvppvw {
 // advisory lock on "<file>.lock" (the file itself is replaced by rename, so it
 // cannot carry the lock) and replace the file atomically, so concurrent
 // writers in other processes lose nothing and readers never see half a file.
+// A path that is a symbolic link is written through: the file it points to
+// changes, the link stays. A file we may not write is never changed. In a
+// folder that takes no new file the file is edited in place under its own
+// lock, after claiming the room it will need.
 class ProfileFile {
 public:
     enum class Edit { Unchanged, Changed, Refused };
@@ -22,8 +26,9 @@ public:
     // nullptr when the file is missing or cannot be read as a file.
     static std::shared_ptr<const IniDocument> load(const std::string& path);
 
-    // False when the editor refuses or the file cannot be locked, read or
-    // replaced; the file on disk is then exactly what it was.
+    // Every write goes through here; several edits in one editor call cost
+    // one locked rewrite. False when the editor refuses or the file cannot be
+    // locked, read or written; the file on disk is then exactly what it was.
     static bool update(const std::string& path, const Editor& editor);
 
     // How many times a file has been parsed since start; lets a test prove

@@ -10,7 +10,7 @@
 #include "platform/profile/TempFolder.h"
 
 using namespace std::string_literals;
-using kelvppvw::DeletePrivateProfileKeys;
+using kelvppvw::DeletePrivateProfileEntries;
 using kelvppvw::GetPrivateProfileString;
 using kelvppvw::OptionalText;
 using kelvppvw::WritePrivateProfileString;
@@ -119,32 +119,13 @@ TEST(ProfileWrite, folder_in_place_of_the_file_is_left_alone)
     EXPECT_TRUE(std::filesystem::is_directory(path));
 }
 
-TEST(ProfileWrite, link_in_place_of_the_file_is_replaced_and_its_target_kept)
-{
-    TempFolder dir;
-    const std::string victim = dir.file("victim.txt");
-    writeBytes(victim, "[s]\r\nk=1\r\n");
-    const std::string path = dir.file("t.ini");
-    std::filesystem::create_symlink(victim, path);
-    EXPECT_TRUE(WritePrivateProfileString("s", "j", "2", path));
-    EXPECT_EQ(readBytes(victim), "[s]\r\nk=1\r\n");
-    EXPECT_FALSE(std::filesystem::is_symlink(path));
-    EXPECT_EQ(readBytes(path), "[s]\r\nk=1\r\nj=2\r\n");
-
-    const std::string dangling = dir.file("d.ini");
-    std::filesystem::create_symlink(dir.file("nowhere/x"), dangling);
-    EXPECT_TRUE(WritePrivateProfileString("s", "k", "v", dangling));
-    EXPECT_EQ(readBytes(dangling), "[s]\r\nk=v\r\n");
-    EXPECT_FALSE(std::filesystem::exists(dir.file("nowhere")));
-}
-
-TEST(ProfileDeleteKeys, removes_first_line_of_each_named_key_in_one_rewrite)
+TEST(ProfileDeleteEntries, removes_the_line_of_each_key_and_value_in_one_rewrite)
 {
     TempFolder dir;
     const std::string path = dir.file("t.ini");
     writeBytes(path, "[x]\r\na=0\r\n[s]\r\na=1\r\n; c\r\nB=2\r\nc=3\r\na=4\r\n");
-    EXPECT_TRUE(DeletePrivateProfileKeys("s", {"a", "b", "nope"}, path));
-    EXPECT_EQ(readBytes(path), "[x]\r\na=0\r\n[s]\r\n; c\r\nc=3\r\na=4\r\n");
+    EXPECT_TRUE(DeletePrivateProfileEntries("s", {{"a", "4"}, {"b", "2"}, {"nope", "x"}, {"c", "9"}}, path));
+    EXPECT_EQ(readBytes(path), "[x]\r\na=0\r\n[s]\r\na=1\r\n; c\r\nc=3\r\n");
 }
 
 }  // namespace
