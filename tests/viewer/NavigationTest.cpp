@@ -1,5 +1,5 @@
 // Moving through a produced report by the buttons, the list, the jump box and the keys.
-#include "ProducedViewer.h"
+#include "ViewerFixture.h"
 
 #include <QLineEdit>
 #include <QListWidget>

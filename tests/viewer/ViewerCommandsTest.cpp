@@ -1,5 +1,5 @@
 // The toolbar commands and the wheel, clicked and turned as a user does.
-#include "ProducedViewer.h"
+#include "ViewerFixture.h"
 
 #include "host/clsPreview.h"
 #include "platform/forms/ListBox.h"
