@@ -74,7 +74,7 @@ protected:
     struct Sheet {
         int32_t paper = 9; // A4
         int32_t orientation = Printer::Portrait;
-        int32_t dpi = 600;
+        int32_t dpi = 600; // 0 leaves the queue's own
     };
 
     void useQueue(Sheet sheet) {
@@ -85,7 +85,8 @@ protected:
         printer = Printer::open(print_test::testQueue());
         printer->setPaperSize(sheet.paper);
         printer->setOrientation(sheet.orientation);
-        printer->setPrintQuality(sheet.dpi);
+        if (sheet.dpi)
+            printer->setPrintQuality(sheet.dpi);
         Printer::setCurrent(printer);
     }
 
@@ -188,7 +189,7 @@ protected:
 class ProducedViewer : public ViewerOnQueue {
 protected:
     void SetUp() override {
-        useQueue({});
+        useQueue({9, Printer::Portrait, 0});
         gsAppName = "App";
         gsObjClassName = ViewerTestReport::ClassName;
         std::filesystem::create_directories(gsAppPath + "/Preview");
