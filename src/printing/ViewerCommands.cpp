@@ -27,9 +27,10 @@ constexpr int16_t KeyPageUp = 33, KeyPageDown = 34, KeyEnd = 35, KeyHome = 36;
 } // namespace
 
 ViewerCommands::ViewerCommands(frmPrtPreview& viewer) : v(viewer) {
-    // PrintAll (PrintAllPages) and PrintPage (PrintShownPage) join this table
-    // with the printing procedures; PrintSels' call is in printSelected().
+    // PrintSels' call is in printSelected().
     mainBar_ = {
+        {"PrintAll", [this] { v.PrintAllPages(); }},
+        {"PrintPage", [this] { v.PrintShownPage(); }},
         {"SelPages", [this] { selPages(); }},
         {"Printsetup", [this] { printSetup(); }},
         {"PrinterOptions", [this] { printerOptions(); }},
@@ -182,7 +183,7 @@ void ViewerCommands::printSelected() {
         Beep();
         return;
     }
-    // PrintSelectedPages is called here with the printing procedures.
+    v.PrintSelectedPages();
 }
 
 void ViewerCommands::tlbr2_ButtonMenuClick(const std::string& key) {

@@ -68,6 +68,19 @@ std::array<char, 32> PageFontFaceField(const std::string& name)
     return field;
 }
 
+void SetPageFilesInBackground(bool on)
+{
+    gdi::setEnhMetaFilesInBackground(on);
+}
+
+void FinishPageFiles()
+{
+    if (const int error = gdi::finishEnhMetaFiles()) {
+        errno = error;
+        notePageWriteError();
+    }
+}
+
 void NewPageMetafile(const PageSurface& surface, const std::string& pageFile)
 {
     stopSilently([&] {
@@ -102,6 +115,8 @@ std::shared_ptr<Picture> ClosePageMetafile(bool& show)
             notePageWriteError();
         if (lastPagePen && gdi::deleteObject(lastPagePen))
             lastPagePen = 0;
+        if (show)
+            FinishPageFiles(); // the page just closed may still be on its way to disk
         std::error_code ec;
         if (show && std::filesystem::exists(gsPageFile, ec))
             shown = Picture::load(gsPageFile);

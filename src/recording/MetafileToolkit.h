@@ -35,6 +35,13 @@ struct PageRecordingHooks {
 };
 extern PageRecordingHooks gPageRecordingHooks;
 
+// While on, a closed page is written to disk on another core while the host
+// draws the next one (pages keep their order).
+void SetPageFilesInBackground(bool on);
+// Returns once every closed page is complete on disk; a page that could not
+// be written is then remembered for TakePageWriteError.
+void FinishPageFiles();
+
 // Opens the page file `pageFile` (named by the page-file module) on `surface`.
 void NewPageMetafile(const PageSurface& surface, const std::string& pageFile);
 // Closes the page. Returns the picture the image control shows afterwards:

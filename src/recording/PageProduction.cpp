@@ -11,7 +11,6 @@
 #include "recording/MetafileToolkit.h"
 #include "recording/PageFiles.h"
 
-#include <cstdio>
 
 namespace kelvppvw {
 
@@ -28,37 +27,24 @@ std::string RunPageFile(std::int32_t page)
 
 namespace {
 
-std::string twoDecimals(double v)
-{
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.2f", v);
-    return buffer;
-}
-
 std::int32_t longArg(const Args& a, std::size_t i)
 {
     return i < a.size() && !a[i].isMissing() ? a[i].toLong() : 0;
 }
 
-} // namespace
-
-std::vector<std::string> ProgressPanelLines(std::int32_t page, std::int32_t physicalWidth,
-                                            std::int32_t physicalHeight, const ProgressTexts& texts)
+ProgressPanel::Site progressSite(const ProductionSite& site)
 {
-    std::vector<std::string> lines{"", " " + texts.numberOfPages + "..." + std::to_string(page)};
-    if ((physicalWidth < 600 || physicalHeight < 600) && page > 500) {
-        lines.push_back("");
-        lines.push_back(" " + texts.pageTooSmall + "...");
-        lines.push_back(" " + twoDecimals(physicalWidth / 180.0) + " x " + twoDecimals(physicalHeight / 180.0));
-    }
-    if (page > 500) {
-        lines.push_back("");
-        lines.push_back(" " + texts.excessivePreview + "...ESC " + texts.toStop);
-    }
-    return lines;
+    ProgressPanel::Site p;
+    p.panel = site.picBack;
+    p.settings = site.settings;
+    p.physicalPageSize = site.physicalPageSize;
+    p.texts = site.texts;
+    return p;
 }
 
-PageProduction::PageProduction(ProductionSite site) : site_(std::move(site)) {}
+} // namespace
+
+PageProduction::PageProduction(ProductionSite site) : site_(std::move(site)), progress_(progressSite(site_)) {}
 
 void PageProduction::declareOn(const std::function<void(std::string, std::function<Variant(Args&)>)>& addMethod)
 {
@@ -130,6 +116,8 @@ void PageProduction::GPrintPreView(PictureBox& surface, std::string& listText, c
         if (goPrintDataObj)
             goPrintDataObj->put("DrwHwnd", Variant(std::int32_t(h)));
     };
+    // Closed pages go to disk on another core while the host draws the next.
+    SetPageFilesInBackground(true);
     const auto failure = trapError([&] {
         const std::int32_t pictures = site_.graphicsCount ? site_.graphicsCount() : 0;
         goPrintDataObj = ClassRegistry::instance().create(gsObjClassName, gsRmtServerName);
@@ -171,6 +159,7 @@ void PageProduction::GPrintPreView(PictureBox& surface, std::string& listText, c
         TakePageWriteError();
         object.call("PrintDataObjText", args);
         listText = args[1].toString();
+        FinishPageFiles();
         // The host was told nothing while drawing; a page that could not be
         // written fails the production now, with the pages before it kept.
         if (const int err = TakePageWriteError())
@@ -179,6 +168,10 @@ void PageProduction::GPrintPreView(PictureBox& surface, std::string& listText, c
         surface.SetScaleMode(scaleMode);
         goPrintDataObj.reset();
     });
+    // Nothing after production may find a page file unfinished.
+    SetPageFilesInBackground(false);
+    FinishPageFiles();
+    progress_.flush();
     if (failure) {
         showProductionError(*failure);
         goPrintDataObj.reset();
@@ -206,7 +199,7 @@ void PageProduction::PageAdded(std::int32_t page)
 {
     stopSilently([&] {
         glThePrintingPage = page;
-        paintProgress(page);
+        progress_.pageAdded(page);
     });
 }
 
@@ -219,6 +212,7 @@ void PageProduction::PagesComplete(std::int32_t thePrintingPage, std::int32_t mo
         glHighPage = thePrintingPage;
         glMovingPage = movingPage;
         site_.picBack->Cls();
+        progress_.cleared();
         site_.holdRulerRedraw(false);
     });
 }
@@ -229,32 +223,6 @@ void PageProduction::CancelProduction()
         if (goPrintDataObj)
             goPrintDataObj->put("CannedPT", Variant(true));
     });
-}
-
-void PageProduction::paintProgress(std::int32_t page)
-{
-    PictureBox& panel = *site_.picBack;
-    const ViewerSettings& s = *site_.settings;
-    const auto color = [&](std::size_t entry) { return static_cast<std::uint32_t>(s[entry]); };
-    panel.Line(0, 0, panel.ScaleWidth(), panel.ScaleHeight(), color(ViewerSetting::Color4), LineBox::BoxFilled);
-    panel.SetCurrentX(0);
-    panel.SetCurrentY(0);
-    std::int32_t width = 0, height = 0;
-    site_.physicalPageSize(width, height);
-    for (const std::string& line : ProgressPanelLines(page, width, height, site_.texts())) {
-        if (line.empty()) {
-            panel.Print();
-            continue;
-        }
-        // The shadow falls 15 twips right of and below the text.
-        panel.SetForeColor(color(ViewerSetting::Color3));
-        panel.SetCurrentX(15);
-        panel.Print(line, false);
-        panel.SetForeColor(color(ViewerSetting::Color5));
-        panel.SetCurrentX(0);
-        panel.SetCurrentY(panel.CurrentY() - 15);
-        panel.Print(line, true);
-    }
 }
 
 } // namespace kelvppvw

@@ -5,6 +5,7 @@
 // counters and paint the progress panel.
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/Dispatch.h"
+#include "recording/ProgressPanel.h"
 #include "settings/ViewerSettings.h"
 
 #include <cstdint>
@@ -27,19 +28,6 @@ extern std::string gsStampKey;
 
 // The page file of this run with that number.
 std::string RunPageFile(std::int32_t page);
-
-// Texts the progress panel shows, by string-table number.
-struct ProgressTexts {
-    std::string excessivePreview; // 105
-    std::string numberOfPages;    // 106
-    std::string pageTooSmall;     // 108
-    std::string toStop;           // 117
-};
-
-// The lines of the progress panel for a page, from the top; "" is an empty
-// line. physicalWidth/Height are the printer's sheet in printer pixels.
-std::vector<std::string> ProgressPanelLines(std::int32_t page, std::int32_t physicalWidth,
-                                            std::int32_t physicalHeight, const ProgressTexts& texts);
 
 // What production needs from the viewer window above it.
 struct ProductionSite {
@@ -78,11 +66,13 @@ public:
     // Esc while the print data object exists: asks it to stop.
     void CancelProduction();
 
+    ProgressPanel& progress() { return progress_; }
+
 private:
-    void paintProgress(std::int32_t page);
     void showProductionError(const AutomationError& failure);
 
     ProductionSite site_;
+    ProgressPanel progress_;
 };
 
 } // namespace kelvppvw

@@ -1,7 +1,9 @@
 #include "viewer/PageGeometry.h"
 
+#include "platform/automation/AutomationError.h"
 #include "platform/automation/Variant.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -96,6 +98,15 @@ ScrollLayout LayoutScroll(const ScrollInput& in) {
     out.hscMax = toInteger16(W + RD + 30 + SD - (in.backWidth - in.hscHeight));
     out.vscMax = toInteger16(H + RD + 30 + SD - (in.backHeight - in.vscWidth));
     return out;
+}
+
+int32_t ScrollValueAtPoint(int16_t max, double extent, double position) {
+    if (extent == 0)
+        throw AutomationError(err::DivisionByZero);
+    const double value = roundHalfEven(max - (max / extent) * (extent - position));
+    if (!(value >= std::numeric_limits<int32_t>::min()))
+        throw AutomationError(err::Overflow);
+    return static_cast<int32_t>(std::min(value, static_cast<double>(max)));
 }
 
 std::optional<int16_t> LargeChangeFor(int16_t max) {

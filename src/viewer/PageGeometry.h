@@ -71,6 +71,12 @@ struct ScrollInput {
 
 ScrollLayout LayoutScroll(const ScrollInput& in);
 
+// The scroll value that keeps a clicked point at its relative place after a
+// zoom: the bar's new maximum times position / extent (extent and position
+// measured before the zoom), rounded, never beyond the maximum. Raises 11
+// for an empty extent.
+int32_t ScrollValueAtPoint(int16_t max, double extent, double position);
+
 // A bar's large step for its maximum: a tenth, when that is above zero.
 std::optional<int16_t> LargeChangeFor(int16_t max);
 

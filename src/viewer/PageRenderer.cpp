@@ -4,7 +4,6 @@
 #include "platform/forms/ButtonMenu.h"
 #include "platform/forms/Panel.h"
 #include "platform/forms/RasterPicture.h"
-#include "platform/forms/ResourceStore.h"
 #include "platform/forms/StdFont.h"
 #include "platform/forms/ToolbarButton.h"
 #include "platform/gdi/Gdi.h"
@@ -196,9 +195,7 @@ void PageRenderer::renderAgain() {
 }
 
 void PageRenderer::setPageViewCursor() {
-    const int16_t id = PageViewCursor(v.settings[ViewerSetting::AutoScaleMenu] != 0, v.miZoomMode != 0);
-    v.picPreView->SetMouseIcon(ResourceStore::standard().LoadResCursor(id));
-    v.picPreView->SetMousePointer(vb::Custom);
+    v.SetPageViewCursor(PageViewCursor(v.settings[ViewerSetting::AutoScaleMenu] != 0, v.miZoomMode != 0));
 }
 
 void PageRenderer::centrePageView() {

@@ -12,6 +12,7 @@
 #include "platform/forms/ToolbarButton.h"
 #include "platform/gdi/Picture.h"
 #include "platform/printer/Printer.h"
+#include "platform/profile/ProfileWriteBatch.h"
 #include "platform/printer/Printers.h"
 #include "printing/NoPrinterNotice.h"
 #include "printing/PageNavigation.h"
@@ -26,13 +27,12 @@
 #include "rulers/ApplyViewerColors.h"
 #include "rulers/LoadRulerSettings.h"
 #include "settings/ProfileStore.h"
+#include "viewer/ZoomMenu.h"
 #include "viewer/frmPrtPreview.h"
 
 namespace kelvppvw {
 
 namespace {
-
-constexpr int16_t CustomPointer = 99;
 
 RecordingHooks viewerHooks()
 {
@@ -210,9 +210,7 @@ void ViewerStartup::checkPrinter()
 
 void ViewerStartup::setPageViewCursor()
 {
-    const int id = v_.settings[ViewerSetting::AutoScaleMenu] != 0 ? 103 : 101;
-    v_.picPreView->SetMouseIcon(ResourceStore::standard().LoadResCursor(id));
-    v_.picPreView->SetMousePointer(CustomPointer);
+    v_.SetPageViewCursor(PageViewCursor(v_.settings[ViewerSetting::AutoScaleMenu] != 0, false));
 }
 
 void ViewerStartup::Form_Activate()
@@ -229,9 +227,13 @@ void ViewerStartup::Form_QueryUnload()
     const std::string ini = PreviewIni();
     bool printRange = false;
     next([&] { printRange = v_.tlbr1->Button("SelPages").Value() == 1; });
-    next([&] { WriteViewerSettings(v_.settings, printRange, gsAppName, ini); });
-    next([&] { Args none; v_.picRuler(0).call("SaveSettings", none); });
-    next([&] { Args none; v_.picRuler(1).call("SaveSettings", none); });
+    {
+        // The viewer's keys and both rulers' keys reach preview.ini in one rewrite.
+        ProfileWriteBatch batch(ini);
+        next([&] { WriteViewerSettings(v_.settings, printRange, gsAppName, ini); });
+        next([&] { Args none; v_.picRuler(0).call("SaveSettings", none); });
+        next([&] { Args none; v_.picRuler(1).call("SaveSettings", none); });
+    }
     next([&] { v_.tmrMovie->SetEnabled(false); });
     next([&] { v_.tmrCntD->SetEnabled(false); });
     next([&] { v_.imgMov->SetPicture(nullptr); });

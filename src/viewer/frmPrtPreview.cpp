@@ -5,8 +5,10 @@
 #include "host/clsPreview.h"
 #include "platform/automation/ClassRegistry.h"
 #include "platform/forms/ButtonMenu.h"
-#include "platform/forms/Panel.h"
 #include "platform/forms/MsgBox.h"
+#include "platform/forms/Panel.h"
+#include "platform/forms/RasterPicture.h"
+#include "platform/forms/ResourceStore.h"
 #include "platform/forms/StdFont.h"
 #include "platform/forms/ToolbarButton.h"
 #include "printing/PageNavigation.h"
@@ -83,6 +85,8 @@ frmPrtPreview::frmPrtPreview() {
     buildControls();
     wireProduction();
     wireViewerEvents();
+    wireRulerEvents();
+    wirePrinting();
 }
 
 frmPrtPreview::~frmPrtPreview() = default;
@@ -159,15 +163,27 @@ void frmPrtPreview::wireProduction() {
     };
     seams.applyViewerColors = [this] { ApplyViewerColors(colorTargets(), settings); };
     seams.pageCount = [] { return glHighPage; };
+}
 
-    // Each ruler reports its appearance keys when asked to save them.
+void frmPrtPreview::wireRulerEvents() {
+    RulerEventTargets targets;
+    targets.ruler0 = &picRuler(0);
+    targets.ruler1 = &picRuler(1);
+    targets.crossHair0 = &LnDot(0);
+    targets.crossHair1 = &LnDot(1);
+    targets.stbr1 = stbr1.get();
+    targets.settings = &settings;
+    targets.popupScaleMenu = [this] { PopupMenu(*mnuScale); };
+    targets.hideCrossHairs = [this] { HideCrossHairs(); };
+    targets.clearPointerPanels = [this] { ClearPointerPanels(); };
+    targets.saveSetting = [](int32_t index, std::string_view name, const Variant& value) {
+        SaveRulerSetting(index, name, value, gsAppName, ViewerStartup::PreviewIni());
+    };
+    rulerEvents_ = std::make_unique<RulerEvents>(std::move(targets));
     for (int16_t i = 0; i <= 1; ++i)
         if (auto provider = std::dynamic_pointer_cast<EventProvider>(picRuler(i).object()))
-            provider->events().connect([](std::string_view event, Args& args) {
-                if (event == "SettingToSave" && args.size() >= 3)
-                    SaveRulerSetting(args[0].toLong(), args[1].toString(), args[2], gsAppName,
-                                     ViewerStartup::PreviewIni());
-            });
+            provider->events().connect(
+                [this](std::string_view event, Args& args) { rulerEvents_->raised(event, args); });
 }
 
 void frmPrtPreview::buildControls() {
@@ -243,17 +259,21 @@ void frmPrtPreview::buildControls() {
     picDraw = add<PictureBox>("picDraw");
     picDraw->SetVisible(false);
 
-    // The printing panel with its cancel button and animation.
+    // The printing panel with its cancel button and animation; it waits
+    // out of sight, above the page area, until a countdown brings it in.
     picCan = add<PictureBox>("picCan");
-    picCan->SetVisible(false);
+    picCan->SetBorderStyle(0);
     picCan->Move(3000, 2500, 5400, 2100);
     cmdCanlP = picCan->add<CommandButton>("cmdCanlP");
     cmdCanlP->SetCaption("Cancel");
     cmdCanlP->Move(3900, 1560, 1300, 380);
+    cmdCanlP->SetEnabled(false);
     for (int16_t i = 0; i <= 4; ++i) {
         auto& label = *lblCP.load(*picCan, "lblCP", i);
         label.Move(120, 120 + i * 280, 3600, 255);
+        label.SetBackStyle(0);
     }
+    lblCP(3).SetCaption("100");
     imgMov = picCan->add<Image>("imgMov");
     imgMov->Move(4560, 180, 240, 240);
     for (int16_t i = 0; i <= 4; ++i)
@@ -369,6 +389,30 @@ void frmPrtPreview::wireViewerEvents() {
     picBack->onMouseDown = [this](int16_t button, int16_t shift, float x, float y) {
         layout.picBack_MouseDown(button, shift, x, y);
     };
+    picPreView->onMouseDown = [this](int16_t button, int16_t shift, float x, float y) {
+        mouse.picPreView_MouseDown(button, shift, x, y);
+    };
+    picPreView->onMouseMove = [this](int16_t button, int16_t shift, float x, float y) {
+        mouse.picPreView_MouseMove(button, shift, x, y);
+    };
+    stbr1->onMouseDown = [this](int16_t button, int16_t shift, float x, float y) {
+        mouse.stbr1_MouseDown(button, shift, x, y);
+    };
+}
+
+void frmPrtPreview::wirePrinting() {
+    countdown_ = std::make_unique<CancelCountdown>(CountdownPanel{
+        picBack.get(), picCan.get(), cmdCanlP.get(), &lblCP, imgMov.get(), &imgPrt, tmrCntD.get(), tmrMovie.get()});
+    PrintingSite site;
+    site.form = this;
+    site.imgP = imgP.get();
+    site.lstPage = lstPage.get();
+    site.countdown = countdown_.get();
+    site.printableArea = [this](int32_t& width, int32_t& height) {
+        width = geometry.mlPrintWidthTw;
+        height = geometry.mlPrintHeightTw;
+    };
+    printing_ = std::make_unique<PagePrinting>(std::move(site));
 }
 
 int32_t frmPrtPreview::cMilling() const { return glMilliWait; }
@@ -416,6 +460,11 @@ void frmPrtPreview::ShowNoPrinterNotice() { startup_->ShowNoPrinterNotice(); }
 void frmPrtPreview::ResetPageStatus() { startup_->ResetPageStatus(); }
 void frmPrtPreview::AddATab() { startup_->AddATab(); }
 void frmPrtPreview::CancelProduction() { production_->CancelProduction(); }
+
+void frmPrtPreview::SetPageViewCursor(int16_t resourceId) {
+    picPreView->SetMouseIcon(ResourceStore::standard().LoadResCursor(resourceId));
+    picPreView->SetMousePointer(vb::Custom);
+}
 
 ViewerColorTargets frmPrtPreview::colorTargets() const {
     return {shpS.get(), picList.get(), picBack.get(), lstPage.get(), picCan.get(), &lblCP};

@@ -18,11 +18,15 @@
 #include "platform/forms/TextBox.h"
 #include "platform/forms/Timer.h"
 #include "platform/forms/Toolbar.h"
+#include "printing/CancelCountdown.h"
+#include "printing/PagePrinting.h"
 #include "printing/PrinterMetrics.h"
 #include "rulers/ApplyViewerColors.h"
+#include "rulers/RulerEvents.h"
 #include "settings/ViewerSettings.h"
 #include "viewer/PageGeometry.h"
 #include "viewer/PageRenderer.h"
+#include "viewer/PageViewMouse.h"
 #include "viewer/ViewerLayout.h"
 #include "viewer/ViewerOptions.h"
 #include "viewer/ViewerSeams.h"
@@ -114,6 +118,7 @@ public:
     void mnuZoom_Click(int16_t index) { renderer.mnuZoom_Click(index); }
     void mnuZxxm_Click() { options_.mnuZxxm_Click(); }
     void mnuIM_Click(int16_t index) { renderer.mnuIM_Click(index); }
+    // The pointer the zoom state and the options call for.
     void SetPageViewCursor() { renderer.setPageViewCursor(); }
     // The options dialog's events while mc_ppvos holds it.
     void mc_ppvos_RequestData(const std::string& sWantThis) { options_.mc_ppvos_RequestData(sWantThis); }
@@ -124,8 +129,16 @@ public:
     void AlignAfterVerticalScroll() { layout.AlignAfterVerticalScroll(); }
     void ClearPointerPanels() { layout.ClearPointerPanels(); }
     void HideCrossHairs() { layout.HideCrossHairs(); }
+    // The page view's pointer: one of the magnifier cursor resources.
+    void SetPageViewCursor(int16_t resourceId);
     // The layout pass; public because the page-list command runs it too.
     void Form_Resize() override { layout.Form_Resize(); }
+    // Printing, each page behind the cancel countdown when one is set.
+    void PrintAllPages() { printing_->PrintAllPages(); }
+    void PrintShownPage() { printing_->PrintShownPage(); }
+    void PrintSelectedPages() { printing_->PrintSelectedPages(); }
+    void StartCancelCountdown() { countdown_->StartCancelCountdown(); }
+    void EndCancelCountdown() { countdown_->EndCancelCountdown(); }
 
     // Child controls.
     std::shared_ptr<Toolbar> tlbr1, tlbr2;
@@ -168,6 +181,8 @@ private:
     void buildRulers();
     void wireProduction();
     void wireViewerEvents();
+    void wireRulerEvents();
+    void wirePrinting();
 
     std::shared_ptr<clsPreview> gm_clsPreview_;
     std::string sTitleText_;
@@ -175,11 +190,15 @@ private:
     std::unique_ptr<ViewerStartup> startup_;
     std::unique_ptr<PageDrawingInterface> drawing_;
     std::unique_ptr<PageProduction> production_;
+    std::unique_ptr<CancelCountdown> countdown_;
+    std::unique_ptr<PagePrinting> printing_;
     std::unique_ptr<ViewerCommands> commands_;
     std::unique_ptr<PageNavigation> navigation_;
     bool producing_ = false;
     PageRenderer renderer{*this};
     ViewerLayout layout{*this};
+    PageViewMouse mouse{*this};
+    std::unique_ptr<RulerEvents> rulerEvents_;
     ViewerOptions options_{*this};
 };
 

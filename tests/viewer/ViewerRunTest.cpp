@@ -11,6 +11,7 @@
 #include "platform/forms/Image.h"
 #include "platform/forms/Panel.h"
 #include "platform/forms/ToolbarButton.h"
+#include "platform/gdi/EmfFileInfo.h"
 #include "recording/MetafileToolkit.h"
 #include "recording/PageProduction.h"
 #include "recording/RunStamp.h"
@@ -26,6 +27,7 @@
 #include <iostream>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdlib>
 #include <csignal>
 
@@ -253,6 +255,7 @@ TEST_F(ViewerRun, production_failures_show_the_box_and_keep_the_pages_written) {
         const auto previous = ::signal(SIGXFSZ, SIG_IGN);
         ViewerTestReport::plan().afterPage = [&](int page) {
             if (page == 3) {
+                FinishPageFiles(); // the disk fills once page 3 is on it
                 rlimit full{64, saved.rlim_max};
                 ::setrlimit(RLIMIT_FSIZE, &full);
             }
@@ -279,7 +282,9 @@ TEST_F(ViewerRun, a_host_that_only_calls_PagesStart_overwrites_one_file_and_an_o
     auto v = loadViewer();
     ViewerTestReport::plan().afterPage = [&](int) { filesSeen.push_back(pageFiles(gsPageStamp)); };
     v->ProducePages();
-    EXPECT_EQ(filesSeen, (std::vector<int>{1, 1, 1}));
+    // Pages reach the disk behind the host's drawing, but never as a second file.
+    EXPECT_EQ(filesSeen.size(), 3u);
+    EXPECT_TRUE(std::ranges::all_of(filesSeen, [](int n) { return n <= 1; }));
     EXPECT_EQ(pageFiles(gsPageStamp), 1);
     EXPECT_TRUE(fs::exists(RunPageFile(1)));
     // The last page was left open and production closed it.
@@ -315,14 +320,17 @@ TEST_F(ViewerRun, the_progress_panel_paints_shadowed_lines_and_warns_on_long_run
     v->geometry.mlPaperWidthPx = 4960;
     v->geometry.mlPaperHeightPx = 7016;
     v->production().PageAdded(7);
+    v->production().progress().flush(); // pages closer than a frame apart are painted together
     EXPECT_EQ(glThePrintingPage, 7);
     const double oneLine = lowestInk(0x000000);
     ASSERT_GT(oneLine, 0);
     EXPECT_GT(lowestInk(0x0000FF), oneLine - 1) << "the shadow falls below the text";
     v->production().PageAdded(501);
+    v->production().progress().flush();
     const double normal = lowestInk(0x000000);
     v->geometry.mlPaperWidthPx = 500;
     v->production().PageAdded(501);
+    v->production().progress().flush();
     const double small = lowestInk(0x000000);
     EXPECT_GT(normal, oneLine);
     EXPECT_GT(small, normal);

@@ -28,6 +28,7 @@ namespace err {
 inline constexpr int32_t InvalidProcedureCall = 5;
 inline constexpr int32_t Overflow = 6;
 inline constexpr int32_t SubscriptOutOfRange = 9;
+inline constexpr int32_t DivisionByZero = 11;
 inline constexpr int32_t TypeMismatch = 13;
 inline constexpr int32_t ObjectNotSet = 91;
 inline constexpr int32_t InvalidUseOfNull = 94;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -36,6 +37,16 @@ void DoEvents() {
     Application::ensure();
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void WaitForEvents(int maxMilliseconds) {
+    Application::ensure();
+    QCoreApplication::sendPostedEvents();
+    // Its expiry is an event too, so the wait ends in time.
+    QTimer limit;
+    limit.setSingleShot(true);
+    limit.start(maxMilliseconds);
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 
 void SetScreenPointer(ScreenPointer pointer) {

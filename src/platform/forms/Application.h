@@ -14,6 +14,10 @@ public:
 
 // Lets pending window messages run once.
 void DoEvents();
+// The same, but when none is pending it first waits for one, at most
+// maxMilliseconds: a wait loop built on it keeps every window live without
+// spinning the processor.
+void WaitForEvents(int maxMilliseconds = 100);
 
 enum class ScreenPointer { Default, Hourglass };
 // The pointer over every window of the application.

@@ -228,12 +228,20 @@ void Control::clipToHost() {
 
 void Control::SetVisible(bool visible) {
     const bool changed = visible_ != visible;
+    const bool repaint = changed && !widget();
+    if (repaint)
+        repaintWindowless(); // what it covered while shown
     visible_ = visible;
     if (changed && align_ != 0 && host_)
         host_->layoutAligned();
     if (QWidget* w = widget())
         w->setVisible(visible && w->parentWidget());
-    else if (host_)
+    else if (repaint)
+        repaintWindowless();
+}
+
+void Control::repaintWindowless() const {
+    if (host_ && visible_)
         host_->repaintHost();
 }
 
@@ -256,7 +264,7 @@ void Control::SetBackColor(uint32_t color) {
 void Control::SetForeColor(uint32_t color) {
     (void)toQColor(color);
     foreColor_ = color;
-    appearanceChanged();
+    foreColorChanged();
 }
 
 void Control::appearanceChanged() {
@@ -297,11 +305,15 @@ void Control::SetToolTipText(const std::string& text) {
 }
 
 void Control::SetMousePointer(int16_t pointer) {
+    if (pointer == mousePointer_ && widget() && widget()->testAttribute(Qt::WA_SetCursor))
+        return; // the widget shows that pointer already
     mousePointer_ = pointer;
     applyCursor();
 }
 
 void Control::SetMouseIcon(std::shared_ptr<PictureSource> icon) {
+    if (icon == mouseIcon_)
+        return;
     mouseIcon_ = std::move(icon);
     applyCursor();
 }

@@ -139,7 +139,11 @@ protected:
     // After the native widget moved.
     virtual void geometryApplied(bool sizeChanged) { (void)sizeChanged; }
     virtual void appearanceChanged();
+    // The fore colour styles the widget (and, through its palette, its children).
+    virtual void foreColorChanged() { appearanceChanged(); }
     virtual void enabledChanged();
+    // Repaints what a shown windowless control covers.
+    virtual void repaintWindowless() const;
     template <class W>
     W* native() const {
         return static_cast<W*>(widget());

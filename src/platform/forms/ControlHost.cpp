@@ -97,6 +97,11 @@ void ControlHost::repaintHost() const {
         w->update();
 }
 
+void ControlHost::repaintHostArea(int x, int y, int width, int height) const {
+    if (QWidget* w = hostWidget())
+        w->update(x, y, width, height);
+}
+
 void ControlHost::reorder(const Control& control, bool toFront) {
     auto it = std::find_if(controls_.begin(), controls_.end(), [&](const auto& c) { return c.get() == &control; });
     if (it == controls_.end())

@@ -60,6 +60,8 @@ public:
     void hostWidgetGoing();
     void hostScaleChanged();
     void repaintHost() const;
+    // Repaints only this pixel rectangle of the host's widget.
+    void repaintHostArea(int x, int y, int width, int height) const;
     // Stretches aligned children along the top and bottom edges.
     void layoutAligned();
     // Windowless children paint in list order: front = last.

@@ -8,6 +8,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace kelvppvw {
 
 Line::Line() {
@@ -29,43 +32,43 @@ double Line::Y1() const { return fromTwipsY(y1Tw_); }
 double Line::X2() const { return fromTwipsX(x2Tw_); }
 double Line::Y2() const { return fromTwipsY(y2Tw_); }
 
-void Line::changed() {
-    if (Container() && Visible())
-        Container()->repaintHost();
+void Line::repaintWindowless() const {
+    if (!Container() || !Visible())
+        return;
+    const int offset = Container()->innerOffsetPx();
+    const int x1 = twipsToPixels(x1Tw_), y1 = twipsToPixels(y1Tw_);
+    const int x2 = twipsToPixels(x2Tw_), y2 = twipsToPixels(y2Tw_);
+    // Wide pens are centred on the line; dashes and caps stay inside the margin.
+    const int reach = borderWidth_ + 1;
+    Container()->repaintHostArea(std::min(x1, x2) + offset - reach, std::min(y1, y2) + offset - reach,
+                                 std::abs(x2 - x1) + 2 * reach + 1, std::abs(y2 - y1) + 2 * reach + 1);
 }
 
 void Line::SetX1(double v) {
-    x1Tw_ = toTwipsX(v);
-    changed();
+    change([&] { x1Tw_ = toTwipsX(v); });
 }
 void Line::SetY1(double v) {
-    y1Tw_ = toTwipsY(v);
-    changed();
+    change([&] { y1Tw_ = toTwipsY(v); });
 }
 void Line::SetX2(double v) {
-    x2Tw_ = toTwipsX(v);
-    changed();
+    change([&] { x2Tw_ = toTwipsX(v); });
 }
 void Line::SetY2(double v) {
-    y2Tw_ = toTwipsY(v);
-    changed();
+    change([&] { y2Tw_ = toTwipsY(v); });
 }
 void Line::SetBorderColor(uint32_t color) {
     (void)toQColor(color);
-    borderColor_ = color;
-    changed();
+    change([&] { borderColor_ = color; });
 }
 void Line::SetBorderStyle(int16_t style) {
     if (style < 0 || style > 6)
         throw AutomationError(err::InvalidPropertyValue);
-    borderStyle_ = style;
-    changed();
+    change([&] { borderStyle_ = style; });
 }
 void Line::SetBorderWidth(int16_t pixels) {
     if (pixels < 1)
         throw AutomationError(err::InvalidPropertyValue);
-    borderWidth_ = pixels;
-    changed();
+    change([&] { borderWidth_ = pixels; });
 }
 
 void Line::paintWindowless(QPainter& painter) const {

@@ -27,8 +27,18 @@ public:
 
     void paintWindowless(QPainter& painter) const override;
 
+protected:
+    void repaintWindowless() const override;
+
 private:
-    void changed();
+    // Repaints what the line covers before and after the assignment, and
+    // nothing else of its host: a line that follows the pointer stays cheap.
+    template <class F>
+    void change(F&& assign) {
+        repaintWindowless();
+        assign();
+        repaintWindowless();
+    }
 
     double x1Tw_ = 0, y1Tw_ = 0, x2Tw_ = 0, y2Tw_ = 0;
     uint32_t borderColor_ = 0x80000008u;

@@ -11,6 +11,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 
 #include <cmath>
 
@@ -51,16 +52,20 @@ int ipx(double v) { return static_cast<int>(std::floor(v + 0.5)); }
 
 } // namespace
 
+// The persistent image follows the box's size lazily: a render may resize the
+// box several times before it draws, and only the size drawn at is made.
+// What Cls leaves is not copied into a resized image but cleared there anew.
 struct PictureBox::Surface {
     QImage image;
     uint32_t lastBackColor = 0;
+    bool cleared = true;      // holds only what Cls leaves (background and Picture)
+    bool clearPending = true; // ... and that has not been painted into the image yet
 };
 
 PictureBox::PictureBox() : surface_(std::make_unique<Surface>()) {
     SetBackColor(0x8000000Fu);
     surface_->lastBackColor = BackColor();
     setWidget(new PictureBoxWidget(*this));
-    makeImage(innerPixelWidth(), innerPixelHeight(), false);
     registerMembers();
 }
 
@@ -239,37 +244,62 @@ void PictureBox::SetScaleHeight(double v) {
 
 void PictureBox::SetImageMemoryLimit(double bytes) { imageLimit() = bytes; }
 
-void PictureBox::makeImage(int width, int height, bool keepContent) {
-    const bool tooBig = width > kMaxImageSide || height > kMaxImageSide ||
-                        4.0 * std::max(1, width) * std::max(1, height) > imageLimit();
-    if (tooBig) {
-        if (autoRedraw_)
-            throw AutomationError(err::CannotCreateAutoRedrawImage);
-        surface_->image = QImage(); // drawing without a persistent image is lost
-        return;
-    }
-    QImage image(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+bool PictureBox::imageTooBig(int width, int height) {
+    return width > kMaxImageSide || height > kMaxImageSide ||
+           4.0 * std::max(1, width) * std::max(1, height) > imageLimit();
+}
+
+void PictureBox::makeImage(int width, int height) {
+    Surface& s = *surface_;
+    QImage image;
+    if (!imageTooBig(width, height))
+        image = QImage(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
     if (image.isNull()) {
-        if (autoRedraw_)
-            throw AutomationError(err::CannotCreateAutoRedrawImage);
-        surface_->image = QImage();
+        // With AutoRedraw the resize was refused (480) and the image stays as
+        // it was; without, drawing that finds no persistent image is lost.
+        if (!autoRedraw_)
+            s.image = QImage();
         return;
     }
     image.setDotsPerMeterX(3780); // 96 pixels per inch
     image.setDotsPerMeterY(3780);
-    image.fill(toQColor(BackColor()));
-    if (keepContent && !surface_->image.isNull()) {
+    if (s.cleared || s.image.isNull()) {
+        s.clearPending = true;
+    } else {
+        image.fill(toQColor(BackColor()));
         QPainter p(&image);
-        p.drawImage(0, 0, surface_->image);
+        p.drawImage(0, 0, s.image);
     }
-    surface_->image = std::move(image);
+    s.image = std::move(image);
+}
+
+QImage& PictureBox::image() const {
+    Surface& s = *surface_;
+    const int w = innerPixelWidth(), h = innerPixelHeight();
+    if (s.image.isNull() || s.image.width() != std::max(1, w) || s.image.height() != std::max(1, h))
+        const_cast<PictureBox*>(this)->makeImage(w, h);
+    if (s.clearPending && !s.image.isNull()) {
+        s.clearPending = false;
+        s.image.fill(toQColor(BackColor()));
+        if (picture_) {
+            QPainter p(&s.image);
+            picture_->paint(p, QRectF(0, 0, picture_->widthHimetric() * 96.0 / 2540.0,
+                                      picture_->heightHimetric() * 96.0 / 2540.0));
+        }
+    }
+    return s.image;
+}
+
+QImage& PictureBox::drawingImage() {
+    QImage& result = image();
+    surface_->cleared = false;
+    return result;
 }
 
 void PictureBox::geometryChanged() {
-    const int w = innerPixelWidth(), h = innerPixelHeight();
-    if (surface_->image.isNull() || surface_->image.width() != std::max(1, w) ||
-        surface_->image.height() != std::max(1, h))
-        makeImage(w, h, true);
+    // Only whether the image could be made is decided now; it is made when used.
+    if (autoRedraw_ && imageTooBig(innerPixelWidth(), innerPixelHeight()))
+        throw AutomationError(err::CannotCreateAutoRedrawImage);
 }
 
 void PictureBox::geometryApplied(bool sizeChanged) {
@@ -285,15 +315,9 @@ void PictureBox::geometryApplied(bool sizeChanged) {
 void PictureBox::SetAutoRedraw(bool on) {
     if (on == autoRedraw_)
         return;
+    if (on && imageTooBig(innerPixelWidth(), innerPixelHeight()))
+        throw AutomationError(err::CannotCreateAutoRedrawImage);
     autoRedraw_ = on;
-    if (on && surface_->image.isNull()) {
-        try {
-            makeImage(innerPixelWidth(), innerPixelHeight(), false);
-        } catch (...) {
-            autoRedraw_ = false;
-            throw;
-        }
-    }
 }
 
 void PictureBox::SetBorderStyle(int16_t style) {
@@ -319,11 +343,7 @@ void PictureBox::appearanceChanged() {
     }
 }
 
-QImage& PictureBox::surfaceImage() {
-    if (surface_->image.isNull())
-        makeImage(innerPixelWidth(), innerPixelHeight(), false);
-    return surface_->image;
-}
+QImage& PictureBox::surfaceImage() { return drawingImage(); }
 
 void PictureBox::surfaceChanged() { drawn(); }
 
@@ -407,15 +427,8 @@ QStringList splitLines(const std::string& text) {
 } // namespace
 
 void PictureBox::Cls() {
-    QImage& image = surface_->image;
-    if (!image.isNull()) {
-        image.fill(toQColor(BackColor()));
-        if (picture_) {
-            QPainter p(&image);
-            picture_->paint(p, QRectF(0, 0, picture_->widthHimetric() * 96.0 / 2540.0,
-                                      picture_->heightHimetric() * 96.0 / 2540.0));
-        }
-    }
+    surface_->cleared = true;
+    surface_->clearPending = true;
     currentX_ = 0;
     currentY_ = 0;
     drawn();
@@ -431,7 +444,7 @@ void PictureBox::SetPicture(std::shared_ptr<PictureSource> picture) {
 
 void PictureBox::Print(const std::string& text, bool endLine) {
     const QFont font = toQFont(*Font());
-    QImage& image = surface_->image;
+    QImage& image = drawingImage();
     const QFontMetricsF fm = image.isNull() ? QFontMetricsF(font) : QFontMetricsF(font, &image);
     std::unique_ptr<QPainter> painter;
     if (!image.isNull()) {
@@ -456,7 +469,7 @@ void PictureBox::Print(const std::string& text, bool endLine) {
 }
 
 double PictureBox::TextWidth(const std::string& text) const {
-    const QFontMetricsF fm(toQFont(*Font()), &surface_->image);
+    const QFontMetricsF fm(toQFont(*Font()), &image());
     double widest = 0;
     for (const QString& line : splitLines(text))
         widest = std::max(widest, fm.horizontalAdvance(line));
@@ -464,7 +477,7 @@ double PictureBox::TextWidth(const std::string& text) const {
 }
 
 double PictureBox::TextHeight(const std::string& text) const {
-    const QFontMetricsF fm(toQFont(*Font()), &surface_->image);
+    const QFontMetricsF fm(toQFont(*Font()), &image());
     return fm.height() * splitLines(text).size() * std::fabs(unitsPerPixelY());
 }
 
@@ -472,7 +485,7 @@ void PictureBox::Line(double x1, double y1, double x2, double y2, std::optional<
     const QColor c = toQColor(color.value_or(ForeColor()));
     currentX_ = x2;
     currentY_ = y2;
-    QImage& image = surface_->image;
+    QImage& image = drawingImage();
     if (image.isNull())
         return;
     const int ax = ipx(toPixelX(x1)), ay = ipx(toPixelY(y1)), bx = ipx(toPixelX(x2)), by = ipx(toPixelY(y2));
@@ -499,7 +512,7 @@ void PictureBox::Line(double x1, double y1, double x2, double y2, std::optional<
 void PictureBox::PSet(double x, double y, std::optional<uint32_t> color) {
     currentX_ = x;
     currentY_ = y;
-    QImage& image = surface_->image;
+    QImage& image = drawingImage();
     const int px = ipx(toPixelX(x)), py = ipx(toPixelY(y));
     if (image.isNull() || !image.rect().contains(px, py))
         return;
@@ -513,7 +526,7 @@ void PictureBox::PaintPicture(const PictureSource& picture, double x, double y, 
         width = picture.widthHimetric() * 1440.0 / 2540.0 / twipsPerUnitX();
     if (height == kKeep)
         height = picture.heightHimetric() * 1440.0 / 2540.0 / twipsPerUnitY();
-    QImage& image = surface_->image;
+    QImage& image = drawingImage();
     if (image.isNull())
         return;
     const double x1 = toPixelX(x), y1 = toPixelY(y), x2 = toPixelX(x + width), y2 = toPixelY(y + height);
@@ -526,7 +539,7 @@ void PictureBox::PaintPicture(const PictureSource& picture, double x, double y, 
 }
 
 int32_t PictureBox::Point(double x, double y) const {
-    const QImage& image = surface_->image;
+    const QImage& image = this->image();
     const int px = ipx(toPixelX(x)), py = ipx(toPixelY(y));
     if (image.isNull() || !image.rect().contains(px, py))
         return -1;
@@ -536,7 +549,7 @@ int32_t PictureBox::Point(double x, double y) const {
 
 // ---- native -------------------------------------------------------------------
 
-void PictureBox::nativePaint(QPainter& painter) {
+void PictureBox::nativePaint(QPainter& painter, const QRegion& dirty) {
     QWidget* w = widget();
     const int b = innerOffsetPx();
     if (b == 2) {
@@ -559,8 +572,11 @@ void PictureBox::nativePaint(QPainter& painter) {
     painter.fillRect(inner, toQColor(BackColor()));
     if (!autoRedraw_ && onPaint)
         onPaint();
-    if (!surface_->image.isNull())
-        painter.drawImage(b, b, surface_->image);
+    // Only the dirty part of the image: a pointer's thin lines across a large
+    // page must not copy the whole page again.
+    if (const QImage& shown = image(); !shown.isNull())
+        for (const QRect& r : dirty & inner)
+            painter.drawImage(r.topLeft(), shown, r.translated(-b, -b));
     paintWindowlessChildren(painter);
 }
 

@@ -8,6 +8,8 @@
 #include <memory>
 #include <optional>
 
+class QRegion;
+
 namespace kelvppvw {
 
 namespace vb {
@@ -126,7 +128,8 @@ public:
     double innerHeightTwips() const override { return innerPixelHeight() * 15.0; }
 
     // Called by the native widget.
-    void nativePaint(QPainter& painter);
+    // dirty: the part of the widget being painted.
+    void nativePaint(QPainter& painter, const QRegion& dirty);
     void nativeMouse(int kind, int16_t button, int16_t shift, double px, double py);
     bool nativeKey(int16_t keyCode, int16_t shift);
     bool nativeWheel(double notches, int16_t shift, bool horizontal);
@@ -135,6 +138,9 @@ protected:
     void geometryChanged() override;
     void geometryApplied(bool sizeChanged) override;
     void appearanceChanged() override;
+    // A picture box's fore colour is only the colour of what is drawn next:
+    // nothing on screen changes, and its children keep their own colours.
+    void foreColorChanged() override {}
 
 private:
     void registerMembers();
@@ -144,7 +150,12 @@ private:
     double unitsPerPixelY() const;
     double toPixelX(double x) const;
     double toPixelY(double y) const;
-    void makeImage(int width, int height, bool keepContent);
+    static bool imageTooBig(int width, int height);
+    void makeImage(int width, int height);
+    // The persistent image at the box's size, cleared if a Cls is pending.
+    QImage& image() const;
+    // The same, for drawing on it.
+    QImage& drawingImage();
     void drawn();
 
     struct Surface;

@@ -6,17 +6,23 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace kelvppvw {
 
-PictureBoxWidget::PictureBoxWidget(PictureBox& owner) : owner_(&owner) { setMouseTracking(true); }
+PictureBoxWidget::PictureBoxWidget(PictureBox& owner) : owner_(&owner) {
+    setMouseTracking(true);
+    // The box paints every pixel it covers (border, back colour, image): what
+    // lies beneath need not be painted first, which keeps small repaints small.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
-void PictureBoxWidget::paintEvent(QPaintEvent*) {
+void PictureBoxWidget::paintEvent(QPaintEvent* event) {
     if (!owner_)
         return;
     QPainter painter(this);
-    owner_->nativePaint(painter);
+    owner_->nativePaint(painter, event->region());
 }
 
 void PictureBoxWidget::mousePressEvent(QMouseEvent* e) {

@@ -79,6 +79,9 @@ std::string ResourceStore::LoadResString(int id) const {
 }
 
 std::shared_ptr<RasterPicture> ResourceStore::LoadResCursor(int id) const {
+    // The page view asks for its cursor on every zoom; decode each file once.
+    if (const auto known = loadedCursors_.find(id); known != loadedCursors_.end())
+        return known->second;
     const Entry& e = find(table("cursors.txt", cursors_, cursorsLoaded_), id);
     QImage image(qs(root_ + "/" + e.text));
     if (image.isNull())
@@ -86,6 +89,7 @@ std::shared_ptr<RasterPicture> ResourceStore::LoadResCursor(int id) const {
     auto cursor = std::make_shared<RasterPicture>(image, 3);
     if (e.hotX >= 0)
         cursor->setHotSpot(e.hotX, e.hotY);
+    loadedCursors_[id] = cursor;
     return cursor;
 }
 

@@ -36,6 +36,7 @@ private:
     std::string root_;
     mutable Table strings_, cursors_, pictures_;
     mutable bool stringsLoaded_ = false, cursorsLoaded_ = false, picturesLoaded_ = false;
+    mutable std::map<int, std::shared_ptr<RasterPicture>> loadedCursors_;
 };
 
 } // namespace kelvppvw

@@ -1,24 +1,18 @@
 #include "platform/gdi/EmfWriter.h"
 
 #include "platform/gdi/EmfRecordType.h"
-#include "platform/gdi/LittleEndianBuffer.h"
+#include "platform/gdi/BackgroundFileWriter.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <filesystem>
 #include <limits>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kelvppvw::gdi {
 namespace {
-
-LittleEndianBuffer startRecord(std::uint32_t type, std::size_t reserve = 32)
-{
-    LittleEndianBuffer b(reserve);
-    b.u32(type);
-    b.u32(0); // size, patched when the record is complete
-    return b;
-}
 
 void rect(LittleEndianBuffer& b, Rect r)
 {
@@ -47,6 +41,19 @@ Rect boundsOf(const std::vector<Point>& points)
     return r;
 }
 
+// What creating the file would run into, without creating it: the folder must
+// take a new file, or the file must be one that can be overwritten.
+bool creatable(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0)
+        return S_ISREG(st.st_mode) && ::access(path.c_str(), W_OK) == 0;
+    if (errno != ENOENT)
+        return false;
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    return ::access(folder.empty() ? "." : folder.c_str(), W_OK | X_OK) == 0;
+}
+
 } // namespace
 
 EmfWriter::~EmfWriter()
@@ -56,16 +63,20 @@ EmfWriter::~EmfWriter()
 }
 
 bool EmfWriter::open(const std::string& path, const Reference& reference, std::optional<Rect> frame,
-                     std::optional<std::u16string> description)
+                     std::optional<std::u16string> description, Delivery delivery)
 {
-    if (file_ || reference.widthPx <= 0 || reference.heightPx <= 0 || reference.widthMm <= 0 || reference.heightMm <= 0)
+    if (open_ || reference.widthPx <= 0 || reference.heightPx <= 0 || reference.widthMm <= 0 || reference.heightMm <= 0)
         return false;
-    file_ = std::fopen(path.c_str(), "wb");
-    if (!file_)
+    if (delivery == Delivery::Now) {
+        file_ = std::fopen(path.c_str(), "wb");
+        if (!file_)
+            return false;
+    } else if (!creatable(path)) {
         return false;
+    }
+    open_ = true;
     path_ = path;
-    // A page is a few tens of kilobytes: one buffer holds most of it.
-    std::setvbuf(file_, nullptr, _IOFBF, 64 * 1024);
+    delivery_ = delivery;
     reference_ = reference;
     frame_ = frame;
     description_ = std::move(description);
@@ -76,25 +87,13 @@ bool EmfWriter::open(const std::string& path, const Reference& reference, std::o
         descriptionBytes = std::uint32_t((description_->size() * 2 + 3) / 4 * 4);
     }
     headerSize_ = EMF_HEADER_SIZE + descriptionBytes;
-    // Room for the header, rewritten on close.
-    const std::vector<std::uint8_t> placeholder(headerSize_, 0);
-    failed_ = std::fwrite(placeholder.data(), 1, placeholder.size(), file_) != placeholder.size();
-    bytes_ = headerSize_;
+    // A page is a few tens of kilobytes; room for the header, filled in on close.
+    out_ = LittleEndianBuffer(64 * 1024);
+    out_.zeros(headerSize_);
     records_ = 1;
     handles_ = 1;
     hasBounds_ = false;
-    if (failed_)
-        discard();
-    return !failed_;
-}
-
-void EmfWriter::discard()
-{
-    const int err = errno;
-    std::fclose(file_);
-    file_ = nullptr;
-    ::unlink(path_.c_str());
-    errno = err;
+    return true;
 }
 
 std::vector<std::uint8_t> EmfWriter::header() const
@@ -122,7 +121,7 @@ std::vector<std::uint8_t> EmfWriter::header() const
     rect(b, frame);
     b.u32(EMF_SIGNATURE);
     b.u32(0x00010000);
-    b.u32(bytes_);
+    b.u32(std::uint32_t(out_.size()));
     b.u32(records_);
     b.u16(std::uint16_t(std::min<std::uint32_t>(handles_, 0xFFFF)));
     b.u16(0);
@@ -147,81 +146,77 @@ std::vector<std::uint8_t> EmfWriter::header() const
 
 bool EmfWriter::close()
 {
-    if (!file_)
+    if (!open_)
         return false;
-    LittleEndianBuffer eof = startRecord(EMR_EOF);
-    eof.u32(0);  // palette entries
-    eof.u32(16); // palette offset
-    eof.u32(20); // size of this record, repeated last
-    eof.patch32(4, std::uint32_t(eof.size()));
-    put(eof.data());
-    const std::vector<std::uint8_t> head = header();
-    if (!failed_ && (std::fflush(file_) != 0 || std::fseek(file_, 0, SEEK_SET) != 0
-                     || std::fwrite(head.data(), 1, head.size(), file_) != head.size() || std::fflush(file_) != 0)) {
-        failed_ = true;
-        error_ = errno;
+    open_ = false;
+    const std::size_t eof = begin(EMR_EOF);
+    out_.u32(0);  // palette entries
+    out_.u32(16); // palette offset
+    out_.u32(20); // size of this record, repeated last
+    end(eof);
+    out_.patch(0, header());
+    if (delivery_ == Delivery::Background) {
+        BackgroundFileWriter::instance().write(path_, out_.take());
+        return true;
     }
-    if (failed_) {
-        errno = error_;
-        discard();
-        return false;
-    }
-    if (std::fclose(file_) != 0) {
-        file_ = nullptr;
-        failed_ = true;
-        const int err = errno;
-        ::unlink(path_.c_str());
-        errno = err;
-        return false;
+    const std::vector<std::uint8_t>& bytes = out_.data();
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size() && std::fflush(file_) == 0;
+    int error = errno;
+    if (std::fclose(file_) != 0 && ok) {
+        ok = false;
+        error = errno;
     }
     file_ = nullptr;
-    return true;
+    out_.clear();
+    if (!ok) {
+        ::unlink(path_.c_str()); // a page cut short is no page
+        errno = error;
+    }
+    return ok;
 }
 
-void EmfWriter::put(const std::vector<std::uint8_t>& record)
+std::size_t EmfWriter::begin(std::uint32_t type)
 {
-    if (!file_)
-        return;
-    if (std::fwrite(record.data(), 1, record.size(), file_) != record.size() && !failed_) {
-        failed_ = true;
-        error_ = errno;
-    }
-    bytes_ += std::uint32_t(record.size());
+    const std::size_t start = out_.size();
+    out_.u32(type);
+    out_.u32(0);
+    return start;
+}
+
+void EmfWriter::end(std::size_t start)
+{
+    out_.pad4();
+    out_.patch32(start + 4, std::uint32_t(out_.size() - start));
     ++records_;
 }
 
 void EmfWriter::writeRecord(std::uint32_t type, const std::vector<std::uint8_t>& payload)
 {
-    LittleEndianBuffer b = startRecord(type, 8 + payload.size() + 3);
-    b.bytes(payload);
-    b.pad4();
-    b.patch32(4, std::uint32_t(b.size()));
-    put(b.data());
+    const std::size_t at = begin(type);
+    out_.bytes(payload);
+    end(at);
 }
 
 void EmfWriter::writeDword(std::uint32_t type, std::uint32_t value)
 {
-    LittleEndianBuffer b = startRecord(type, 12);
-    b.u32(value);
-    b.patch32(4, 12);
-    put(b.data());
+    const std::size_t at = begin(type);
+    out_.u32(value);
+    end(at);
 }
 
 void EmfWriter::writePoint(std::uint32_t type, Point p)
 {
-    LittleEndianBuffer b = startRecord(type, 16);
-    b.i32(p.x);
-    b.i32(p.y);
-    b.patch32(4, 16);
-    put(b.data());
+    const std::size_t at = begin(type);
+    out_.i32(p.x);
+    out_.i32(p.y);
+    end(at);
 }
 
 void EmfWriter::writeRectangle(Rect r)
 {
-    LittleEndianBuffer b = startRecord(EMR_RECTANGLE, 24);
-    rect(b, r);
-    b.patch32(4, 24);
-    put(b.data());
+    const std::size_t at = begin(EMR_RECTANGLE);
+    rect(out_, r);
+    end(at);
 }
 
 void EmfWriter::writePoly(std::uint32_t type16, std::uint32_t type32, const std::vector<Point>& points)
@@ -229,64 +224,59 @@ void EmfWriter::writePoly(std::uint32_t type16, std::uint32_t type32, const std:
     if (points.empty())
         return;
     const bool small = std::all_of(points.begin(), points.end(), fits16);
-    const Rect bounds = boundsOf(points);
-    LittleEndianBuffer b = startRecord(small ? type16 : type32, 28 + points.size() * 8);
-    rect(b, bounds);
-    b.u32(std::uint32_t(points.size()));
+    const std::size_t at = begin(small ? type16 : type32);
+    rect(out_, boundsOf(points));
+    out_.u32(std::uint32_t(points.size()));
     for (const Point& p : points) {
         if (small) {
-            b.i16(std::int16_t(p.x));
-            b.i16(std::int16_t(p.y));
+            out_.i16(std::int16_t(p.x));
+            out_.i16(std::int16_t(p.y));
         } else {
-            b.i32(p.x);
-            b.i32(p.y);
+            out_.i32(p.x);
+            out_.i32(p.y);
         }
     }
-    b.patch32(4, std::uint32_t(b.size()));
-    put(b.data());
+    end(at);
 }
 
 void EmfWriter::writeCreatePen(std::uint32_t index, std::uint32_t style, std::int32_t width, ColorRef color)
 {
-    LittleEndianBuffer b = startRecord(EMR_CREATEPEN, 28);
-    b.u32(index);
-    b.u32(style);
-    b.i32(width);
-    b.i32(0);
-    b.u32(color);
-    b.patch32(4, 28);
-    put(b.data());
+    const std::size_t at = begin(EMR_CREATEPEN);
+    out_.u32(index);
+    out_.u32(style);
+    out_.i32(width);
+    out_.i32(0);
+    out_.u32(color);
+    end(at);
     noteObjectIndex(index);
 }
 
 void EmfWriter::writeCreateBrush(std::uint32_t index, std::uint32_t style, ColorRef color, std::uint32_t hatch)
 {
-    LittleEndianBuffer b = startRecord(EMR_CREATEBRUSHINDIRECT, 24);
-    b.u32(index);
-    b.u32(style);
-    b.u32(color);
-    b.u32(hatch);
-    b.patch32(4, 24);
-    put(b.data());
+    const std::size_t at = begin(EMR_CREATEBRUSHINDIRECT);
+    out_.u32(index);
+    out_.u32(style);
+    out_.u32(color);
+    out_.u32(hatch);
+    end(at);
     noteObjectIndex(index);
 }
 
 void EmfWriter::writeCreateFont(std::uint32_t index, const LogFont& f, const std::u16string& faceName32)
 {
-    LittleEndianBuffer b = startRecord(EMR_EXTCREATEFONTINDIRECTW, 104);
-    b.u32(index);
-    b.i32(f.height);
-    b.i32(f.width);
-    b.i32(f.escapement);
-    b.i32(f.orientation);
-    b.i32(f.weight);
+    const std::size_t at = begin(EMR_EXTCREATEFONTINDIRECTW);
+    out_.u32(index);
+    out_.i32(f.height);
+    out_.i32(f.width);
+    out_.i32(f.escapement);
+    out_.i32(f.orientation);
+    out_.i32(f.weight);
     for (std::uint8_t v : {f.italic, f.underline, f.strikeOut, f.charSet, f.outPrecision, f.clipPrecision, f.quality,
                            f.pitchAndFamily})
-        b.u8(v);
+        out_.u8(v);
     for (std::size_t i = 0; i < 32; ++i)
-        b.u16(i < faceName32.size() ? std::uint16_t(faceName32[i]) : 0);
-    b.patch32(4, 104);
-    put(b.data());
+        out_.u16(i < faceName32.size() ? std::uint16_t(faceName32[i]) : 0);
+    end(at);
     noteObjectIndex(index);
 }
 
@@ -303,24 +293,24 @@ void EmfWriter::writeExtTextOutW(Rect bounds, Point reference, const std::u16str
 {
     const std::uint32_t n = std::uint32_t(text.size());
     const std::uint32_t stringBytes = (2 * n + 3) / 4 * 4;
-    LittleEndianBuffer b = startRecord(EMR_EXTTEXTOUTW, 76 + stringBytes + 4 * n);
-    rect(b, bounds);
-    b.u32(1); // GM_COMPATIBLE
-    b.f32(xScale);
-    b.f32(yScale);
-    b.i32(reference.x);
-    b.i32(reference.y);
-    b.u32(n);
-    b.u32(76);
-    b.u32(options);
-    rect(b, clip);
-    b.u32(76 + stringBytes);
-    b.utf16(text);
-    b.pad4();
-    for (std::uint32_t i = 0; i < n; ++i)
-        b.i32(i < dx.size() ? dx[i] : 0);
-    b.patch32(4, std::uint32_t(b.size()));
-    put(b.data());
+    const std::size_t at = begin(EMR_EXTTEXTOUTW);
+    rect(out_, bounds);
+    out_.u32(1); // GM_COMPATIBLE
+    out_.f32(xScale);
+    out_.f32(yScale);
+    out_.i32(reference.x);
+    out_.i32(reference.y);
+    out_.u32(n);
+    out_.u32(76);
+    out_.u32(options);
+    rect(out_, clip);
+    out_.u32(76 + stringBytes);
+    out_.utf16(text);
+    out_.pad4();
+    const std::size_t given = std::min<std::size_t>(dx.size(), n);
+    out_.i32s(dx.data(), given);
+    out_.zeros(4 * (n - given));
+    end(at);
     if (n)
         includeBounds(bounds);
 }
@@ -328,55 +318,51 @@ void EmfWriter::writeExtTextOutW(Rect bounds, Point reference, const std::u16str
 void EmfWriter::writeBitBlt(Rect bounds, Rect dest, Point src, std::uint32_t rop, const std::vector<std::uint8_t>& bmi,
                             const std::vector<std::uint8_t>& bits)
 {
-    LittleEndianBuffer b = startRecord(EMR_BITBLT, 100 + bmi.size() + bits.size());
-    rect(b, bounds);
-    b.i32(dest.left);
-    b.i32(dest.top);
-    b.i32(dest.right - dest.left);
-    b.i32(dest.bottom - dest.top);
-    b.u32(rop);
-    b.i32(src.x);
-    b.i32(src.y);
+    const std::size_t at = begin(EMR_BITBLT);
+    rect(out_, bounds);
+    out_.i32(dest.left);
+    out_.i32(dest.top);
+    out_.i32(dest.right - dest.left);
+    out_.i32(dest.bottom - dest.top);
+    out_.u32(rop);
+    out_.i32(src.x);
+    out_.i32(src.y);
     for (float v : {1.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f})
-        b.f32(v);
-    b.u32(0); // background colour
-    b.u32(0); // DIB_RGB_COLORS
-    b.u32(100);
-    b.u32(std::uint32_t(bmi.size()));
-    b.u32(std::uint32_t(100 + bmi.size()));
-    b.u32(std::uint32_t(bits.size()));
-    b.bytes(bmi);
-    b.bytes(bits);
-    b.pad4();
-    b.patch32(4, std::uint32_t(b.size()));
-    put(b.data());
+        out_.f32(v);
+    out_.u32(0); // background colour
+    out_.u32(0); // DIB_RGB_COLORS
+    out_.u32(100);
+    out_.u32(std::uint32_t(bmi.size()));
+    out_.u32(std::uint32_t(100 + bmi.size()));
+    out_.u32(std::uint32_t(bits.size()));
+    out_.bytes(bmi);
+    out_.bytes(bits);
+    end(at);
     includeBounds(bounds);
 }
 
 void EmfWriter::writeStretchDIBits(Rect bounds, Rect dest, Rect src, std::uint32_t rop,
                                    const std::vector<std::uint8_t>& bmi, const std::vector<std::uint8_t>& bits)
 {
-    LittleEndianBuffer b = startRecord(EMR_STRETCHDIBITS, 80 + bmi.size() + bits.size());
-    rect(b, bounds);
-    b.i32(dest.left);
-    b.i32(dest.top);
-    b.i32(src.left);
-    b.i32(src.top);
-    b.i32(src.right - src.left);
-    b.i32(src.bottom - src.top);
-    b.u32(80);
-    b.u32(std::uint32_t(bmi.size()));
-    b.u32(std::uint32_t(80 + bmi.size()));
-    b.u32(std::uint32_t(bits.size()));
-    b.u32(0); // DIB_RGB_COLORS
-    b.u32(rop);
-    b.i32(dest.right - dest.left);
-    b.i32(dest.bottom - dest.top);
-    b.bytes(bmi);
-    b.bytes(bits);
-    b.pad4();
-    b.patch32(4, std::uint32_t(b.size()));
-    put(b.data());
+    const std::size_t at = begin(EMR_STRETCHDIBITS);
+    rect(out_, bounds);
+    out_.i32(dest.left);
+    out_.i32(dest.top);
+    out_.i32(src.left);
+    out_.i32(src.top);
+    out_.i32(src.right - src.left);
+    out_.i32(src.bottom - src.top);
+    out_.u32(80);
+    out_.u32(std::uint32_t(bmi.size()));
+    out_.u32(std::uint32_t(80 + bmi.size()));
+    out_.u32(std::uint32_t(bits.size()));
+    out_.u32(0); // DIB_RGB_COLORS
+    out_.u32(rop);
+    out_.i32(dest.right - dest.left);
+    out_.i32(dest.bottom - dest.top);
+    out_.bytes(bmi);
+    out_.bytes(bits);
+    end(at);
     includeBounds(bounds);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
-// Writes an Enhanced Metafile record by record straight to its file; the
-// header is written last, once its byte, record and handle counts and the
-// accumulated bounds are known.
+// Writes an Enhanced Metafile: records collect in memory and the file is
+// written whole on close, header first, once its byte, record and handle
+// counts and the accumulated bounds are known.
 #include "platform/gdi/GdiTypes.h"
+#include "platform/gdi/LittleEndianBuffer.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -21,6 +22,11 @@ public:
         std::int32_t heightMm = 0;
     };
 
+    // Now: the file is created by open and written by close. Background: open
+    // only checks that it can be created and close hands it to the
+    // BackgroundFileWriter.
+    enum class Delivery { Now, Background };
+
     EmfWriter() = default;
     EmfWriter(const EmfWriter&) = delete;
     EmfWriter& operator=(const EmfWriter&) = delete;
@@ -29,12 +35,13 @@ public:
     // `description` is "App\0Title"; the writer ends it with two NULs. nullopt writes none.
     // On failure no file is left and errno tells why.
     bool open(const std::string& path, const Reference& reference, std::optional<Rect> frame,
-              std::optional<std::u16string> description);
-    // Appends EOF and the final header; false when any write failed, and
-    // then the file is gone (a page cut short by a full disk is no page) and
-    // errno tells why.
+              std::optional<std::u16string> description, Delivery delivery = Delivery::Now);
+    // Appends EOF and the final header; false when the file could not be
+    // written, and then the file is gone (a page cut short by a full disk is
+    // no page) and errno tells why. In the background the same happens later
+    // and finishEnhMetaFiles tells.
     bool close();
-    bool isOpen() const { return file_ != nullptr; }
+    bool isOpen() const { return open_; }
 
     void writeDword(std::uint32_t type, std::uint32_t value);
     void writePoint(std::uint32_t type, Point p);
@@ -59,24 +66,24 @@ public:
     // A record used this object index: the header's handle count covers it.
     void noteObjectIndex(std::uint32_t index);
 
-    std::uint32_t bytesWritten() const { return bytes_; }
+    std::uint32_t bytesWritten() const { return std::uint32_t(out_.size()); }
     std::uint32_t recordCount() const { return records_; }
 
 private:
-    void put(const std::vector<std::uint8_t>& record);
+    // A record is started with its type and a size patched by end().
+    std::size_t begin(std::uint32_t type);
+    void end(std::size_t start);
     std::vector<std::uint8_t> header() const;
-    // Closes and deletes the unfinished file, keeping errno.
-    void discard();
 
     std::FILE* file_ = nullptr;
     std::string path_;
-    int error_ = 0; // errno of the first failed record write
-    bool failed_ = false;
+    bool open_ = false;
+    Delivery delivery_ = Delivery::Now;
+    LittleEndianBuffer out_;
     Reference reference_;
     std::optional<Rect> frame_;
     std::optional<std::u16string> description_;
     std::uint32_t headerSize_ = 0;
-    std::uint32_t bytes_ = 0;
     std::uint32_t records_ = 0;
     std::uint32_t handles_ = 1;
     bool hasBounds_ = false;

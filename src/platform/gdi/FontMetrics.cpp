@@ -65,6 +65,22 @@ FontMetrics::FontMetrics(const QString& face, std::int32_t height, std::int32_t 
     latin_.fill(-1.0f);
 }
 
+std::shared_ptr<const FontMetrics> FontMetrics::of(const LogFont& f)
+{
+    // Only what the measurements depend on makes the key.
+    std::string key(f.faceName.data(), f.faceName.size());
+    for (std::int32_t v : {f.height, f.weight, std::int32_t(f.italic), std::int32_t(f.underline),
+                           std::int32_t(f.strikeOut)})
+        key.append(reinterpret_cast<const char*>(&v), sizeof v);
+    static std::unordered_map<std::string, std::shared_ptr<const FontMetrics>> known;
+    if (known.size() > 256)
+        known.clear();
+    auto& metrics = known[key];
+    if (!metrics)
+        metrics = std::make_shared<FontMetrics>(f);
+    return metrics;
+}
+
 double FontMetrics::advance(char16_t c) const
 {
     if (c < latin_.size()) {

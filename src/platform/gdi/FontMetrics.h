@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -18,6 +19,10 @@ namespace kelvppvw::gdi {
 class FontMetrics {
 public:
     explicit FontMetrics(const LogFont& font);
+    // The measurements of a font description, shared by every font object
+    // made from the same description (pages create the same few fonts again
+    // and again).
+    static std::shared_ptr<const FontMetrics> of(const LogFont& font);
     FontMetrics(const QString& face, std::int32_t height, std::int32_t weight, bool italic, bool underline,
                 bool strikeOut);
 

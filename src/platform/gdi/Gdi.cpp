@@ -1,5 +1,6 @@
 #include "platform/gdi/Gdi.h"
 
+#include "platform/gdi/BackgroundFileWriter.h"
 #include "platform/gdi/DibCodec.h"
 #include "platform/gdi/EmfRecordType.h"
 #include "platform/gdi/GdiImages.h"
@@ -217,6 +218,20 @@ int getDeviceCaps(Handle dc, int index)
     }
 }
 
+namespace {
+EmfWriter::Delivery gDelivery = EmfWriter::Delivery::Now;
+}
+
+void setEnhMetaFilesInBackground(bool on)
+{
+    gDelivery = on ? EmfWriter::Delivery::Background : EmfWriter::Delivery::Now;
+}
+
+int finishEnhMetaFiles()
+{
+    return BackgroundFileWriter::instance().finish();
+}
+
 Handle createEnhMetaFile(Handle referenceDc, const std::string& path, std::optional<Rect> frame,
                          std::optional<std::u16string> description)
 {
@@ -230,7 +245,7 @@ Handle createEnhMetaFile(Handle referenceDc, const std::string& path, std::optio
     auto dc = freshDc(DcKind::Metafile, caps);
     dc->writer = std::make_unique<EmfWriter>();
     const EmfWriter::Reference reference{caps.horzRes, caps.vertRes, caps.horzSize, caps.vertSize};
-    if (!dc->writer->open(path, reference, frame, std::move(description))) {
+    if (!dc->writer->open(path, reference, frame, std::move(description), gDelivery)) {
         releaseSelections(*dc);
         return 0;
     }
@@ -263,6 +278,7 @@ bool deleteEnhMetaFile(Handle metafile)
 
 Handle getEnhMetaFile(const std::string& path)
 {
+    BackgroundFileWriter::instance().waitFor(path);
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly))
         return 0;

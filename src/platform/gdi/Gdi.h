@@ -38,6 +38,13 @@ Handle createEnhMetaFile(Handle referenceDc, const std::string& path, std::optio
                          std::optional<std::u16string> description);
 // Finishes the file; returns a metafile handle (0 when writing failed).
 Handle closeEnhMetaFile(Handle dc);
+// While on, metafiles created from then on are written to disk by a thread of
+// their own after closeEnhMetaFile returns (in the order closed); one that
+// cannot be written leaves no file. Reading a metafile waits for it.
+void setEnhMetaFilesInBackground(bool on);
+// Waits until every metafile handed to that thread is on disk: 0, or the
+// errno of the first that could not be written since the last call.
+int finishEnhMetaFiles();
 bool deleteEnhMetaFile(Handle metafile);
 // Loads a file written by anyone; 0 when it is not an enhanced metafile.
 Handle getEnhMetaFile(const std::string& path);

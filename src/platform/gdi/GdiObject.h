@@ -36,7 +36,7 @@ struct GdiObject {
     const FontMetrics& fontMetrics()
     {
         if (!metrics)
-            metrics = std::make_shared<FontMetrics>(logFont);
+            metrics = FontMetrics::of(logFont);
         return *metrics;
     }
 };

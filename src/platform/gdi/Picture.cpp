@@ -1,5 +1,6 @@
 #include "platform/gdi/Picture.h"
 
+#include "platform/gdi/BackgroundFileWriter.h"
 #include "platform/gdi/EmfFileInfo.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/PicturePainter.h"
@@ -54,6 +55,7 @@ void Picture::declareMembers()
 
 std::shared_ptr<Picture> Picture::LoadPicture(const std::string& path)
 {
+    gdi::BackgroundFileWriter::instance().waitFor(path);
     std::error_code ec;
     if (!std::filesystem::exists(path, ec))
         throw AutomationError(53, "File not found");
@@ -79,6 +81,7 @@ std::int32_t Picture::pixelsToHimetric(std::int32_t pixels)
 
 std::shared_ptr<Picture> Picture::load(const std::string& path, std::string* error)
 {
+    gdi::BackgroundFileWriter::instance().waitFor(path);
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return fail(error, "File not found: " + path);

@@ -410,6 +410,11 @@ int Printer::endDoc() {
         options.emplace_back("sides", "two-sided-short-edge");
     if (d->colorMode == 1)
         options.emplace_back("print-color-mode", "monochrome");
+    // The resolution the pages were painted at, and for a quality code the
+    // queue's own notion of it (draft 3, normal 4, high 5).
+    options.emplace_back("printer-resolution", std::to_string(d->resolution) + "dpi");
+    if (d->quality < 0)
+        options.emplace_back("print-quality", d->quality >= QualityLow ? "3" : d->quality == QualityMedium ? "4" : "5");
     const std::string title = d->documentName.empty() ? std::string("kelvppvw") : d->documentName;
     return CupsQueue::submit(d->deviceName, pdf.toStdString(), title, options);
 }

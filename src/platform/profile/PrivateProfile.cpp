@@ -1,4 +1,5 @@
 #include "platform/profile/PrivateProfile.h"
+#include "platform/profile/ProfileWriteBatch.h"
 
 #include <algorithm>
 #include <cstring>
@@ -139,15 +140,26 @@ bool WritePrivateProfileString(OptionalText section, OptionalText key, OptionalT
     // A line break would let a value forge further lines of the file.
     if (hasLineBreak(sec) || hasLineBreak(k) || (value && hasLineBreak(*value)))
         return false;
+    const OptionalText trimmedKey = key ? OptionalText(k) : std::nullopt;
+    if (ProfileWriteBatch* batch = ProfileWriteBatch::openFor(file)) {
+        batch->add(std::string(sec), trimmedKey ? std::optional<std::string>(*trimmedKey) : std::nullopt,
+                   value ? std::optional<std::string>(*value) : std::nullopt);
+        return true;
+    }
     return ProfileFile::update(file, [&](IniDocument& doc, bool exists) {
-        if (!key) {
-            return doc.removeSection(sec) ? ProfileFile::Edit::Changed : ProfileFile::Edit::Unchanged;
-        }
-        if (!value)
-            return doc.removeKey(sec, k) ? ProfileFile::Edit::Changed : ProfileFile::Edit::Unchanged;
-        const bool changed = doc.setValue(sec, k, *value);
-        return changed || !exists ? ProfileFile::Edit::Changed : ProfileFile::Edit::Unchanged;
+        return ApplyProfileWrite(doc, exists, sec, trimmedKey, value);
     });
+}
+
+ProfileFile::Edit ApplyProfileWrite(IniDocument& doc, bool exists, std::string_view section, OptionalText key,
+                                    OptionalText value)
+{
+    if (!key)
+        return doc.removeSection(section) ? ProfileFile::Edit::Changed : ProfileFile::Edit::Unchanged;
+    if (!value)
+        return doc.removeKey(section, *key) ? ProfileFile::Edit::Changed : ProfileFile::Edit::Unchanged;
+    const bool changed = doc.setValue(section, *key, *value);
+    return changed || !exists ? ProfileFile::Edit::Changed : ProfileFile::Edit::Unchanged;
 }
 
 bool DeletePrivateProfileEntries(std::string_view section, const std::vector<IniDocument::Entry>& entries,

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/profile/IniDocument.h"
+#include "platform/profile/ProfileFile.h"
 
 // The private-profile calls with the Windows behaviour: case-insensitive
 // names, trimmed keys and values, quotes stripped on read, caller-sized
@@ -36,6 +37,11 @@ std::uint32_t GetPrivateProfileSection(std::string_view section, std::span<char>
 // cannot be written; the file is then unchanged.
 bool WritePrivateProfileString(OptionalText section, OptionalText key, OptionalText value,
                                const std::string& file);
+
+// One write of WritePrivateProfileString (section and key trimmed, checked)
+// applied to a parsed file.
+ProfileFile::Edit ApplyProfileWrite(IniDocument& doc, bool exists, std::string_view section, OptionalText key,
+                                    OptionalText value);
 
 // Deletes several key lines of one section in a single locked rewrite: for
 // each entry the first line of its key that holds exactly its value, so

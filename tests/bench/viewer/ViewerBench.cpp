@@ -3,18 +3,14 @@
 // scroll-area layout that follows every resize.
 #include "PageRecorder.h"
 #include "SampleReport.h"
+#include "bench/BenchQueue.h"
 
-#include "platform/forms/Application.h"
 #include "platform/gdi/Picture.h"
-#include "platform/printer/Printer.h"
-#include "platform/printer/Printers.h"
 #include "viewer/frmPrtPreview.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>
-
-#include <cstdlib>
 
 using namespace kelvppvw;
 
@@ -22,15 +18,8 @@ namespace {
 
 // A viewer on the test queue (A4 portrait, 600 dpi) showing the demo page; null without a printer.
 std::shared_ptr<frmPrtPreview> benchViewer() {
-    Application::ensure();
-    const char* queue = std::getenv("KELVPPVW_TEST_QUEUE");
-    const auto names = Printers::systemNames();
-    if (names.empty())
+    if (!bench::useA4OnTestQueue())
         return nullptr;
-    auto printer = Printer::open(queue && *queue ? queue : names.front());
-    printer->setPaperSize(9);
-    printer->setPrintQuality(600);
-    Printer::setCurrent(printer);
 
     static QTemporaryDir dir;
     auto recorder = std::make_shared<PageRecorder>(dir.path().toStdString(), 816 * 15, 1056 * 15);

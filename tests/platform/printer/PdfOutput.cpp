@@ -20,15 +20,6 @@ std::string env(const char* name, const char* fallback) {
     return v && *v ? v : fallback;
 }
 
-QString run(const QString& program, const QStringList& args, bool* ok = nullptr) {
-    QProcess p;
-    p.start(program, args);
-    const bool finished = p.waitForFinished(60000);
-    if (ok)
-        *ok = finished && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 QStringList filesFor(const std::string& title) {
     // cups-pdf appends its own suffix after the title.
     const QString t = QString::fromStdString(title);
@@ -39,6 +30,15 @@ QStringList filesFor(const std::string& title) {
     return out;
 }
 } // namespace
+
+QString run(const QString& program, const QStringList& args, bool* ok) {
+    QProcess p;
+    p.start(program, args);
+    const bool finished = p.waitForFinished(60000);
+    if (ok)
+        *ok = finished && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
 
 std::string testQueue() { return env("KELVPPVW_TEST_QUEUE", "kelvppvw-pdf"); }
 std::string pdfDirectory() { return env("KELVPPVW_PDF_DIR", "/var/spool/cups-pdf/kelvppvw"); }

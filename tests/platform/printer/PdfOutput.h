@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QStringList>
 
 #include <chrono>
 #include <fstream>
@@ -12,6 +13,10 @@
 #include <vector>
 
 namespace kelvppvw::print_test {
+
+// Runs a tool to its end (a minute at most) and returns what it printed; ok
+// tells whether it ran and exited with 0.
+QString run(const QString& program, const QStringList& args, bool* ok = nullptr);
 
 // The cups-pdf queue the printing tests print to and the folder it writes to
 // (KELVPPVW_TEST_QUEUE, KELVPPVW_PDF_DIR; scripts/start-cups.sh sets both up).

@@ -1,0 +1,76 @@
+// Files handed to the writer thread land in the order handed over, complete
+// when a reader asks for them, and a file that cannot be written leaves none.
+#include "platform/gdi/BackgroundFileWriter.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/Picture.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+using namespace kelvppvw;
+using namespace kelvppvw::gdi;
+
+namespace {
+
+std::string contents(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::uint8_t> bytes(const std::string& s) { return {s.begin(), s.end()}; }
+
+} // namespace
+
+TEST(BackgroundFileWriter, files_keep_their_order_and_a_failed_one_is_reported_and_gone)
+{
+    QTemporaryDir dir;
+    auto& writer = BackgroundFileWriter::instance();
+    const std::string same = dir.filePath("same.emf").toStdString();
+    // More than the queue holds, all to one path: the last one handed over wins.
+    for (int i = 0; i < int(BackgroundFileWriter::MaxQueued) * 3; ++i)
+        writer.write(same, bytes("version " + std::to_string(i)));
+    writer.waitFor(same);
+    EXPECT_EQ(contents(same), "version " + std::to_string(BackgroundFileWriter::MaxQueued * 3 - 1));
+
+    const std::string lost = dir.filePath("missing/folder/page.emf").toStdString();
+    writer.write(lost, bytes("never"));
+    writer.write(dir.filePath("after.emf").toStdString(), bytes("kept"));
+    EXPECT_EQ(writer.finish(), ENOENT);
+    EXPECT_EQ(writer.finish(), 0) << "told once";
+    EXPECT_FALSE(std::filesystem::exists(lost));
+    EXPECT_EQ(contents(dir.filePath("after.emf").toStdString()), "kept");
+}
+
+TEST(BackgroundFileWriter, a_metafile_closed_in_the_background_is_whole_when_loaded)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("page.emf").toStdString();
+    setEnhMetaFilesInBackground(true);
+    const Handle dc = createEnhMetaFile(0, path, Rect{0, 0, 2000, 2000}, std::nullopt);
+    setEnhMetaFilesInBackground(false);
+    ASSERT_NE(dc, 0u);
+    for (int i = 0; i < 3000; ++i)
+        lineTo(dc, i % 200, i % 150);
+    const Handle closed = closeEnhMetaFile(dc);
+    EXPECT_NE(closed, 0u);
+    deleteEnhMetaFile(closed);
+    const auto picture = Picture::load(path);
+    ASSERT_NE(picture, nullptr);
+    const auto* loaded = enhMetaFileBits(picture->handle());
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->size(), contents(path).size());
+    EXPECT_GT(loaded->size(), 3000u * 16);
+    EXPECT_EQ(finishEnhMetaFiles(), 0);
+
+    setEnhMetaFilesInBackground(true);
+    EXPECT_EQ(createEnhMetaFile(0, dir.filePath("no/such/folder.emf").toStdString(), std::nullopt, std::nullopt), 0u)
+        << "a page that cannot be created fails at once, as without the thread";
+    setEnhMetaFilesInBackground(false);
+}
