@@ -1,9 +1,12 @@
 #pragma once
-// The viewer on the real cups-pdf printer, showing page 1 of the demo report
-// recorded through the toolkit, as start-up leaves it: printer found, metrics
-// read, pages produced, viewer ready.
+// The viewer on the real cups-pdf printer (A4 portrait) with a private home for
+// preview.ini and the page folder, in two shapes: ViewerFixture shows page 1 of
+// the demo report as start-up leaves it, its steps set by the test;
+// ProducedViewer runs the real start-up and production of a test report and is
+// driven by synthesized events on widgets found by their object names.
 #include "PageRecorder.h"
 #include "SampleReport.h"
+#include "ViewerTestReport.h"
 
 #include "host/PreviewValues.h"
 #include "platform/forms/Application.h"
@@ -17,6 +20,9 @@
 #include "platform/printer/PdfOutput.h"
 #include "platform/printer/Printer.h"
 #include "platform/profile/TempFolder.h"
+#include "recording/MetafileToolkit.h"
+#include "recording/PageProduction.h"
+#include "settings/ProfileStore.h"
 #include "viewer/frmPrtPreview.h"
 
 #include <gtest/gtest.h>
@@ -24,9 +30,12 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
 #include <QWidget>
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -59,27 +68,49 @@ inline constexpr uint32_t ZoomOutline = 0x0000C000;   // green
 inline constexpr uint32_t ShadowColour = 0x00800080;  // purple
 inline constexpr uint32_t Background = 0x00808080;    // grey
 
-class ViewerFixture : public ::testing::Test {
+// The test queue as the current printer and the home start-up and closing use.
+class ViewerOnQueue : public ::testing::Test {
 protected:
     struct Sheet {
         int32_t paper = 9; // A4
         int32_t orientation = Printer::Portrait;
-        int32_t dpi = 600;
+        int32_t dpi = 600; // 0 leaves the queue's own
     };
 
-    void SetUp() override { SetUpViewer({}); }
-
-    void SetUpViewer(Sheet sheet, bool rulers = true) {
+    void useQueue(Sheet sheet) {
         Application::ensure();
         ModalScript::clear();
-        // Start-up and closing read and write preview.ini and the page folder there.
         gsAppPath = home.home();
         ASSERT_TRUE(print_test::queueInstalled());
         printer = Printer::open(print_test::testQueue());
         printer->setPaperSize(sheet.paper);
         printer->setOrientation(sheet.orientation);
-        printer->setPrintQuality(sheet.dpi);
+        if (sheet.dpi)
+            printer->setPrintQuality(sheet.dpi);
         Printer::setCurrent(printer);
+    }
+
+    void TearDown() override {
+        if (v)
+            v->Unload();
+        v.reset();
+        Printer::resetCurrent();
+        ModalScript::clear();
+    }
+
+    std::string panel(int index) const { return v->stbr1->Panels(index).Text(); }
+
+    TempHome home;
+    std::shared_ptr<Printer> printer;
+    std::shared_ptr<frmPrtPreview> v;
+};
+
+class ViewerFixture : public ViewerOnQueue {
+protected:
+    void SetUp() override { SetUpViewer({}); }
+
+    void SetUpViewer(Sheet sheet, bool rulers = true) {
+        useQueue(sheet);
         page = demoPage();
         ASSERT_TRUE(page) << "the demo page could not be recorded";
 
@@ -117,14 +148,6 @@ protected:
         productions = 0; // the render while showing counted too
     }
 
-    void TearDown() override {
-        if (v)
-            v->Unload();
-        v.reset();
-        Printer::resetCurrent();
-        ModalScript::clear();
-    }
-
     // The test queue prints to the sheet's edge; a laser printer keeps an
     // unprintable border. This gives the viewer one of `px` printer pixels.
     void useUnprintableBorder(int32_t px) {
@@ -145,7 +168,6 @@ protected:
         FAIL() << "no zoom entry " << key;
     }
 
-    std::string panel(int index) const { return v->stbr1->Panels(index).Text(); }
     std::string zoomCaption() const { return v->tlbr1->Button("zoom").Caption(); }
     double rulerDimension() const { return v->settings[ViewerSetting::RulerDimension]; }
     double shadowDepth() const { return v->settings[ViewerSetting::ShadowDepth]; }
@@ -159,12 +181,45 @@ protected:
         return shot;
     }
 
-    TempHome home;
-    std::shared_ptr<Printer> printer;
     std::shared_ptr<Picture> page;
-    std::shared_ptr<frmPrtPreview> v;
     int productions = 0;
     int32_t pages = 1;
+};
+
+class ProducedViewer : public ViewerOnQueue {
+protected:
+    void SetUp() override {
+        useQueue({9, Printer::Portrait, 0});
+        gsAppName = "App";
+        gsObjClassName = ViewerTestReport::ClassName;
+        std::filesystem::create_directories(gsAppPath + "/Preview");
+        ViewerTestReport::registerClass();
+        ViewerTestReport::plan() = {};
+    }
+
+    void open(int pages) {
+        ViewerTestReport::plan().pages = pages;
+        v = NewForm<frmPrtPreview>();
+        v->Show();
+        DoEvents();
+        ASSERT_TRUE(v->mbPagesProduced);
+    }
+    template <class W = QWidget>
+    W* find(const char* name) const {
+        return v->widget()->findChild<W*>(QString::fromLatin1(name));
+    }
+    // A click on the toolbar button with that Key, on its face.
+    void click(const char* key) const {
+        auto* button = find<QToolButton>(key);
+        ASSERT_NE(button, nullptr) << key;
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->width() / 3, button->height() / 2));
+        DoEvents();
+    }
+    bool enabled(const char* key) const { return find<QToolButton>(key)->isEnabled(); }
+    std::string stored(const char* key) const { return ReadProfileKey("App", key, "", gsAppPath + "/preview.ini"); }
+    void store(const char* key, const char* value) const {
+        WriteProfileKey("App", key, value, gsAppPath + "/preview.ini");
+    }
 };
 
 } // namespace kelvppvw::viewer_test

@@ -79,23 +79,6 @@ TEST_F(ViewerFixture, resizing_the_window_lays_everything_out_again) {
     EXPECT_LT(v->vscPV->Max(), smallMax);
 }
 
-TEST_F(ViewerFixture, the_page_list_narrows_the_page_area) {
-    v->mbPageListShown = true;
-    v->Form_Resize();
-    EXPECT_TRUE(v->picList->Visible());
-    EXPECT_TRUE(v->lstPage->Enabled());
-    EXPECT_DOUBLE_EQ(v->picBack->Width(), v->ScaleWidth() - v->picList->Width() - 30);
-    EXPECT_DOUBLE_EQ(v->picBack->Left(), v->lstPage->Width() + 60);
-    EXPECT_DOUBLE_EQ(v->picList->Top(), v->picBack->Top());
-    EXPECT_DOUBLE_EQ(v->picList->Height(), v->picBack->Height());
-    EXPECT_DOUBLE_EQ(v->lstPage->Height(), v->picList->Height() - (v->tlbr2->Height() + v->txtJump->Height()));
-    v->mbPageListShown = false;
-    v->Form_Resize();
-    EXPECT_FALSE(v->picList->Visible());
-    EXPECT_FALSE(v->lstPage->Enabled());
-    EXPECT_DOUBLE_EQ(v->picBack->Left(), 0);
-}
-
 TEST_F(ViewerFixture, no_pages_disables_printing_and_no_printer_offers_setup) {
     for (const char* key : {"PrintPage", "PrintAll", "Printsetup"})
         v->tlbr1->Button(key).SetEnabled(key != std::string("Printsetup"));

@@ -96,10 +96,9 @@ TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itsel
     WriteProfileKey("App", "PrintRange", "1", ini()); // open with the page list shown
 
     std::string stamp, key;
-    int filesWhileOpen = 0, listCount = 0;
-    std::string cleanupWhileOpen, firstItem, lastItem, panel1, panel5;
+    int filesWhileOpen = 0;
+    std::string cleanupWhileOpen, panel5;
     bool produced = false, pageShown = false;
-    std::vector<bool> navigation;
     ModalScript::push([&](ModalMoment& m) {
         auto& v = dynamic_cast<frmPrtPreview&>(*m.form);
         // The first layout pass has rendered, and that render produced the pages.
@@ -110,18 +109,7 @@ TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itsel
         cleanupWhileOpen = ReadProfileKey("STAMPED FILES", key, "", cleanup());
         produced = v.mbPagesProduced;
         pageShown = v.imgP->Picture() != nullptr && gsPageFile == RunPageFile(1);
-        listCount = v.lstPage->ListCount();
-        firstItem = v.lstPage->List(0);
-        lastItem = v.lstPage->List(11);
-        panel1 = v.stbr1->Panels(1).Text();
         panel5 = v.stbr1->Panels(5).Text();
-        navigation = {v.tlbr1->Button("movefirst").Enabled(), v.tlbr1->Button("moveprev").Enabled(),
-                      v.tlbr1->Button("movenext").Enabled(), v.tlbr1->Button("movelast").Enabled()};
-        // Kept as an artefact for a person to look at.
-        fs::create_directories(KELVPPVW_ARTEFACT_DIR);
-        const std::string shot = std::string(KELVPPVW_ARTEFACT_DIR) + "/viewer-loaded.png";
-        EXPECT_TRUE(m.form->widget()->grab().save(QString::fromStdString(shot)));
-        std::cout << "screenshot: " << shot << std::endl;
         m.form->widget()->close();
         return 0;
     });
@@ -133,12 +121,7 @@ TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itsel
     EXPECT_EQ(cleanupWhileOpen, stamp);
     EXPECT_TRUE(produced);
     EXPECT_TRUE(pageShown) << "the first render ends with page 1 in imgP";
-    EXPECT_EQ(listCount, 12);
-    EXPECT_EQ(firstItem, "Page 01");
-    EXPECT_EQ(lastItem, "Page 12");
-    EXPECT_EQ(panel1, "Page 1 of 12");
     EXPECT_EQ(panel5, "12");
-    EXPECT_EQ(navigation, (std::vector<bool>{false, false, true, true}));
 
     // The members in the order the host relies on, then the Esc flag never set.
     const std::vector<std::string> expected = {
@@ -386,21 +369,6 @@ TEST_F(ViewerRun, PrintPBthis_keeps_to_its_modes_and_pages_open_by_name) {
     EXPECT_TRUE(fs::exists(RunPageFile(5)));
     v->Unload();
     EXPECT_FALSE(fs::exists(RunPageFile(5)));
-}
-
-TEST_F(ViewerRun, ShowFirstPage_loads_page_one_into_the_page_image_only_when_it_exists) {
-    ViewerTestReport::plan().pages = 2;
-    auto v = loadViewer();
-    v->ProducePages();
-    v->imgP->SetPicture(nullptr);
-    v->ShowFirstPage();
-    EXPECT_EQ(gsPageFile, RunPageFile(1));
-    EXPECT_NE(v->imgP->Picture(), nullptr);
-    // Without the file the image is cleared.
-    std::filesystem::remove(RunPageFile(1));
-    v->ShowFirstPage();
-    EXPECT_EQ(v->imgP->Picture(), nullptr);
-    v->Unload();
 }
 
 TEST_F(ViewerRun, stored_ruler_and_viewer_colours_reach_the_rulers_lines_and_panels) {

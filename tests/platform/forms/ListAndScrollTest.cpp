@@ -7,7 +7,6 @@
 
 #include <QListWidget>
 #include <QScrollBar>
-#include <QTest>
 
 using namespace kelvppvw;
 using kelvppvw::test::errorOf;
@@ -60,13 +59,6 @@ TEST_F(ControlsTest, list_index_from_code_raises_click_and_keeps_the_selection) 
     EXPECT_EQ(list->get("ItemData", {Variant(int32_t{7})}).toLong(), 70007);
     EXPECT_EQ(list->TopIndex(), 0);
     EXPECT_EQ(errorOf([&] { list->SetListIndex(12); }), 380);
-
-    // A user's click goes through the same event.
-    auto* native = static_cast<QListWidget*>(list->widget());
-    const QRect r = native->visualItemRect(native->item(5));
-    QTest::mouseClick(native->viewport(), Qt::LeftButton, {}, r.center());
-    EXPECT_EQ(clicks.back(), 5);
-    EXPECT_EQ(list->ListIndex(), 5);
 }
 
 TEST_F(ControlsTest, prefix_search_finds_the_first_item_case_insensitively) {

@@ -1,6 +1,6 @@
 // Walks every control of the shown viewer: what automation, screen readers
 // and these tests rely on, and no control that looks enabled but does nothing.
-#include "ProducedViewer.h"
+#include "ViewerFixture.h"
 
 #include "platform/forms/ButtonMenu.h"
 #include "printing/ViewerCommands.h"

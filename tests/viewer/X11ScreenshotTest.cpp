@@ -1,7 +1,7 @@
 // The viewer on a real X server under a window manager, kept as screenshots
 // for a person to look at. Run by x11-screenshots.sh, which starts a private
 // Xvfb with openbox; the offscreen runs leave these tests out.
-#include "ProducedViewer.h"
+#include "ViewerFixture.h"
 
 #include <QDir>
 #include <QGuiApplication>

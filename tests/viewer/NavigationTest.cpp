@@ -1,5 +1,5 @@
 // Moving through a produced report by the buttons, the list, the jump box and the keys.
-#include "ProducedViewer.h"
+#include "ViewerFixture.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,6 +25,8 @@ TEST_F(Navigation, buttons_list_jump_box_and_keys_each_change_the_page_through_t
     open(12);
     EXPECT_EQ(gsPageFile, RunPageFile(1)) << "the list's first selection shows page 1";
     const QImage pageOne = v->picPreView->surfaceImage().copy();
+    EXPECT_EQ(panel(1), "Page 1 of 12");
+    EXPECT_FALSE(enabled("movefirst") || enabled("moveprev"));
 
     click("movenext");
     EXPECT_EQ(panel(1), "Page 2 of 12");

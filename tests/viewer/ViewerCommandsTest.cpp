@@ -1,5 +1,5 @@
 // The toolbar commands and the wheel, clicked and turned as a user does.
-#include "ProducedViewer.h"
+#include "ViewerFixture.h"
 
 #include "host/clsPreview.h"
 #include "platform/forms/ListBox.h"
@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QWheelEvent>
+
+#include <cmath>
 
 using namespace kelvppvw;
 using namespace kelvppvw::viewer_test;
@@ -92,6 +94,7 @@ TEST_F(Commands, landscape_is_stored_before_the_pages_are_produced_again_and_wid
     EXPECT_EQ(storedWhileProducing, "2");
     EXPECT_GT(v->picPreView->Width(), v->picPreView->Height());
     EXPECT_EQ(panel(1), "Page 1 of 2");
+    EXPECT_EQ(v->picRuler(0).get("PrinterPageWidth").toLong(), std::lround(v->geometry.mdblPageWidthTw));
     click("portrait");
     EXPECT_EQ(stored("Printer_Orientation"), "1");
     EXPECT_GT(v->picPreView->Height(), v->picPreView->Width());
