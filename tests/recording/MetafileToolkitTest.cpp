@@ -16,7 +16,7 @@ using test::u32;
 TEST(PageFontRules, height_is_points_times_pixels_per_inch_over_72_rounded_halves_to_even)
 {
     // 10.67, 12, 2.5 and 7.5 to even, large, negative points.
-    for (const auto [points, ppi, height] : {std::tuple{8, 96, -11}, {9, 96, -12}, {3, 60, -2}, {9, 60, -8},
+    for (const auto& [points, ppi, height] : {std::tuple{8, 96, -11}, {9, 96, -12}, {3, 60, -2}, {9, 60, -8},
                                              {12, 600, -100}, {-8, 96, 11}})
         EXPECT_EQ(PageFontHeight(points, ppi), height) << points << " pt at " << ppi;
     EXPECT_EQ(PageFontHeight(32767, 70000), std::nullopt) << "the product overflows 32 bits";
@@ -38,7 +38,7 @@ TEST(PageFontRules, face_name_is_nul_ended_space_padded_and_cut_at_32_characters
 
 TEST(PageFrameRule, twips_divided_by_0_567_rounded_give_hundredths_of_a_millimetre)
 {
-    for (const auto [w, h, right, bottom] : {std::tuple{12240.0, 15840.0, 21587, 27937}, {0.0, 0.0, 0, 0},
+    for (const auto& [w, h, right, bottom] : {std::tuple{12240.0, 15840.0, 21587, 27937}, {0.0, 0.0, 0, 0},
                                              {1134.0, 283.5, 2000, 500}})
         EXPECT_EQ(PageFrame(w, h), (gdi::Rect{0, 0, right, bottom}));
 }

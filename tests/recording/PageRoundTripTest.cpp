@@ -87,7 +87,7 @@ TEST_F(PageRoundTrip, recorded_pages_play_back_with_text_boxes_lines_and_picture
 
     // Box outline on all four sides, empty inside; the rectangle's outline
     // inside its right and bottom edges, filled white.
-    for (const auto [x, y, ink] : {std::tuple{250, 200, true}, {300, 230, true}, {250, 260, true}, {200, 230, true},
+    for (const auto& [x, y, ink] : {std::tuple{250, 200, true}, {300, 230, true}, {250, 260, true}, {200, 230, true},
                                    {250, 230, false}, {400, 230, true}, {499, 230, true}, {500, 230, false},
                                    {450, 230, false}})
         EXPECT_EQ(dark(page, x, y), ink) << x << "," << y;
@@ -99,7 +99,7 @@ TEST_F(PageRoundTrip, recorded_pages_play_back_with_text_boxes_lines_and_picture
     // whole and unscaled. The icon stretched from 16 to 48 pixels, its
     // transparent quarter left alone.
     const QRgb red = qRgb(255, 0, 0), blue = qRgb(0, 0, 255), white = qRgb(255, 255, 255), green = qRgb(0, 160, 0);
-    for (const auto [x, y, colour] : {std::tuple{600, 200, qRgb(0, 255, 0)}, {101, 501, red}, {118, 528, red},
+    for (const auto& [x, y, colour] : {std::tuple{600, 200, qRgb(0, 255, 0)}, {101, 501, red}, {118, 528, red},
                                       {121, 510, white}, {110, 531, white}, {310, 510, red}, {335, 535, blue},
                                       {345, 510, white}, {640, 540, green}, {630, 505, green}, {605, 505, white},
                                       {649, 549, white}})
@@ -116,7 +116,7 @@ TEST_F(PageRoundTrip, at_200_percent_the_stock_pen_stays_one_pixel_and_created_p
     const QImage page = render(recordSamplePage(), 2.0);
     ASSERT_NEAR(page.width(), 1632, 4);
     // The stock pen is one device pixel at any zoom; a created pen of width 1 grows.
-    for (const auto [x, y, ink] : {std::tuple{500, 400, true}, {500, 402, false}, {500, 398, false},
+    for (const auto& [x, y, ink] : {std::tuple{500, 400, true}, {500, 402, false}, {500, 398, false},
                                    {400, 460, true}, {500, 460, false}})
         EXPECT_EQ(dark(page, x, y), ink) << x << "," << y;
     int green = 0;

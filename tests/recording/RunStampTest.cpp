@@ -45,7 +45,7 @@ TEST(DateSerial, counts_days_from_30_december_1899)
 
 TEST(DateSerial, parses_either_decimal_separator_and_nothing_else)
 {
-    for (const auto [text, value] : {std::pair{"46360.5", 46360.5}, {"46360,25", 46360.25}, {"46360", 46360.0}})
+    for (const auto& [text, value] : {std::pair{"46360.5", 46360.5}, {"46360,25", 46360.25}, {"46360", 46360.0}})
         EXPECT_EQ(ParseDateSerial(text), value) << text;
     for (const char* bad : {"", ".5", "5.", "1.2.3", "1,2.3", "-5", "4e4", "46360.5 ", "46360/5", "x"})
         EXPECT_FALSE(ParseDateSerial(bad)) << bad;

@@ -50,7 +50,7 @@ struct Folder {
 // fails the write and leaves the file as it was, with no temporary behind.
 TEST(ProfileFileAccess, read_only_file_or_full_disk_fails_and_keeps_the_file)
 {
-    for (const auto [fileMode, sizeLimit] : {std::pair<mode_t, rlim_t>{0444, RLIM_INFINITY}, {0666, 4096}}) {
+    for (const auto& [fileMode, sizeLimit] : {std::pair<mode_t, rlim_t>{0444, RLIM_INFINITY}, {0666, 4096}}) {
         Folder f(0777, fileMode);
         EXPECT_EQ(writeAsUser(f.ini, std::string(100000, 'x'), sizeLimit), 0);
         EXPECT_EQ(readBytes(f.ini), kOriginal);
