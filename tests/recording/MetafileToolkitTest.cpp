@@ -15,22 +15,17 @@ using test::u32;
 
 TEST(PageFontRules, height_is_points_times_pixels_per_inch_over_72_rounded_halves_to_even)
 {
-    EXPECT_EQ(PageFontHeight(8, 96), -11);  // 10.67
-    EXPECT_EQ(PageFontHeight(9, 96), -12);  // 12
-    EXPECT_EQ(PageFontHeight(3, 60), -2);   // 2.5: to even
-    EXPECT_EQ(PageFontHeight(9, 60), -8);   // 7.5: to even
-    EXPECT_EQ(PageFontHeight(12, 600), -100);
-    EXPECT_EQ(PageFontHeight(-8, 96), 11);
+    // 10.67, 12, 2.5 and 7.5 to even, large, negative points.
+    for (const auto& [points, ppi, height] : {std::tuple{8, 96, -11}, {9, 96, -12}, {3, 60, -2}, {9, 60, -8},
+                                             {12, 600, -100}, {-8, 96, 11}})
+        EXPECT_EQ(PageFontHeight(points, ppi), height) << points << " pt at " << ppi;
     EXPECT_EQ(PageFontHeight(32767, 70000), std::nullopt) << "the product overflows 32 bits";
 }
 
 TEST(PageFontRules, face_name_is_nul_ended_space_padded_and_cut_at_32_characters)
 {
     const auto courier = PageFontFaceField("Courier New");
-    EXPECT_EQ(std::string(courier.data(), 11), "Courier New");
-    EXPECT_EQ(courier[11], '\0');
-    for (std::size_t i = 12; i < 32; ++i)
-        EXPECT_EQ(courier[i], ' ') << i;
+    EXPECT_EQ(std::string(courier.data(), 32), "Courier New" + std::string(1, '\0') + std::string(20, ' '));
     const std::string forty = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn";
     const auto cut = PageFontFaceField(forty);
     EXPECT_EQ(std::string(cut.data(), 32), forty.substr(0, 32)) << "no NUL inside the field";
@@ -43,9 +38,9 @@ TEST(PageFontRules, face_name_is_nul_ended_space_padded_and_cut_at_32_characters
 
 TEST(PageFrameRule, twips_divided_by_0_567_rounded_give_hundredths_of_a_millimetre)
 {
-    EXPECT_EQ(PageFrame(12240, 15840), (gdi::Rect{0, 0, 21587, 27937}));
-    EXPECT_EQ(PageFrame(0, 0), (gdi::Rect{0, 0, 0, 0}));
-    EXPECT_EQ(PageFrame(1134, 283.5), (gdi::Rect{0, 0, 2000, 500}));
+    for (const auto& [w, h, right, bottom] : {std::tuple{12240.0, 15840.0, 21587, 27937}, {0.0, 0.0, 0, 0},
+                                             {1134.0, 283.5, 2000, 500}})
+        EXPECT_EQ(PageFrame(w, h), (gdi::Rect{0, 0, right, bottom}));
 }
 
 class MetafileToolkitTest : public PageFixture {};

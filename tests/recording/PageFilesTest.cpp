@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 
+#include "platform/profile/ChildProcess.h"
 #include "recording/PageFiles.h"
 #include "recording/PageFolder.h"
 #include "recording/RecordingFixture.h"
@@ -31,11 +30,9 @@ TEST(PageStampShape, stamp_of_a_page_file_name)
 {
     EXPECT_EQ(StampOfPageFile("Page_46360.5_042_3.emf"), "46360.5_042");
     EXPECT_EQ(StampOfPageFile("Page_46360.5_042_17.emf"), "46360.5_042");
-    EXPECT_EQ(StampOfPageFile("Page_46360.5_042_1x.emf"), "");
-    EXPECT_EQ(StampOfPageFile("Page_46360.5_042_.emf"), "");
-    EXPECT_EQ(StampOfPageFile("Page_46360.5_042_3.emf.bak"), "");
-    EXPECT_EQ(StampOfPageFile("page_46360.5_042_3.emf"), "");
-    EXPECT_EQ(StampOfPageFile("Page_3.emf"), "");
+    for (const char* other : {"Page_46360.5_042_1x.emf", "Page_46360.5_042_.emf", "Page_46360.5_042_3.emf.bak",
+                              "page_46360.5_042_3.emf", "Page_3.emf"})
+        EXPECT_EQ(StampOfPageFile(other), "") << other;
 }
 
 class RemovePages : public ::testing::Test, public RecordingFixture {};
@@ -54,46 +51,31 @@ TEST_F(RemovePages, deletes_every_page_of_the_stamp_under_the_busy_pointer)
     EXPECT_TRUE(errorBoxes.empty());
 }
 
-TEST_F(RemovePages, no_match_changes_nothing_and_shows_no_pointer)
-{
-    touch(folder.pageFile("46360.5_043", 1));
-    RemoveAllPages(folder, "46360.5_042", hooks);
-    EXPECT_TRUE(exists("Page_46360.5_043_1.emf"));
-    EXPECT_TRUE(busyCalls.empty());
-    std::filesystem::remove_all(folder.path);
-    RemoveAllPages(folder, "46360.5_042", hooks);
-    EXPECT_TRUE(busyCalls.empty());
-    EXPECT_TRUE(errorBoxes.empty());
-}
-
-TEST_F(RemovePages, a_shorter_stamp_does_not_reach_files_of_a_longer_one)
-{
-    touch(folder.pageFile("46360.5_042", 1));
-    // "46360.5" is not a stamp at all; shaped like one, a prefix still must not match.
-    RemoveAllPages(folder, "46360.5", hooks);
-    touch(folder.path + "/Page_46360.5_042_042_1.emf");
-    RemoveAllPages(folder, "46360.5_042", hooks);
-    EXPECT_FALSE(exists("Page_46360.5_042_1.emf"));
-    EXPECT_TRUE(exists("Page_46360.5_042_042_1.emf"));
-}
-
-TEST_F(RemovePages, hostile_stamps_delete_nothing)
+// Stamps of other runs, prefixes of a stamp, paths and patterns delete
+// nothing anywhere and show no busy pointer; nor does a missing folder.
+TEST_F(RemovePages, stamps_that_match_nothing_of_their_own_delete_nothing)
 {
     const std::filesystem::path outside = dir.path() / "outside";
     std::filesystem::create_directory(outside);
     touch((outside / "Page_x_1.emf").string());
     touch((dir.path() / "Page_46360.5_042_1.emf").string());
     touch(folder.pageFile("46360.5_042", 1));
+    touch(folder.path + "/Page_46360.5_042_042_1.emf");
     touch(folder.path + "/Page_anything_1.emf");
-    for (const char* stamp : {"../outside/Page_x", "..", "*", "?????????????", "46360.5_042/../..", "/",
-                              "46360.5_04*", "", "anything", "../Page_46360.5_042"}) {
+    for (const char* stamp : {"46360.5_043", "46360.5", "46360", "../outside/Page_x", "..", "*", "?????????????",
+                              "46360.5_042/../..", "/", "46360.5_04*", "", "anything", "../Page_46360.5_042"})
         RemoveAllPages(folder, stamp, hooks);
-    }
     EXPECT_TRUE(std::filesystem::exists(outside / "Page_x_1.emf"));
     EXPECT_TRUE(std::filesystem::exists(dir.path() / "Page_46360.5_042_1.emf"));
-    EXPECT_TRUE(exists("Page_46360.5_042_1.emf"));
-    EXPECT_TRUE(exists("Page_anything_1.emf"));
-    EXPECT_TRUE(busyCalls.empty());
+    for (const char* name : {"Page_46360.5_042_1.emf", "Page_46360.5_042_042_1.emf", "Page_anything_1.emf"})
+        EXPECT_TRUE(exists(name)) << name;
+    RemoveAllPages(folder, "46360.5_042", hooks);  // a stamp does not reach a longer one's files
+    EXPECT_TRUE(exists("Page_46360.5_042_042_1.emf"));
+    EXPECT_EQ(busyCalls, (std::vector<bool>{true, false}));
+    std::filesystem::remove_all(folder.path);
+    RemoveAllPages(folder, "46360.5_042", hooks);
+    EXPECT_EQ(busyCalls.size(), 2u);
+    EXPECT_TRUE(errorBoxes.empty());
 }
 
 TEST_F(RemovePages, links_and_folders_with_page_names_are_left_alone)
@@ -120,30 +102,15 @@ TEST_F(RemovePages, failure_shows_the_error_box_then_restores_the_pointer)
     ::chmod(folder.path.c_str(), 0755);
     // Without write permission on the folder the unlink fails; root ignores
     // permissions, so the deleting is done by an unprivileged child.
-    int pipeFds[2];
-    ASSERT_EQ(::pipe(pipeFds), 0);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(pipeFds[0]);
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(99);
+    const int status = inChild([&] {
+        becomeNobody();
         std::string log;
         hooks.setBusyCursor = [&](bool busy) { log += busy ? "[busy]" : "[idle]"; };
         hooks.showErrorBox = [&](const std::string& text) { log += "[box:" + text + "]"; };
         RemoveAllPages(folder, stamp, hooks);
-        (void)!::write(pipeFds[1], log.data(), log.size());
-        ::_exit(0);
-    }
-    ::close(pipeFds[1]);
-    std::string log;
-    char buf[256];
-    for (ssize_t n; (n = ::read(pipeFds[0], buf, sizeof buf)) > 0;)
-        log.append(buf, static_cast<std::size_t>(n));
-    ::close(pipeFds[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    EXPECT_EQ(log, "[busy][box:Error: 70\r\nPermission denied\r\nRemoveAllPages][idle]");
+        return log == "[busy][box:Error: 70\r\nPermission denied\r\nRemoveAllPages][idle]" ? 0 : 1;
+    });
+    EXPECT_EQ(status, 0) << "the box, between busy and idle pointer, in the unprivileged child";
     EXPECT_TRUE(exists(kelvppvw::PageFileName(stamp, 1)));
 }
 

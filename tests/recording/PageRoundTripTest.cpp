@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include <cstdlib>
+#include <tuple>
 
 namespace kelvppvw {
 namespace {
@@ -78,66 +79,50 @@ TEST_F(PageRoundTrip, recorded_pages_play_back_with_text_boxes_lines_and_picture
     // Text ink where text was drawn, in its colour; none above it.
     EXPECT_GT(inkIn(page, QRect(100, 100, 70, 14)), 40);
     EXPECT_EQ(inkIn(page, QRect(90, 80, 200, 18)), 0);
-    int red = 0;
+    int redInk = 0;
     for (int y = 150; y < 170; ++y)
         for (int x = 100; x < 150; ++x)
-            red += qRed(page.pixel(x, y)) > 150 && qBlue(page.pixel(x, y)) < 100;
-    EXPECT_GT(red, 30);
+            redInk += qRed(page.pixel(x, y)) > 150 && qBlue(page.pixel(x, y)) < 100;
+    EXPECT_GT(redInk, 30);
 
-    // Box outline on all four sides, empty inside.
-    EXPECT_TRUE(dark(page, 250, 200));
-    EXPECT_TRUE(dark(page, 300, 230));
-    EXPECT_TRUE(dark(page, 250, 260));
-    EXPECT_TRUE(dark(page, 200, 230));
-    EXPECT_FALSE(dark(page, 250, 230));
-    // Rectangle: outline inside its right and bottom edges, filled white.
-    EXPECT_TRUE(dark(page, 400, 230));
-    EXPECT_TRUE(dark(page, 499, 230));
-    EXPECT_FALSE(dark(page, 500, 230));
-    EXPECT_FALSE(dark(page, 450, 230));
+    // Box outline on all four sides, empty inside; the rectangle's outline
+    // inside its right and bottom edges, filled white.
+    for (const auto& [x, y, ink] : {std::tuple{250, 200, true}, {300, 230, true}, {250, 260, true}, {200, 230, true},
+                                   {250, 230, false}, {400, 230, true}, {499, 230, true}, {500, 230, false},
+                                   {450, 230, false}})
+        EXPECT_EQ(dark(page, x, y), ink) << x << "," << y;
     // The box drawn first starts at the page origin.
     EXPECT_GT(inkIn(page, QRect(23, 198, 5, 5)), 0);
-    // The green pen.
-    EXPECT_EQ(page.pixel(600, 200), qRgb(0, 255, 0));
 
-    // Bitmap cut to 20 x 30, not scaled: red up to x = 119, nothing beyond.
-    EXPECT_EQ(page.pixel(101, 501), qRgb(255, 0, 0));
-    EXPECT_EQ(page.pixel(118, 528), qRgb(255, 0, 0));
-    EXPECT_EQ(page.pixel(121, 510), qRgb(255, 255, 255));
-    EXPECT_EQ(page.pixel(110, 531), qRgb(255, 255, 255));
-    // Own size (40 pixels is 1058 hundredths of a millimetre, /15 = 70): whole, unscaled.
-    EXPECT_EQ(page.pixel(310, 510), qRgb(255, 0, 0));
-    EXPECT_EQ(page.pixel(335, 535), qRgb(0, 0, 255));
-    EXPECT_EQ(page.pixel(345, 510), qRgb(255, 255, 255));
-
-    // Icon stretched from 16 to 48 pixels, its transparent quarter left alone.
-    EXPECT_EQ(page.pixel(640, 540), qRgb(0, 160, 0));
-    EXPECT_EQ(page.pixel(630, 505), qRgb(0, 160, 0));
-    EXPECT_EQ(page.pixel(605, 505), qRgb(255, 255, 255));
-    EXPECT_EQ(page.pixel(649, 549), qRgb(255, 255, 255));
+    // The green pen. The bitmap cut to 20 x 30, not scaled: red up to x = 119.
+    // At its own size (40 pixels is 1058 hundredths of a millimetre, /15 = 70)
+    // whole and unscaled. The icon stretched from 16 to 48 pixels, its
+    // transparent quarter left alone.
+    const QRgb red = qRgb(255, 0, 0), blue = qRgb(0, 0, 255), white = qRgb(255, 255, 255), green = qRgb(0, 160, 0);
+    for (const auto& [x, y, colour] : {std::tuple{600, 200, qRgb(0, 255, 0)}, {101, 501, red}, {118, 528, red},
+                                      {121, 510, white}, {110, 531, white}, {310, 510, red}, {335, 535, blue},
+                                      {345, 510, white}, {640, 540, green}, {630, 505, green}, {605, 505, white},
+                                      {649, 549, white}})
+        EXPECT_EQ(page.pixel(x, y), colour) << x << "," << y;
 
     // The EMF picture is skipped.
     EXPECT_EQ(inkIn(page, QRect(690, 690, 120, 120)), 0);
 }
 
-TEST_F(PageRoundTrip, playing_at_200_percent_doubles_every_position)
+// Positions scale with the frame mapping (the player's own tests); what is
+// left to see here is how the page's pens grow with the zoom.
+TEST_F(PageRoundTrip, at_200_percent_the_stock_pen_stays_one_pixel_and_created_pens_grow)
 {
     const QImage page = render(recordSamplePage(), 2.0);
     ASSERT_NEAR(page.width(), 1632, 4);
     // The stock pen is one device pixel at any zoom; a created pen of width 1 grows.
-    EXPECT_TRUE(dark(page, 500, 400));
-    EXPECT_FALSE(dark(page, 500, 402));
-    EXPECT_FALSE(dark(page, 500, 398));
-    EXPECT_TRUE(dark(page, 400, 460));
+    for (const auto& [x, y, ink] : {std::tuple{500, 400, true}, {500, 402, false}, {500, 398, false},
+                                   {400, 460, true}, {500, 460, false}})
+        EXPECT_EQ(dark(page, x, y), ink) << x << "," << y;
     int green = 0;
     for (int y = 396; y <= 404; ++y)
         green += page.pixel(1200, y) == qRgb(0, 255, 0);
     EXPECT_EQ(green, 2);
-    EXPECT_FALSE(dark(page, 500, 460));
-    EXPECT_EQ(page.pixel(205, 1005), qRgb(255, 0, 0));
-    EXPECT_EQ(page.pixel(236, 1005), qRgb(255, 0, 0));
-    EXPECT_EQ(page.pixel(245, 1005), qRgb(255, 255, 255));
-    EXPECT_GT(inkIn(page, QRect(200, 200, 140, 28)), 160);
 }
 
 } // namespace

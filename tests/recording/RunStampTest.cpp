@@ -45,9 +45,8 @@ TEST(DateSerial, counts_days_from_30_december_1899)
 
 TEST(DateSerial, parses_either_decimal_separator_and_nothing_else)
 {
-    EXPECT_EQ(ParseDateSerial("46360.5"), 46360.5);
-    EXPECT_EQ(ParseDateSerial("46360,25"), 46360.25);
-    EXPECT_EQ(ParseDateSerial("46360"), 46360.0);
+    for (const auto& [text, value] : {std::pair{"46360.5", 46360.5}, {"46360,25", 46360.25}, {"46360", 46360.0}})
+        EXPECT_EQ(ParseDateSerial(text), value) << text;
     for (const char* bad : {"", ".5", "5.", "1.2.3", "1,2.3", "-5", "4e4", "46360.5 ", "46360/5", "x"})
         EXPECT_FALSE(ParseDateSerial(bad)) << bad;
 }
@@ -61,7 +60,7 @@ TEST(HourBoundaries, counts_calendar_hours)
 
 class NewRunStamp : public ::testing::Test, public RecordingFixture {};
 
-TEST_F(NewRunStamp, purges_then_lists_this_run)
+TEST_F(NewRunStamp, purges_then_lists_this_run_and_the_next_of_the_same_second)
 {
     const std::string old = addRun({2026, 12, 4, 10, 0, 0}, 7);
     const RunStamp run = RunStamp::NewRunStamp(folder, hooks);
@@ -70,16 +69,13 @@ TEST_F(NewRunStamp, purges_then_lists_this_run)
     EXPECT_TRUE(run.listed);
     EXPECT_EQ(readBytes(folder.cleanupList()), "[STAMPED FILES]\r\n20261204220000_042=46360.9166666667_042\r\n");
     EXPECT_FALSE(exists("Page_" + old + "_1.emf"));
-}
 
-TEST_F(NewRunStamp, runs_in_the_same_second_differ_by_their_number)
-{
-    const RunStamp a = RunStamp::NewRunStamp(folder, hooks);
+    // A second run in the same second differs by its number; both stay listed.
     draw = 43;
-    const RunStamp b = RunStamp::NewRunStamp(folder, hooks);
-    EXPECT_NE(a.gsPageStamp, b.gsPageStamp);
-    EXPECT_EQ(listed(a.gsStampKey), a.gsPageStamp);
-    EXPECT_EQ(listed(b.gsStampKey), b.gsPageStamp);
+    const RunStamp second = RunStamp::NewRunStamp(folder, hooks);
+    EXPECT_EQ(second.gsPageStamp, "46360.9166666667_043");
+    EXPECT_EQ(listed(run.gsStampKey), run.gsPageStamp);
+    EXPECT_EQ(listed(second.gsStampKey), second.gsPageStamp);
 }
 
 // A locale whose decimal separator is a comma, built for the test when the
@@ -104,7 +100,7 @@ protected:
     void TearDown() override { std::setlocale(LC_NUMERIC, "C"); }
 };
 
-TEST_F(CommaLocale, stamp_uses_the_comma_and_names_keep_it)
+TEST_F(CommaLocale, stamp_uses_the_comma_names_keep_it_and_the_purge_reads_either)
 {
     const LocalDateTime t{2026, 12, 4, 17, 7, 53};
     const std::string stamp = FormatPageStamp(t, 42);
@@ -112,10 +108,8 @@ TEST_F(CommaLocale, stamp_uses_the_comma_and_names_keep_it)
     EXPECT_TRUE(kelvppvw::IsPageStamp(stamp));
     EXPECT_EQ(folder.pageFile(stamp, 2), folder.path + "/Page_46360,7138078704_042_2.emf");
     EXPECT_EQ(ParseDateSerial("46360,5"), 46360.5);
-}
 
-TEST_F(CommaLocale, purge_reads_entries_of_either_locale)
-{
+    // The purge reads entries written under either locale.
     const std::string comma = addRun({2026, 12, 4, 9, 0, 0}, 1);
     std::setlocale(LC_NUMERIC, "C");
     const std::string point = addRun({2026, 12, 4, 9, 30, 0}, 2);

@@ -15,7 +15,7 @@ class Thing : public DispatchObject {};
 
 } // namespace
 
-TEST(ClassRegistry, creates_registered_classes_here_and_refuses_elsewhere) {
+TEST(ClassRegistry, creates_registered_classes_here_refuses_elsewhere_and_passes_factory_failures) {
     ClassRegistry registry;
     registry.registerClass("Host.Report", [] { return std::make_shared<Thing>(); });
     EXPECT_NE(registry.create("host.REPORT"), nullptr);
@@ -26,10 +26,7 @@ TEST(ClassRegistry, creates_registered_classes_here_and_refuses_elsewhere) {
     EXPECT_EQ(errorOf([&] { registry.create("Host.Unknown", "faraway-server"); }), err::RemoteServerUnavailable);
     EXPECT_TRUE(registry.unregisterClass("HOST.report"));
     EXPECT_EQ(errorOf([&] { registry.create("Host.Report"); }), err::CannotCreateObject);
-}
-
-TEST(ClassRegistry, passes_a_factory_failure_through) {
-    ClassRegistry registry;
+    // A factory's own failure passes through.
     registry.registerClass("Host.Broken", []() -> ObjectRef { throw AutomationError(1001, "no printer data"); });
     EXPECT_EQ(errorOf([&] { registry.create("Host.Broken"); }), 1001);
 }
@@ -55,7 +52,7 @@ TEST(EventSource, sinks_run_synchronously_write_arguments_back_and_may_reenter) 
     EXPECT_EQ(seen.size(), 2u);
 }
 
-TEST(ErrorTrap, resume_next_runs_every_statement_and_keeps_the_last_error) {
+TEST(ErrorTrap, resume_next_runs_every_statement_keeps_the_last_error_and_boxes_it) {
     int ran = 0;
     ResumeNext next;
     next([&] { ++ran; });
@@ -69,9 +66,8 @@ TEST(ErrorTrap, resume_next_runs_every_statement_and_keeps_the_last_error) {
     EXPECT_NE(next.lastError()->description().find("host failed"), std::string::npos);
     EXPECT_FALSE(stopSilently([] { throw AutomationError(5); }));
     EXPECT_TRUE(stopSilently([] {}));
-}
 
-TEST(ErrorTrap, error_box_text_has_four_lines_with_the_line_number) {
+    // The error box text: four lines with the line number, three without.
     const AutomationError e(429);
     EXPECT_EQ(errorBoxText(e, "ShowPreviewDialog", true),
               "Error: 429\r\nActiveX component can't create object\r\nShowPreviewDialog\r\n0");

@@ -42,24 +42,18 @@ TEST(VariantToLong, raises_overflow_out_of_range_and_type_mismatch_for_text) {
 }
 
 TEST(VariantToString, prints_numbers_and_booleans_like_the_classic_runtime) {
-    EXPECT_EQ(Variant(true).toString(), "True");
-    EXPECT_EQ(Variant(false).toString(), "False");
-    EXPECT_EQ(Variant(1.5).toString(), "1.5");
-    EXPECT_EQ(Variant(0.25).toString(), ".25");
-    EXPECT_EQ(Variant(-0.25).toString(), "-.25");
-    EXPECT_EQ(Variant(100.0).toString(), "100");
-    EXPECT_EQ(Variant(0.1f).toString(), ".1");
-    EXPECT_EQ(Variant(1.0 / 3.0).toString(), ".333333333333333");
-    EXPECT_EQ(Variant(int32_t(-42)).toString(), "-42");
-    EXPECT_EQ(Variant().toString(), "");
+    const std::pair<Variant, const char*> cases[] = {
+        {Variant(true), "True"}, {Variant(false), "False"}, {Variant(1.5), "1.5"},  {Variant(0.25), ".25"},
+        {Variant(-0.25), "-.25"}, {Variant(100.0), "100"},  {Variant(0.1f), ".1"},  {Variant(int32_t(-42)), "-42"},
+        {Variant(1.0 / 3.0), ".333333333333333"},           {Variant(), ""},
+    };
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(in.toString(), out);
 }
 
 TEST(VariantToBool, accepts_numbers_and_the_words_true_and_false) {
-    EXPECT_TRUE(Variant(-1).toBool());
-    EXPECT_TRUE(Variant(0.1).toBool());
-    EXPECT_FALSE(Variant(0).toBool());
-    EXPECT_TRUE(Variant("true").toBool());
-    EXPECT_FALSE(Variant("FALSE").toBool());
-    EXPECT_TRUE(Variant("2").toBool());
+    for (const auto& [in, out] : {std::pair{Variant(-1), true}, {Variant(0.1), true}, {Variant(0), false},
+                                  {Variant("true"), true}, {Variant("FALSE"), false}, {Variant("2"), true}})
+        EXPECT_EQ(in.toBool(), out) << in.toString();
     EXPECT_EQ(errorOf([] { Variant("yes").toBool(); }), err::TypeMismatch);
 }

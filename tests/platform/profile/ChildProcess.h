@@ -24,3 +24,23 @@ inline void becomeNobody()
     if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
         ::_exit(99);
 }
+
+inline bool exitedCleanly(pid_t pid)
+{
+    int status = 0;
+    return ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+#ifdef PROFILE_WRITER_PATH
+// Starts the profile_writer program: <count> keys "<prefix><n>" into one
+// section of <file>, one call each.
+inline pid_t startProfileWriter(const char* file, const char* prefix, const char* count)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::execl(PROFILE_WRITER_PATH, PROFILE_WRITER_PATH, file, prefix, count, nullptr);
+        ::_exit(127);
+    }
+    return pid;
+}
+#endif

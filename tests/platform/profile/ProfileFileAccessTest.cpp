@@ -21,11 +21,6 @@ namespace {
 
 const std::string kOriginal = "; kept\r\n[s]\r\nk=v\r\n";
 
-std::size_t filesIn(const std::filesystem::path& dir)
-{
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir), {}));
-}
-
 // Writes one key as "nobody" (or the caller, when not root) and returns
 // whether the write reported success; -1 when the child could not run.
 int writeAsUser(const std::string& path, const std::string& value, rlim_t fileSizeLimit = RLIM_INFINITY)
@@ -51,24 +46,23 @@ struct Folder {
     ~Folder() { ::chmod(dir.path().c_str(), 0700); }
 };
 
-TEST(ProfileFileAccess, read_only_file_is_never_changed)
+// A read-only file, or a full disk while the new copy is written beside it,
+// fails the write and leaves the file as it was, with no temporary behind.
+TEST(ProfileFileAccess, read_only_file_or_full_disk_fails_and_keeps_the_file)
 {
-    Folder f(0777, 0444);
-    EXPECT_EQ(writeAsUser(f.ini, "changed"), 0);
-    EXPECT_EQ(readBytes(f.ini), kOriginal);
-    EXPECT_EQ(filesIn(f.dir.path()), 2u);  // the file and its lock file, no temporary left
+    for (const auto& [fileMode, sizeLimit] : {std::pair<mode_t, rlim_t>{0444, RLIM_INFINITY}, {0666, 4096}}) {
+        Folder f(0777, fileMode);
+        EXPECT_EQ(writeAsUser(f.ini, std::string(100000, 'x'), sizeLimit), 0);
+        EXPECT_EQ(readBytes(f.ini), kOriginal);
+        EXPECT_EQ(filesIn(f.dir.path()), 2u);  // the file and its lock file
+    }
 }
 
 TEST(ProfileFileAccess, writable_file_in_read_only_folder_is_edited_in_place)
 {
     Folder f(0555, 0666);
-    struct stat st{};
-    ::stat(f.ini.c_str(), &st);
-    EXPECT_EQ(writeAsUser(f.ini, "changed"), 1);
+    EXPECT_EQ(writeAsUser(f.ini, "changed"), 1);  // a read-only folder leaves no way but in place
     EXPECT_EQ(readBytes(f.ini), "; kept\r\n[s]\r\nk=changed\r\n");
-    struct stat after{};
-    ::stat(f.ini.c_str(), &after);
-    EXPECT_EQ(after.st_ino, st.st_ino);
     EXPECT_EQ(filesIn(f.dir.path()), 1u);
 
     // A longer text that the disk cannot hold leaves the file as it was.

@@ -1,6 +1,7 @@
 // Reading behaviour of the private-profile calls, one row per observed fact.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,13 +19,14 @@ namespace {
 
 struct ReadCase {
     const char* name;
-    std::string file;
+    std::optional<std::string> file;  // nullopt: no file
     OptionalText section;
     OptionalText key;
     OptionalText defaultValue;
     std::uint32_t size;
     std::uint32_t expectedCount;
     std::string expectedBytes;  // buffer from its start; '#' marks untouched bytes
+    bool wholeSection = false;  // GetPrivateProfileSection of `section` instead
 };
 
 class ProfileReadFacts : public ::testing::TestWithParam<ReadCase> {};
@@ -34,11 +36,14 @@ TEST_P(ProfileReadFacts, returns_count_and_bytes)
     const ReadCase& c = GetParam();
     TempFolder dir;
     const std::string path = dir.file("t.ini");
-    writeBytes(path, c.file);
+    if (c.file)
+        writeBytes(path, *c.file);
     std::string buffer(c.size, '#');
-    const auto count = GetPrivateProfileString(c.section, c.key, c.defaultValue, buffer, path);
+    const auto count = c.wholeSection ? GetPrivateProfileSection(*c.section, buffer, path)
+                                      : GetPrivateProfileString(c.section, c.key, c.defaultValue, buffer, path);
     EXPECT_EQ(count, c.expectedCount);
     EXPECT_EQ(buffer.substr(0, c.expectedBytes.size()), c.expectedBytes);
+    EXPECT_EQ(std::filesystem::exists(path), c.file.has_value());
 }
 
 constexpr std::uint32_t kBig = 64;
@@ -92,57 +97,20 @@ const ReadCase kReadCases[] = {
     {"key_list_of_missing_section_is_empty", "[s]\nk=v\n", "t", std::nullopt, "d", 8, 0, "\0\0######"s},
     {"null_section_lists_sections", "[a]\n[B]\nk=v\n[c]\n", std::nullopt, std::nullopt, "", kBig, 6,
      "a\0B\0c\0\0"s},
+    {"missing_file_gives_default", std::nullopt, "s", "k", "dflt", 16, 4, "dflt\0"s},
+    {"missing_file_lists_no_keys", std::nullopt, "s", std::nullopt, "dflt", 16, 0, "\0\0"s},
+    {"section_of_missing_file", std::nullopt, "s", {}, {}, 16, 0, "\0\0"s, true},
+    {"section_lines_as_written", "[s]\r\nname1=val1\r\nname2=\r\nname3\r\nname4=val4\r\n[t]\r\nx=y\r\n", "s", {}, {}, kBig, 35,
+     "name1=val1\0name2=\0name3\0name4=val4\0\0"s, true},
+    {"section_comments_and_blank_lines_left_out", "[s]\n; note\n\na=1\n", "s", {}, {}, kBig, 4, "a=1\0\0"s, true},
+    {"section_missing_section", "[t]\na=1\n", "s", {}, {}, kBig, 0, "\0\0"s, true},
+    {"section_empty_section", "[s]\n[t]\na=1\n", "s", {}, {}, kBig, 0, "\0\0"s, true},
+    {"section_too_small_reports_size_minus_two", "[s]\nabc=1\ndef=2\n", "s", {}, {}, 9, 7, "abc=1\0d\0\0"s, true},
+    {"section_exact_fit_reports_size_minus_two", "[s]\nabc=1\ndef=2\n", "s", {}, {}, 13, 11, "abc=1\0def=2\0\0"s, true},
+    {"section_one_spare_byte_is_a_fit", "[s]\nabc=1\ndef=2\n", "s", {}, {}, 14, 12, "abc=1\0def=2\0\0"s, true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Facts, ProfileReadFacts, ::testing::ValuesIn(kReadCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ProfileReadMissingFile, gives_default_and_empty_lists)
-{
-    TempFolder dir;
-    const std::string path = dir.file("absent.ini");
-    std::string buffer(16, '#');
-    EXPECT_EQ(GetPrivateProfileString("s", "k", "dflt", buffer, path), 4u);
-    EXPECT_EQ(buffer.substr(0, 5), "dflt\0"s);
-    EXPECT_EQ(GetPrivateProfileString("s", std::nullopt, "dflt", buffer, path), 0u);
-    EXPECT_EQ(buffer.substr(0, 2), "\0\0"s);
-    EXPECT_EQ(GetPrivateProfileSection("s", buffer, path), 0u);
-    EXPECT_FALSE(std::filesystem::exists(path));
-}
-
-struct SectionCase {
-    const char* name;
-    std::string file;
-    std::uint32_t size;
-    std::uint32_t expectedCount;
-    std::string expectedBytes;
-};
-
-class ProfileSectionFacts : public ::testing::TestWithParam<SectionCase> {};
-
-TEST_P(ProfileSectionFacts, returns_count_and_bytes)
-{
-    const SectionCase& c = GetParam();
-    TempFolder dir;
-    const std::string path = dir.file("t.ini");
-    writeBytes(path, c.file);
-    std::string buffer(c.size, '#');
-    EXPECT_EQ(GetPrivateProfileSection("s", buffer, path), c.expectedCount);
-    EXPECT_EQ(buffer.substr(0, c.expectedBytes.size()), c.expectedBytes);
-}
-
-const SectionCase kSectionCases[] = {
-    {"lines_as_written", "[s]\r\nname1=val1\r\nname2=\r\nname3\r\nname4=val4\r\n[t]\r\nx=y\r\n", kBig, 35,
-     "name1=val1\0name2=\0name3\0name4=val4\0\0"s},
-    {"comments_and_blank_lines_left_out", "[s]\n; note\n\na=1\n", kBig, 4, "a=1\0\0"s},
-    {"missing_section", "[t]\na=1\n", kBig, 0, "\0\0"s},
-    {"empty_section", "[s]\n[t]\na=1\n", kBig, 0, "\0\0"s},
-    {"too_small_reports_size_minus_two", "[s]\nabc=1\ndef=2\n", 9, 7, "abc=1\0d\0\0"s},
-    {"exact_fit_reports_size_minus_two", "[s]\nabc=1\ndef=2\n", 13, 11, "abc=1\0def=2\0\0"s},
-    {"one_spare_byte_is_a_fit", "[s]\nabc=1\ndef=2\n", 14, 12, "abc=1\0def=2\0\0"s},
-};
-
-INSTANTIATE_TEST_SUITE_P(Facts, ProfileSectionFacts, ::testing::ValuesIn(kSectionCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,5 +1,6 @@
 // A batch of profile writes is one rewrite of the file, made on the file as it
 // is at commit: what another process wrote meanwhile stays.
+#include "ChildProcess.h"
 #include "TempFolder.h"
 
 #include "platform/profile/PrivateProfile.h"
@@ -8,8 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <string>
 
@@ -52,14 +51,7 @@ TEST(ProfileWriteBatch, writes_wait_for_the_commit_and_keep_another_processs_key
         EXPECT_EQ(read("App", "Old", file), "1");
 
         // Meanwhile another process writes its own key.
-        const pid_t child = ::fork();
-        if (child == 0) {
-            ::execl(PROFILE_WRITER_PATH, PROFILE_WRITER_PATH, file.c_str(), "theirs", "1", nullptr);
-            ::_exit(127);
-        }
-        int status = 0;
-        ASSERT_EQ(::waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        ASSERT_TRUE(exitedCleanly(startProfileWriter(file.c_str(), "theirs", "1")));
     }
     EXPECT_EQ(read("App", "Old", file), "2");
     EXPECT_EQ(read("App", "Gone", file), "<none>");

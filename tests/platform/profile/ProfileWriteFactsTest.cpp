@@ -79,7 +79,7 @@ const WriteCase kWriteCases[] = {
 INSTANTIATE_TEST_SUITE_P(Facts, ProfileWriteFacts, ::testing::ValuesIn(kWriteCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ProfileWrite, unchanged_file_is_not_rewritten)
+TEST(ProfileWrite, unchanged_file_is_not_rewritten_and_a_write_reads_back)
 {
     TempFolder dir;
     const std::string path = dir.file("t.ini");
@@ -90,33 +90,22 @@ TEST(ProfileWrite, unchanged_file_is_not_rewritten)
     EXPECT_TRUE(WritePrivateProfileString("s", "a", "1", path));
     ASSERT_EQ(::stat(path.c_str(), &after), 0);
     EXPECT_EQ(before.st_ino, after.st_ino);
-}
 
-TEST(ProfileWrite, written_value_reads_back_through_the_read_rules)
-{
-    TempFolder dir;
-    const std::string path = dir.file("t.ini");
+    // What is written reads back through the read rules.
     ASSERT_TRUE(WritePrivateProfileString("s", "k", "  'quoted'  ", path));
     std::string buffer(32, '#');
     EXPECT_EQ(GetPrivateProfileString("s", "K", "", buffer, path), 6u);
     EXPECT_EQ(buffer.substr(0, 7), "quoted\0"s);
 }
 
-TEST(ProfileWrite, missing_folder_fails_without_creating_anything)
+TEST(ProfileWrite, missing_folder_or_folder_in_place_of_the_file_fails_and_changes_nothing)
 {
     TempFolder dir;
-    const std::string path = dir.file("no/such/t.ini");
-    EXPECT_FALSE(WritePrivateProfileString("s", "k", "v", path));
+    EXPECT_FALSE(WritePrivateProfileString("s", "k", "v", dir.file("no/such/t.ini")));
     EXPECT_FALSE(std::filesystem::exists(dir.file("no")));
-}
-
-TEST(ProfileWrite, folder_in_place_of_the_file_is_left_alone)
-{
-    TempFolder dir;
-    const std::string path = dir.file("t.ini");
-    std::filesystem::create_directory(path);
-    EXPECT_FALSE(WritePrivateProfileString("s", "k", "v", path));
-    EXPECT_TRUE(std::filesystem::is_directory(path));
+    std::filesystem::create_directory(dir.file("t.ini"));
+    EXPECT_FALSE(WritePrivateProfileString("s", "k", "v", dir.file("t.ini")));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("t.ini")));
 }
 
 TEST(ProfileDeleteEntries, removes_the_line_of_each_key_and_value_in_one_rewrite)

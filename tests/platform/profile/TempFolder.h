@@ -49,6 +49,11 @@ inline void writeBytes(const std::string& path, const std::string& bytes)
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+inline std::size_t filesIn(const std::filesystem::path& dir)
+{
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir), {}));
+}
+
 inline std::optional<std::string> readBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
