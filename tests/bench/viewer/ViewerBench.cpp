@@ -1,12 +1,8 @@
 // The page view's work: a render of a typical page (the demo report's first
 // page, played as vectors into the page view) at fit and at 200 %, and the
 // scroll-area layout that follows every resize.
-#include "PageRecorder.h"
-#include "SampleReport.h"
 #include "bench/BenchQueue.h"
-
-#include "platform/gdi/Picture.h"
-#include "viewer/frmPrtPreview.h"
+#include "bench/DemoPage.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,33 +16,10 @@ namespace {
 std::shared_ptr<frmPrtPreview> benchViewer() {
     if (!bench::useA4OnTestQueue())
         return nullptr;
-
     static QTemporaryDir dir;
-    auto recorder = std::make_shared<PageRecorder>(dir.path().toStdString(), 816 * 15, 1056 * 15);
-    auto report = std::make_shared<SampleReport>();
-    report->pages = 1;
-    report->Parent = recorder;
-    report->MarginLeft = report->MarginTop = report->MarginRight = report->MarginBottom = 720;
-    recorder->printDataObject = report;
-    report->callWith("PrintDataObjText", Variant(), Variant("Benchmark report"));
-    auto picture = Picture::load(dir.filePath("Page_1.emf").toStdString());
-    if (!picture)
-        return nullptr;
-
-    auto v = NewForm<frmPrtPreview>();
-    v->settings = {};
-    v->settings[ViewerSetting::ShadowDepth] = 30;
-    v->settings[ViewerSetting::RulersDisplayed] = 1;
-    v->settings[ViewerSetting::RulerDimension] = 300;
-    v->Move(0, 0, 15000, 11000); // 1000 x 733 pixels
-    v->Show();
-    v->mbPrinterFound = true;
-    v->ReadPrinterMetrics();
-    v->mbViewerReady = true;
-    v->mbPagesProduced = true;
-    v->imgP->SetPicture(picture);
-    v->Form_Resize();
-    return v;
+    bench::useHome(dir.path().toStdString());
+    const auto page = bench::demoPage(dir, 720);
+    return page ? bench::rulerViewer(false, page) : nullptr;
 }
 
 void render(benchmark::State& state, int16_t zoomMode, double divisor) {
