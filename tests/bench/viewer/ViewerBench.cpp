@@ -12,22 +12,21 @@ using namespace kelvppvw;
 
 namespace {
 
-// A viewer on the test queue (A4 portrait, 600 dpi) showing the demo page; null without a printer.
-std::shared_ptr<frmPrtPreview> benchViewer() {
-    if (!bench::useA4OnTestQueue())
-        return nullptr;
+// A viewer on the test queue (A4 portrait, 600 dpi) showing the demo page;
+// null, with the benchmark skipped, without a printer or a page.
+std::shared_ptr<frmPrtPreview> benchViewer(benchmark::State& state) {
     static QTemporaryDir dir;
     bench::useHome(dir.path().toStdString());
-    const auto page = bench::demoPage(dir, 720);
+    const auto page = bench::useA4OnTestQueue() ? bench::demoPage(dir, 720) : nullptr;
+    if (!page)
+        state.SkipWithError("no printer installed or the page could not be recorded");
     return page ? bench::rulerViewer(false, page) : nullptr;
 }
 
 void render(benchmark::State& state, int16_t zoomMode, double divisor) {
-    const auto v = benchViewer();
-    if (!v) {
-        state.SkipWithError("no printer installed or the page could not be recorded");
+    const auto v = benchViewer(state);
+    if (!v)
         return;
-    }
     v->miZoomMode = zoomMode;
     v->mdblZoomDivisor = divisor;
     for (auto _ : state)
@@ -46,11 +45,9 @@ BENCHMARK(BM_RenderAt200Percent)->Unit(benchmark::kMillisecond);
 
 // The layout pass a resize of the page area runs (rendering excluded).
 static void BM_LayoutAfterResize(benchmark::State& state) {
-    const auto v = benchViewer();
-    if (!v) {
-        state.SkipWithError("no printer installed or the page could not be recorded");
+    const auto v = benchViewer(state);
+    if (!v)
         return;
-    }
     v->miZoomMode = 1;
     v->mdblZoomDivisor = 0.5;
     v->RenderPreviewPage(*v->picPreView, v->miZoomMode, true, true, false);
@@ -65,11 +62,9 @@ BENCHMARK(BM_LayoutAfterResize)->Unit(benchmark::kMicrosecond);
 
 // The whole pass of a window resize: layout, render at fit, layout again.
 static void BM_FormResizeAtFit(benchmark::State& state) {
-    const auto v = benchViewer();
-    if (!v) {
-        state.SkipWithError("no printer installed or the page could not be recorded");
+    const auto v = benchViewer(state);
+    if (!v)
         return;
-    }
     for (auto _ : state)
         v->Form_Resize();
     v->Unload();
