@@ -22,7 +22,9 @@ TEST(CutAtNull, cuts_at_first_nul_untouched_else_trims_spaces)
     EXPECT_EQ(CutAtNull(""), "");
 }
 
-TEST(ReadProfileKey, returns_stored_text_or_default)
+// Read back what was stored, the caller's default for what is not, and the
+// difference between a deleted key and an empty one.
+TEST(ProfileKey, reads_what_was_written_cut_at_nul_and_254_characters_or_the_default)
 {
     TempFolder dir;
     const std::string ini = dir.file("preview.ini");
@@ -33,28 +35,17 @@ TEST(ReadProfileKey, returns_stored_text_or_default)
     EXPECT_EQ(ReadProfileKey("Host", "Empty", "5", ini), "");
     EXPECT_EQ(ReadProfileKey("Host", "Nul", "", ini), "a");
     EXPECT_EQ(ReadProfileKey("Host", "Color1", "7", dir.file("absent.ini")), "7");
-}
 
-TEST(ReadProfileKey, long_value_is_cut_to_254_characters)
-{
-    TempFolder dir;
-    const std::string ini = dir.file("preview.ini");
-    const std::string value(300, 'v');
-    ASSERT_TRUE(WriteProfileKey("Host", "Long", value, ini));
-    EXPECT_EQ(ReadProfileKey("Host", "Long", "", ini), value.substr(0, 254));
-}
-
-TEST(WriteProfileKey, null_deletes_but_empty_stores_empty)
-{
-    TempFolder dir;
-    const std::string ini = dir.file("preview.ini");
-    ASSERT_TRUE(WriteProfileKey("Host", "A", "1", ini));
-    ASSERT_TRUE(WriteProfileKey("Host", "B", "", ini));
-    EXPECT_EQ(readBytes(ini), "[Host]\r\nA=1\r\nB=\r\n");
-    ASSERT_TRUE(WriteProfileKey("Host", "A", std::nullopt, ini));
-    ASSERT_TRUE(WriteProfileKey("Host", "Nope", std::nullopt, ini));
-    EXPECT_EQ(readBytes(ini), "[Host]\r\nB=\r\n");
-    EXPECT_EQ(ReadProfileKey("Host", "B", "default", ini), "");
+    const std::string written = dir.file("written.ini"), value(300, 'v');
+    ASSERT_TRUE(WriteProfileKey("Host", "A", "1", written));
+    ASSERT_TRUE(WriteProfileKey("Host", "B", "", written));
+    EXPECT_EQ(readBytes(written), "[Host]\r\nA=1\r\nB=\r\n");
+    ASSERT_TRUE(WriteProfileKey("Host", "A", std::nullopt, written));
+    ASSERT_TRUE(WriteProfileKey("Host", "Nope", std::nullopt, written));
+    EXPECT_EQ(readBytes(written), "[Host]\r\nB=\r\n");
+    EXPECT_EQ(ReadProfileKey("Host", "B", "default", written), "");
+    ASSERT_TRUE(WriteProfileKey("Host", "Long", value, written));
+    EXPECT_EQ(ReadProfileKey("Host", "Long", "", written), value.substr(0, 254));
 }
 
 // A section whose entries, each with its NUL, take exactly `length` characters.
@@ -75,25 +66,19 @@ std::string sectionOfLength(std::size_t length, std::string& expected)
     return file;
 }
 
-TEST(ReadProfileSection, grows_until_the_section_fits)
-{
-    TempFolder dir;
-    const std::string ini = dir.file("Cleanup.ini");
-    for (std::size_t length : {10u, 1021u, 1022u, 1023u, 1024u, 2046u, 2047u, 3070u, 50000u}) {
-        std::string expected;
-        writeBytes(ini, sectionOfLength(length, expected));
-        ASSERT_EQ(expected.size() + 1, length);
-        EXPECT_EQ(ReadProfileSection("STAMPED FILES", ini), expected) << "entries of " << length;
-    }
-}
-
-TEST(ReadProfileSection, empty_or_missing_gives_empty)
+TEST(ReadProfileSection, grows_until_the_section_fits_and_gives_empty_for_none)
 {
     TempFolder dir;
     const std::string ini = dir.file("Cleanup.ini");
     EXPECT_EQ(ReadProfileSection("STAMPED FILES", ini), "");
     writeBytes(ini, "[STAMPED FILES]\r\n; only a comment\r\n[Other]\r\na=1\r\n");
     EXPECT_EQ(ReadProfileSection("STAMPED FILES", ini), "");
+    for (std::size_t length : {10u, 1021u, 1022u, 1023u, 1024u, 2046u, 2047u, 3070u, 50000u}) {
+        std::string expected;
+        writeBytes(ini, sectionOfLength(length, expected));
+        ASSERT_EQ(expected.size() + 1, length);
+        EXPECT_EQ(ReadProfileSection("STAMPED FILES", ini), expected) << "entries of " << length;
+    }
 }
 
 }  // namespace

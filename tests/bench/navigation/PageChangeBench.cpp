@@ -4,19 +4,13 @@
 // twelve pages are produced on the current printer.
 #include "SampleReport.h"
 
-#include "host/PreviewValues.h"
-#include "platform/automation/ClassRegistry.h"
-#include "platform/forms/Application.h"
-#include "platform/printer/Printer.h"
-#include "viewer/frmPrtPreview.h"
+#include "bench/BenchQueue.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include <cstdlib>
-#include <filesystem>
 
 using namespace kelvppvw;
 
@@ -34,20 +28,11 @@ std::shared_ptr<frmPrtPreview> producedViewer(bool zoomed) {
     printer->setPrintQuality(600);
 
     static QTemporaryDir home;
-    setenv(AppPathVariable, home.path().toUtf8().constData(), 1);
-    gsAppPath = home.path().toStdString();
-    gsAppName = "Bench";
-    gsObjClassName = BenchReport;
-    std::filesystem::create_directories(gsAppPath + "/Preview");
-    static const bool registered = [] {
-        ClassRegistry::instance().registerClass(BenchReport, [] {
-            auto report = std::make_shared<SampleReport>();
-            report->pages = 12;
-            return ObjectRef(report);
-        });
-        return true;
-    }();
-    (void)registered;
+    bench::useHome(home.path().toStdString(), BenchReport, [] {
+        auto report = std::make_shared<SampleReport>();
+        report->pages = 12;
+        return ObjectRef(report);
+    });
     auto v = NewForm<frmPrtPreview>();
     v->Show();
     DoEvents();

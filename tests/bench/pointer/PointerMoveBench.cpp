@@ -26,22 +26,8 @@ std::shared_ptr<frmPrtPreview> pointerViewer() {
         return nullptr;
     // Closing the viewer writes its settings: into a folder of its own.
     static QTemporaryDir home;
-    gsAppPath = home.path().toStdString();
-
-    auto v = NewForm<frmPrtPreview>();
-    v->Move(0, 0, 15000, 11000);
-    v->Show();
-    v->settings = {};
-    v->settings[ViewerSetting::ShadowDepth] = 30;
-    v->settings[ViewerSetting::RulersDisplayed] = 1;
-    v->settings[ViewerSetting::RulerDimension] = 300;
-    v->settings[ViewerSetting::RulerCrossHairs] = 1;
-    v->mbPrinterFound = true;
-    v->ReadPrinterMetrics();
-    v->mbViewerReady = true;
-    v->mbPagesProduced = true;
-    v->Form_Resize();
-    return v;
+    bench::useHome(home.path().toStdString());
+    return bench::rulerViewer(true);
 }
 
 void pointerMove(benchmark::State& state, double zoomDivisor) {

@@ -2,44 +2,26 @@
 // lines and a table) played as vectors over the printable area of an open
 // job on the test queue, then the next sheet. The job is killed at the end,
 // so the print server's own work is not measured.
-#include "PageRecorder.h"
-#include "SampleReport.h"
+#include "bench/BenchQueue.h"
+#include "bench/DemoPage.h"
 
 #include "components/seams/PlatformSeams.h"
-#include "platform/forms/Application.h"
-#include "platform/gdi/Picture.h"
-#include "platform/printer/Printer.h"
-#include "platform/printer/Printers.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>
 
-#include <cstdlib>
-
 using namespace kelvppvw;
 
 static void BM_PrintPages(benchmark::State& state) {
-    Application::ensure();
-    InstallPlatformSeams();
-    const char* queue = std::getenv("KELVPPVW_TEST_QUEUE");
-    const auto names = Printers::systemNames();
-    if (names.empty()) {
+    const auto printer = bench::useA4OnTestQueue();
+    if (!printer) {
         state.SkipWithError("no printer installed");
         return;
     }
-    auto printer = Printer::open(queue && *queue ? queue : names.front());
-    printer->setPaperSize(9);
-    printer->setPrintQuality(600);
-
+    InstallPlatformSeams();
     QTemporaryDir dir;
-    auto recorder = std::make_shared<PageRecorder>(dir.path().toStdString(), 816 * 15, 1056 * 15);
-    auto report = std::make_shared<SampleReport>();
-    report->pages = 1;
-    report->Parent = recorder;
-    recorder->printDataObject = report;
-    report->callWith("PrintDataObjText", Variant(), Variant("Benchmark report"));
-    const ObjectRef page = Picture::load(dir.filePath("Page_1.emf").toStdString());
+    const ObjectRef page = bench::demoPage(dir);
     if (!page) {
         state.SkipWithError("the page could not be recorded");
         return;

@@ -2,10 +2,8 @@
 // metafile toolkit, files on disk; pages per second are reported.
 #include "SampleReport.h"
 
-#include "host/PreviewValues.h"
-#include "platform/forms/Application.h"
+#include "bench/BenchQueue.h"
 #include "recording/PageProduction.h"
-#include "viewer/frmPrtPreview.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,13 +24,7 @@ void BM_ProduceDemoReport(benchmark::State& state) {
     std::string home = (std::filesystem::temp_directory_path() / "kelvppvw-bench-XXXXXX").string();
     if (!mkdtemp(home.data()))
         return state.SkipWithError("no temporary folder");
-    setenv(AppPathVariable, home.c_str(), 1);
-    gsAppPath = home;
-    gsAppName = "Bench";
-    std::filesystem::create_directories(home + "/Preview");
-    ClassRegistry::instance().registerClass("Bench.Report",
-                                            [] { return ObjectRef(std::make_shared<HundredPages>()); });
-    gsObjClassName = "Bench.Report";
+    bench::useHome(home, "Bench.Report", [] { return ObjectRef(std::make_shared<HundredPages>()); });
     auto viewer = NewForm<frmPrtPreview>();
     viewer->Load();
     for (auto _ : state) {

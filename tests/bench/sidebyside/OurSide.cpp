@@ -5,20 +5,14 @@
 #include "Measure.h"
 #include "Sides.h"
 
-#include "host/PreviewValues.h"
-#include "platform/forms/Application.h"
+#include "bench/BenchQueue.h"
 #include "platform/forms/ModalScript.h"
-#include "platform/printer/Printer.h"
-#include "platform/printer/Printers.h"
 #include "recording/PageProduction.h"
-#include "viewer/frmPrtPreview.h"
 
 #include <kelvppvw/kelvppvw.h>
 
 #include <QTemporaryDir>
 
-#include <cstdlib>
-#include <filesystem>
 
 using namespace kelvppvw;
 
@@ -85,21 +79,12 @@ Figures runOurSide(int pages)
 {
     Figures f;
     QTemporaryDir home;
-    setenv(AppPathVariable, home.path().toUtf8().constData(), 1);
-    std::filesystem::create_directories(home.path().toStdString() + "/Preview");
     Report::pages = pages;
-    ClassRegistry::instance().registerClass(Report::ClassName,
-                                            [] { return ObjectRef(std::make_shared<Report>()); });
-    const char* queue = std::getenv("KELVPPVW_TEST_QUEUE");
-    const auto names = Printers::systemNames();
-    if (names.empty()) {
+    bench::useHome(home.path().toStdString(), Report::ClassName, [] { return ObjectRef(std::make_shared<Report>()); });
+    if (!bench::useA4OnTestQueue()) {
         std::fprintf(stderr, "no printer installed\n");
         return f;
     }
-    auto printer = Printer::open(queue && *queue ? queue : names.front());
-    printer->setPaperSize(9); // A4
-    printer->setPrintQuality(600);
-    Printer::setCurrent(printer);
 
     Stopwatch clock;
     ModalScript::push([&](ModalMoment& m) {

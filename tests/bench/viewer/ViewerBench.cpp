@@ -1,12 +1,8 @@
 // The page view's work: a render of a typical page (the demo report's first
 // page, played as vectors into the page view) at fit and at 200 %, and the
 // scroll-area layout that follows every resize.
-#include "PageRecorder.h"
-#include "SampleReport.h"
 #include "bench/BenchQueue.h"
-
-#include "platform/gdi/Picture.h"
-#include "viewer/frmPrtPreview.h"
+#include "bench/DemoPage.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,45 +12,21 @@ using namespace kelvppvw;
 
 namespace {
 
-// A viewer on the test queue (A4 portrait, 600 dpi) showing the demo page; null without a printer.
-std::shared_ptr<frmPrtPreview> benchViewer() {
-    if (!bench::useA4OnTestQueue())
-        return nullptr;
-
+// A viewer on the test queue (A4 portrait, 600 dpi) showing the demo page;
+// null, with the benchmark skipped, without a printer or a page.
+std::shared_ptr<frmPrtPreview> benchViewer(benchmark::State& state) {
     static QTemporaryDir dir;
-    auto recorder = std::make_shared<PageRecorder>(dir.path().toStdString(), 816 * 15, 1056 * 15);
-    auto report = std::make_shared<SampleReport>();
-    report->pages = 1;
-    report->Parent = recorder;
-    report->MarginLeft = report->MarginTop = report->MarginRight = report->MarginBottom = 720;
-    recorder->printDataObject = report;
-    report->callWith("PrintDataObjText", Variant(), Variant("Benchmark report"));
-    auto picture = Picture::load(dir.filePath("Page_1.emf").toStdString());
-    if (!picture)
-        return nullptr;
-
-    auto v = NewForm<frmPrtPreview>();
-    v->settings = {};
-    v->settings[ViewerSetting::ShadowDepth] = 30;
-    v->settings[ViewerSetting::RulersDisplayed] = 1;
-    v->settings[ViewerSetting::RulerDimension] = 300;
-    v->Move(0, 0, 15000, 11000); // 1000 x 733 pixels
-    v->Show();
-    v->mbPrinterFound = true;
-    v->ReadPrinterMetrics();
-    v->mbViewerReady = true;
-    v->mbPagesProduced = true;
-    v->imgP->SetPicture(picture);
-    v->Form_Resize();
-    return v;
+    bench::useHome(dir.path().toStdString());
+    const auto page = bench::useA4OnTestQueue() ? bench::demoPage(dir, 720) : nullptr;
+    if (!page)
+        state.SkipWithError("no printer installed or the page could not be recorded");
+    return page ? bench::rulerViewer(false, page) : nullptr;
 }
 
 void render(benchmark::State& state, int16_t zoomMode, double divisor) {
-    const auto v = benchViewer();
-    if (!v) {
-        state.SkipWithError("no printer installed or the page could not be recorded");
+    const auto v = benchViewer(state);
+    if (!v)
         return;
-    }
     v->miZoomMode = zoomMode;
     v->mdblZoomDivisor = divisor;
     for (auto _ : state)
@@ -73,11 +45,9 @@ BENCHMARK(BM_RenderAt200Percent)->Unit(benchmark::kMillisecond);
 
 // The layout pass a resize of the page area runs (rendering excluded).
 static void BM_LayoutAfterResize(benchmark::State& state) {
-    const auto v = benchViewer();
-    if (!v) {
-        state.SkipWithError("no printer installed or the page could not be recorded");
+    const auto v = benchViewer(state);
+    if (!v)
         return;
-    }
     v->miZoomMode = 1;
     v->mdblZoomDivisor = 0.5;
     v->RenderPreviewPage(*v->picPreView, v->miZoomMode, true, true, false);
@@ -92,11 +62,9 @@ BENCHMARK(BM_LayoutAfterResize)->Unit(benchmark::kMicrosecond);
 
 // The whole pass of a window resize: layout, render at fit, layout again.
 static void BM_FormResizeAtFit(benchmark::State& state) {
-    const auto v = benchViewer();
-    if (!v) {
-        state.SkipWithError("no printer installed or the page could not be recorded");
+    const auto v = benchViewer(state);
+    if (!v)
         return;
-    }
     for (auto _ : state)
         v->Form_Resize();
     v->Unload();

@@ -1,5 +1,7 @@
 // Files handed to the writer thread land in the order handed over, complete
 // when a reader asks for them, and a file that cannot be written leaves none.
+#include "EmfTestFile.h"
+
 #include "platform/gdi/BackgroundFileWriter.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Picture.h"
@@ -10,19 +12,12 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 using namespace kelvppvw;
 using namespace kelvppvw::gdi;
+using kelvppvw::test::readBytes;
 
 namespace {
-
-std::string contents(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::vector<std::uint8_t> bytes(const std::string& s) { return {s.begin(), s.end()}; }
 
@@ -37,7 +32,7 @@ TEST(BackgroundFileWriter, files_keep_their_order_and_a_failed_one_is_reported_a
     for (int i = 0; i < int(BackgroundFileWriter::MaxQueued) * 3; ++i)
         writer.write(same, bytes("version " + std::to_string(i)));
     writer.waitFor(same);
-    EXPECT_EQ(contents(same), "version " + std::to_string(BackgroundFileWriter::MaxQueued * 3 - 1));
+    EXPECT_EQ(readBytes(same), bytes("version " + std::to_string(BackgroundFileWriter::MaxQueued * 3 - 1)));
 
     const std::string lost = dir.filePath("missing/folder/page.emf").toStdString();
     writer.write(lost, bytes("never"));
@@ -45,7 +40,7 @@ TEST(BackgroundFileWriter, files_keep_their_order_and_a_failed_one_is_reported_a
     EXPECT_EQ(writer.finish(), ENOENT);
     EXPECT_EQ(writer.finish(), 0) << "told once";
     EXPECT_FALSE(std::filesystem::exists(lost));
-    EXPECT_EQ(contents(dir.filePath("after.emf").toStdString()), "kept");
+    EXPECT_EQ(readBytes(dir.filePath("after.emf").toStdString()), bytes("kept"));
 }
 
 TEST(BackgroundFileWriter, a_metafile_closed_in_the_background_is_whole_when_loaded)
@@ -65,7 +60,7 @@ TEST(BackgroundFileWriter, a_metafile_closed_in_the_background_is_whole_when_loa
     ASSERT_NE(picture, nullptr);
     const auto* loaded = enhMetaFileBits(picture->handle());
     ASSERT_NE(loaded, nullptr);
-    EXPECT_EQ(loaded->size(), contents(path).size());
+    EXPECT_EQ(loaded->size(), readBytes(path).size());
     EXPECT_GT(loaded->size(), 3000u * 16);
     EXPECT_EQ(finishEnhMetaFiles(), 0);
 

@@ -88,18 +88,7 @@ TEST(EmfPlayerMapping, window_and_viewport_extents_origins_and_metric_modes_plac
     EXPECT_FALSE(dark(image, 700, 200));
 }
 
-TEST(EmfPlayerMapping, the_frame_is_mapped_onto_the_destination_rectangle)
-{
-    EmfBuilder b;
-    b.record(EMR_SELECTOBJECT, {stock(BLACK_BRUSH)}).record(EMR_RECTANGLE, {0, 0, 500, 500});
-    const QImage image = play(b.bytes(), QSize(400, 400), QRectF(100, 100, 200, 200));
-    EXPECT_TRUE(dark(image, 110, 110));
-    EXPECT_TRUE(dark(image, 195, 195));
-    EXPECT_FALSE(dark(image, 205, 205));
-    EXPECT_FALSE(dark(image, 95, 95));
-}
-
-TEST(EmfPlayerMapping, the_callers_transform_and_clip_stay_in_force)
+TEST(EmfPlayerMapping, the_frame_fills_the_destination_under_the_callers_transform_and_clip)
 {
     EmfBuilder b;
     b.record(EMR_SELECTOBJECT, {stock(BLACK_BRUSH)}).record(EMR_RECTANGLE, {0, 0, 1000, 1000});

@@ -71,12 +71,12 @@ inline std::vector<RecordView> recordsOfType(const std::vector<std::uint8_t>& b,
     return out;
 }
 
-inline QImage play(const std::vector<std::uint8_t>& bytes, QSize size, QRectF dest = {})
+inline QImage play(const std::vector<std::uint8_t>& bytes, QSize size)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    gdi::EmfPlayer::play(painter, bytes, dest.isNull() ? QRectF(QPointF(0, 0), QSizeF(size)) : dest);
+    gdi::EmfPlayer::play(painter, bytes, QRectF(QPointF(0, 0), QSizeF(size)));
     return image;
 }
 

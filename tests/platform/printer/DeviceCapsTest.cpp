@@ -10,29 +10,29 @@
 
 using namespace kelvppvw;
 
-TEST(DeviceCaps, a4_with_ten_point_margins_at_1200_dpi_matches_the_paint_device) {
-    // Qt's PDF device paints A4 (595 x 842 pt) with 10 pt margins on a
-    // 9917 x 14033 sheet with the printable rectangle at (167,167) 9583 x 13699.
-    const DeviceCaps c = DeviceCaps::fromPoints(595, 842, 10, 10, 10, 10, 1200, 1200);
-    EXPECT_EQ(c.value(caps::PhysicalWidth), 9917);
-    EXPECT_EQ(c.value(caps::PhysicalHeight), 14033);
-    EXPECT_EQ(c.value(caps::PhysicalOffsetX), 167);
-    EXPECT_EQ(c.value(caps::PhysicalOffsetY), 167);
-    EXPECT_EQ(c.value(caps::HorzRes), 9583);
-    EXPECT_EQ(c.value(caps::VertRes), 13699);
-    EXPECT_EQ(c.value(caps::LogPixelsX), 1200);
-    EXPECT_EQ(c.value(caps::LogPixelsY), 1200);
-}
-
-TEST(DeviceCaps, uneven_margins_and_resolutions_round_each_edge_on_its_own) {
-    // Letter at 300 x 600 dpi, margins 18 pt left, 9 pt top, 13.5 pt right, 27 pt bottom.
-    const DeviceCaps c = DeviceCaps::fromPoints(612, 792, 18, 9, 13.5, 27, 300, 600);
-    EXPECT_EQ(c.physicalWidth, 2550);
-    EXPECT_EQ(c.physicalHeight, 6600);
-    EXPECT_EQ(c.physicalOffsetX, 75);
-    EXPECT_EQ(c.physicalOffsetY, 75);
-    EXPECT_EQ(c.horzRes, 2550 - 75 - 56);  // 13.5 pt is 56.25 px
-    EXPECT_EQ(c.vertRes, 6600 - 75 - 225);
+TEST(DeviceCaps, the_sheet_and_printable_area_round_each_edge_on_its_own) {
+    struct Case {
+        double width, height, left, top, right, bottom;  // points
+        int dpiX, dpiY;
+        int32_t physicalWidth, physicalHeight, offsetX, offsetY, horzRes, vertRes;
+    };
+    const Case cases[] = {
+        // Qt's PDF device paints A4 with 10 pt margins at 1200 dpi on exactly this sheet.
+        {595, 842, 10, 10, 10, 10, 1200, 1200, 9917, 14033, 167, 167, 9583, 13699},
+        // Letter at 300 x 600 dpi with uneven margins: 13.5 pt is 56.25 px.
+        {612, 792, 18, 9, 13.5, 27, 300, 600, 2550, 6600, 75, 75, 2550 - 75 - 56, 6600 - 75 - 225},
+    };
+    for (const Case& t : cases) {
+        const DeviceCaps c = DeviceCaps::fromPoints(t.width, t.height, t.left, t.top, t.right, t.bottom, t.dpiX, t.dpiY);
+        EXPECT_EQ(c.value(caps::PhysicalWidth), t.physicalWidth) << t.width;
+        EXPECT_EQ(c.value(caps::PhysicalHeight), t.physicalHeight) << t.width;
+        EXPECT_EQ(c.value(caps::PhysicalOffsetX), t.offsetX) << t.width;
+        EXPECT_EQ(c.value(caps::PhysicalOffsetY), t.offsetY) << t.width;
+        EXPECT_EQ(c.value(caps::HorzRes), t.horzRes) << t.width;
+        EXPECT_EQ(c.value(caps::VertRes), t.vertRes) << t.width;
+        EXPECT_EQ(c.value(caps::LogPixelsX), t.dpiX) << t.width;
+        EXPECT_EQ(c.value(caps::LogPixelsY), t.dpiY) << t.width;
+    }
 }
 
 TEST(DeviceCaps, indices_a_printer_does_not_answer_give_zero) {
