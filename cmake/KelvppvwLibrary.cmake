@@ -13,7 +13,11 @@ target_include_directories(kelvppvw PUBLIC
   $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include>
   $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>
   $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/kelvppvw>)
-target_link_options(kelvppvw PRIVATE -Wl,--no-undefined)
+# A sanitized shared library leaves the sanitizer runtime to the program
+# that loads it, so only an ordinary build can insist on no undefined symbols.
+if(NOT KELVPPVW_SANITIZE)
+  target_link_options(kelvppvw PRIVATE -Wl,--no-undefined)
+endif()
 set_target_properties(kelvppvw PROPERTIES
   VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
 
