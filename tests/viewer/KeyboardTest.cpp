@@ -57,12 +57,9 @@ TEST_F(KeyboardViewer, list_page_three_print_it_change_options_and_close_without
     const auto pdf = print_test::waitForPdf(gsPrtFileName);
     ASSERT_TRUE(pdf) << "no PDF for " << gsPrtFileName;
     EXPECT_EQ(print_test::pdfPages(*pdf).size(), 1u);
-    // The page keys reach the window from the page area and from a button.
-    tabTo("picBack");
-    press(Qt::Key_End);
     tabTo("movefirst");
-    press(Qt::Key_PageUp);
-    EXPECT_EQ(panel(1), "Page 4 of 5");
+    press(Qt::Key_PageDown);
+    EXPECT_EQ(panel(1), "Page 4 of 5") << "the page keys work on a button";
 
     // Previewer Options from the zoom button's menu: a switch, the shadow
     // bar to its top and a step down, a colour, OK.
