@@ -10,12 +10,12 @@
 namespace kelvppvw {
 
 // A run of up to InlineRemovals files is removed before this returns, as
-// RemoveAllPages removes it (hourglass, error box), and then its entry. A
-// longer run loses its first InlineRemovals files here, so that a folder that
-// refuses deletes is told at once, and the rest on a worker thread, which
-// deletes the entry when it is done: a big run's deletes cost the kernel about
-// 10 µs a file, which the closing window should not wait for. Until then the
-// entry stays listed, so a process that dies first leaves the files to a later
+// RemoveAllPages removes it (hourglass, error box), and then its entry. Of a
+// longer run the first InlineRemovals files go here, so that a folder that
+// refuses deletes is still told at once; the rest go on a worker thread, which
+// deletes the entry when it is done: the kernel spends about 10 µs on each
+// delete, which the closing window should not wait for. Until then the entry
+// stays listed, so a process that dies first leaves the files to a later
 // run's purge.
 void RemoveClosedRun(const PageFolder& folder, const std::string& stamp, const std::string& key,
                      const RecordingHooks& hooks = {});
