@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include <unistd.h>
+
 #include "platform/profile/ProfileFile.h"
 #include "recording/OpenPageFolder.h"
 #include "recording/PageFiles.h"
@@ -31,7 +33,9 @@ public:
                std::string key)
     {
         std::lock_guard lock(mutex_);
-        thread_ = std::thread([this, dir = std::move(dir), names = std::move(names), folder = std::move(folder),
+        joinLocked();
+        owner_ = ::getpid();
+        thread_ = std::make_unique<std::thread>([this, dir = std::move(dir), names = std::move(names), folder = std::move(folder),
                                key = std::move(key)] {
             const int err = dir->remove(names, 0, names.size());
             if (err == 0)
@@ -44,8 +48,7 @@ public:
     int finish()
     {
         std::lock_guard lock(mutex_);
-        if (thread_.joinable())
-            thread_.join();
+        joinLocked();
         return std::exchange(error_, 0);
     }
 
@@ -54,8 +57,22 @@ private:
     // too: built here (any load builds it), it outlives the worker.
     Worker() { ProfileFile::load({}); }
 
+    void joinLocked()
+    {
+        if (!thread_)
+            return;
+        if (::getpid() == owner_)
+            thread_->join();
+        else
+            // A host's forked child has the object but not the thread: joining
+            // it would wait forever, destroying it would terminate. Leave it.
+            (void)thread_.release();
+        thread_.reset();
+    }
+
     std::mutex mutex_;
-    std::thread thread_;
+    std::unique_ptr<std::thread> thread_;
+    pid_t owner_ = 0;
     int error_ = 0;  // written by the thread before it ends, read after the join
 };
 
