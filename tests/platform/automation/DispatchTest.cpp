@@ -33,18 +33,6 @@ public:
 
 } // namespace
 
-TEST(Dispatch, finds_members_case_insensitively_and_converts_on_put) {
-    Sample s;
-    s.put("drwhwnd", Variant("12.5"));
-    EXPECT_EQ(s.handle, 12);
-    EXPECT_EQ(s.get("DRWHWND").toLong(), 12);
-    s.put("appname", Variant(3.5));
-    EXPECT_EQ(s.name, "3.5");
-    s.put("CannedPt", Variant(true));
-    EXPECT_TRUE(s.flag);
-    EXPECT_EQ(errorOf([&] { s.put("DrwHwnd", Variant("x")); }), err::TypeMismatch);
-}
-
 TEST(Dispatch, raises_438_for_unknown_members_and_wrong_directions) {
     Sample s;
     EXPECT_EQ(errorOf([&] { s.get("NoSuchMember"); }), err::MemberNotSupported);
