@@ -33,20 +33,15 @@ TEST(ComponentResources, the_string_table_holds_101_to_126_without_114_and_115)
     EXPECT_EQ(errorOf([&] { store.LoadResString(127); }), 326);
 }
 
-TEST(ComponentResources, the_three_magnifier_cursors_point_from_the_lens_centre)
+// Their hot spot and look on the page are the viewer's mouse test.
+TEST(ComponentResources, the_three_magnifier_cursors_differ)
 {
     Application::ensure();
     QImage previous;
     for (int id : {ids::CursorZoomIn, ids::CursorZoomInOut, ids::CursorZoomText}) {
-        const auto cursor = ResourceStore::standard().LoadResCursor(id);
-        EXPECT_EQ(cursor->image().size(), QSize(32, 32)) << id;
-        int x = 0, y = 0;
-        ASSERT_TRUE(cursor->hotSpot(x, y));
-        EXPECT_EQ(x, 11);
-        EXPECT_EQ(y, 10);
-        EXPECT_EQ(qAlpha(cursor->image().pixel(0, 31)), 0) << "the corner is see-through";
-        EXPECT_NE(cursor->image(), previous) << "each cursor has its own mark";
-        previous = cursor->image();
+        const QImage cursor = ResourceStore::standard().LoadResCursor(id)->image();
+        EXPECT_NE(cursor, previous) << "each cursor has its own mark";
+        previous = cursor;
     }
     EXPECT_EQ(errorOf([] { ResourceStore::standard().LoadResCursor(104); }), 326);
 }

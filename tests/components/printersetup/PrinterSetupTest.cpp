@@ -77,13 +77,6 @@ TEST_F(PrinterSetupComponent, the_read_call_gives_the_eight_values_in_their_orde
         EXPECT_EQ(a[static_cast<size_t>(i)].toLong(), expected[i]) << "value " << i + 1;
 }
 
-TEST_F(PrinterSetupComponent, calls_with_arguments_missing_raise_449) {
-    Args few{Variant("App")};
-    EXPECT_NE(errorOf([&] { component->call("ShowPrinterSetup", few); }), 0);
-    Args eight(8, Variant(int32_t{0}));
-    EXPECT_EQ(errorOf([&] { component->call("ReadPrinterSetup", eight); }), 449);
-}
-
 TEST_F(PrinterSetupComponent, the_dialog_offers_each_paper_code_once_and_every_one_maps_back) {
     PrinterSetupDialog dialog(Printers::systemNames(), PrinterChoice{print_test::testQueue()});
     auto* paper = dialog.findChild<QComboBox*>("cboPaper");

@@ -147,35 +147,16 @@ TEST_F(RulerWidget, on_screen_the_marker_moves_without_leaving_a_trail) {
     r.hide();
 }
 
-TEST_F(RulerWidget, mouse_over_the_ruler_raises_move_and_button_events_in_page_twips) {
-    Ruler h;
-    setUpRuler(h, RulerOrientation::Horizontal);
+// A move over a ruler putting its marker under the pointer is the viewer's
+// mouse test; here the button, the keys and a vertical ruler's coordinates.
+TEST_F(RulerWidget, a_press_on_the_ruler_raises_the_button_event_in_page_twips) {
     Ruler v;
     setUpRuler(v, RulerOrientation::Vertical);
-    EventLog hLog(h.events());
-    EventLog vLog(v.events());
-
-    QMouseEvent move(QEvent::MouseMove, QPointF(306, 10), QPointF(306, 10), Qt::NoButton, Qt::LeftButton,
-                     Qt::ShiftModifier);
-    QApplication::sendEvent(&h, &move);
+    EventLog log(v.events());
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 72), QPointF(5, 72), Qt::RightButton, Qt::RightButton,
                       Qt::ControlModifier | Qt::AltModifier);
     QApplication::sendEvent(&v, &press);
-
-    const auto moves = hLog.named("RulerMouseMove");
-    ASSERT_EQ(moves.size(), 1u);
-    const Args& m = moves[0].args;
-    ASSERT_EQ(m.size(), 5u);
-    EXPECT_EQ(m[0].toLong(), 0);
-    EXPECT_EQ(m[1].toLong(), 1);
-    EXPECT_EQ(m[2].toLong(), 1);
-    EXPECT_FLOAT_EQ(m[3].toSingle(), 6120.0f);
-    EXPECT_FLOAT_EQ(m[4].toSingle(), 150.0f);
-    // A host that answers the move with MoveMarker(X, Y) puts the marker under the pointer.
-    h.MoveMarker(m[3].toSingle(), m[4].toSingle());
-    EXPECT_EQ(h.markerPixel(), 306);
-
-    const auto buttons = vLog.named("RulerMouseButton");
+    const auto buttons = log.named("RulerMouseButton");
     ASSERT_EQ(buttons.size(), 1u);
     const Args& b = buttons[0].args;
     EXPECT_EQ(b[0].toLong(), 1);
@@ -183,15 +164,11 @@ TEST_F(RulerWidget, mouse_over_the_ruler_raises_move_and_button_events_in_page_t
     EXPECT_EQ(b[2].toLong(), 6);
     EXPECT_FLOAT_EQ(b[3].toSingle(), 75.0f);
     EXPECT_FLOAT_EQ(b[4].toSingle(), 1440.0f);
-    v.MoveMarker(b[3].toSingle(), b[4].toSingle());
-    EXPECT_EQ(v.markerPixel(), 72);
 
     // A handler that fails does not unwind through the event loop.
-    h.events().connect([](std::string_view, Args&) { throw AutomationError(5); });
-    QMouseEvent again(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(&h, &again);
-    EXPECT_EQ(hLog.named("RulerMouseButton").size(), 1u);
+    v.events().connect([](std::string_view, Args&) { throw AutomationError(5); });
+    QApplication::sendEvent(&v, &press);
+    EXPECT_EQ(log.named("RulerMouseButton").size(), 2u);
 }
 
 TEST_F(RulerWidget, saved_settings_applied_to_a_fresh_ruler_give_the_same_pixels) {

@@ -102,25 +102,6 @@ TEST(TickLayout, a_proportional_font_with_a_wide_one_still_keeps_numerals_apart)
     expectNoOverlap(plan, r, "twips");
 }
 
-TEST(TickLayout, switches_that_turn_parts_off) {
-    TickRequest r = letterWidth(RulerUnit::Inches, 612.0);
-    r.fineTicks = false;
-    const TickPlan noFine = planTicks(r);
-    EXPECT_EQ(noFine.fineStep, 0.0);
-    EXPECT_TRUE(positionsOf(noFine, TickLevel::Fine).empty());
-    EXPECT_EQ(noFine.ticks.size(), 18u);  // halves from 0 to 8.5
-
-    r.numerals = false;
-    EXPECT_TRUE(planTicks(r).labels.empty());
-
-    r = letterWidth(RulerUnit::Inches, 612.0);
-    r.labelLimit = 400.0;
-    const TickPlan limited = planTicks(r);
-    ASSERT_FALSE(limited.labels.empty());
-    EXPECT_LE(limited.labels.back().end, 400.0);
-    EXPECT_EQ(limited.labels.back().text, "5");
-}
-
 TEST(TickLayout, nothing_to_draw_for_an_empty_sheet_or_ruler) {
     TickRequest r = letterWidth(RulerUnit::Inches, 612.0);
     r.mapping.pageTwips = 0.0;

@@ -37,21 +37,6 @@ protected:
 
 } // namespace
 
-TEST_F(ControlsTest, list_index_from_code_raises_click_and_keeps_the_selection) {
-    auto list = pageList(12);
-    std::vector<int32_t> clicks;
-    list->onClick = [&] { clicks.push_back(list->ListIndex()); };
-    list->SetSelected(4, true);
-    EXPECT_TRUE(clicks.empty()); // selecting is no page change
-    list->SetListIndex(2);
-    list->SetListIndex(2); // the same index again still reports
-    EXPECT_EQ(clicks, (std::vector<int32_t>{2, 2}));
-    EXPECT_TRUE(list->Selected(2));
-    EXPECT_TRUE(list->Selected(4));
-    EXPECT_EQ(errorOf([&] { list->Selected(12); }), 381);
-    EXPECT_EQ(errorOf([&] { list->SetListIndex(12); }), 380);
-}
-
 TEST_F(ControlsTest, prefix_search_finds_the_first_item_case_insensitively) {
     auto list = pageList(12);
     EXPECT_EQ(sendFind(*list, "Page 03"), 2);

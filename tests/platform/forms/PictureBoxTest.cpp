@@ -1,14 +1,10 @@
 #include "platform/forms/Form.h"
-#include "platform/forms/Line.h"
 #include "platform/forms/OleColor.h"
 #include "platform/forms/PictureBox.h"
-#include "platform/forms/Shape.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QTest>
-#include <QWidget>
 
 using namespace kelvppvw;
 
@@ -91,49 +87,4 @@ TEST_F(PictureBoxTest, dotted_box_and_filled_box_land_in_the_persistent_image) {
     pic->Cls();
     EXPECT_EQ(pic->Point(1800, 1800), static_cast<int32_t>(kWhite));
     EXPECT_EQ(pic->CurrentX(), 0);
-}
-
-TEST_F(PictureBoxTest, windowless_controls_paint_above_the_drawing_and_below_child_windows) {
-    form->Show();
-    pic->Line(0, 0, 3000, 3000, kBlue, LineBox::BoxFilled);
-    auto shape = pic->add<Shape>("shpS");
-    shape->Move(300, 300, 1500, 1500); // pixels 20..120
-    shape->SetBackStyle(1);
-    shape->SetBackColor(kRed);
-    shape->SetBorderStyle(vb::BorderTransparent);
-    auto cover = pic->add<PictureBox>("picCover");
-    cover->SetBorderStyle(0);
-    cover->SetBackColor(kWhite);
-    cover->Move(1500, 1500, 750, 750); // pixels 100..150
-    auto line = pic->add<kelvppvw::Line>("LnDot");
-    line->SetBorderColor(kBlack);
-    line->SetX1(0);
-    line->SetY1(2700);
-    line->SetX2(3000);
-    line->SetY2(2700); // row 180
-    pic->Refresh();
-    const QImage shot = pic->widget()->grab().toImage();
-    EXPECT_EQ(shot.pixel(5, 5), qRgb(0, 0, 255));
-    EXPECT_EQ(shot.pixel(50, 50), qRgb(255, 0, 0));
-    EXPECT_EQ(shot.pixel(110, 110), qRgb(255, 255, 255)); // the child window covers the shape
-    EXPECT_EQ(shot.pixel(60, 180), qRgb(0, 0, 0));
-    line->SetVisible(false);
-    pic->Refresh();
-    EXPECT_EQ(pic->widget()->grab().toImage().pixel(60, 180), qRgb(0, 0, 255));
-}
-
-TEST_F(PictureBoxTest, without_a_persistent_image_the_paint_event_redraws_on_each_repaint) {
-    form->Show();
-    pic->SetAutoRedraw(false);
-    int paints = 0;
-    pic->onPaint = [&] {
-        ++paints;
-        pic->Line(0, 0, 750, 750, kRed, LineBox::BoxFilled);
-    };
-    const QImage shot = pic->widget()->grab().toImage(); // a repaint of the window
-    EXPECT_EQ(paints, 1);
-    EXPECT_EQ(shot.pixel(20, 20), qRgb(255, 0, 0));
-    pic->SetAutoRedraw(true);
-    pic->widget()->grab();
-    EXPECT_EQ(paints, 1); // the persistent image needs no Paint
 }

@@ -207,32 +207,6 @@ TEST(EmfPlayer, the_frame_fills_the_destination_under_the_callers_transform_and_
     EXPECT_FALSE(dark(image, 200, 310));
 }
 
-TEST(EmfPlayerRecords, text_without_advances_is_measured_and_drawn_in_the_text_colour)
-{
-    EmfBuilder b;
-    std::vector<std::uint32_t> font = {1, std::uint32_t(-40), 0, 0, 0, 700, 0};
-    const char16_t face[] = u"DejaVu Sans";
-    for (int i = 0; i < 16; ++i)
-        font.push_back(std::uint32_t(face[2 * i < 11 ? 2 * i : 11]) * (2 * i < 11) |
-                       std::uint32_t(2 * i + 1 < 11 ? face[2 * i + 1] : 0) << 16);
-    std::vector<std::uint32_t> text = {0, 0, 0, 0, 1, 0, 0, 100, 100, 4, 76, 0, 0, 0, std::uint32_t(-1),
-                                       std::uint32_t(-1), 0};
-    text.push_back('W' | 'W' << 16);
-    text.push_back('W' | 'W' << 16);
-    b.put(EMR_EXTCREATEFONTINDIRECTW, font)
-        .record(EMR_SELECTOBJECT, {1})
-        .record(EMR_SETTEXTCOLOR, {0x0000FF})
-        .record(EMR_SETBKMODE, {1})
-        .put(EMR_EXTTEXTOUTW, text);
-    const QImage image = play(b.bytes(), page);
-    int red = 0;
-    for (int y = 100; y < 150; ++y)
-        for (int x = 100; x < 260; ++x)
-            red += qRed(image.pixel(x, y)) > 200 && qGreen(image.pixel(x, y)) < 80;
-    EXPECT_GT(red, 200);
-    EXPECT_EQ(inkIn(image, QRect(0, 0, 1000, 95)), 0);
-}
-
 TEST(EmfPlayerRecords, characters_the_font_lacks_are_drawn_from_a_fallback_font)
 {
     const auto bytes = textMetafile("\u2603\u2603", -40);
@@ -309,31 +283,7 @@ TEST(EmfPlayerMalformed, bad_sizes_and_counts_are_survived)
 
 TEST(EmfPlayerMalformed, every_truncation_of_a_real_page_plays_or_is_refused)
 {
-    QTemporaryDir dir;
-    const std::string file = dir.filePath("page.emf").toStdString();
-    const Handle reference = getScreenDC();
-    const Handle dc = createEnhMetaFile(reference, file, Rect{0, 0, 5000, 5000}, std::nullopt);
-    LogFont lf;
-    lf.height = -11;
-    std::strcpy(lf.faceName.data(), "Courier New");
-    const Handle font = createFontIndirect(lf);
-    selectObject(dc, font);
-    textOut(dc, 5, 5, "Truncated");
-    rectangle(dc, 2, 2, 80, 30);
-    QImage logo(6, 6, QImage::Format_RGB32);
-    logo.fill(Qt::blue);
-    const Handle bitmap = createBitmapFromImage(logo);
-    const Handle memory = createCompatibleDC(dc);
-    const Handle old = selectObject(memory, bitmap);
-    bitBlt(dc, 40, 40, 6, 6, memory, 0, 0, SRCCOPY);
-    selectObject(memory, old);
-    deleteDC(memory);
-    selectObject(dc, getStockObject(SYSTEM_FONT));
-    deleteEnhMetaFile(closeEnhMetaFile(dc));
-    deleteObject(font);
-    deleteObject(bitmap);
-    deleteDC(reference);
-    const auto bytes = test::readBytes(file);
+    const auto bytes = textMetafile("Truncated", -11, true);
     ASSERT_GT(bytes.size(), 200u);
     for (std::size_t n = 0; n <= bytes.size(); n += 3) {
         std::vector<std::uint8_t> cut(bytes.begin(), bytes.begin() + std::ptrdiff_t(n));

@@ -102,23 +102,6 @@ TEST_F(EmfWriterTest, header_counts_bytes_records_handles_and_accumulates_bounds
     EXPECT_EQ(i32(bytes, 80), getDeviceCaps(reference, HORZSIZE));
 }
 
-TEST_F(EmfWriterTest, an_empty_picture_has_empty_bounds_and_no_frame_is_taken_from_the_bounds)
-{
-    const std::string empty = path("empty.emf");
-    auto bytes = close(createEnhMetaFile(reference, empty, Rect{0, 0, 100, 100}, std::nullopt), empty);
-    EXPECT_EQ(i32(bytes, 8), 0);
-    EXPECT_EQ(i32(bytes, 16), -1);
-    EXPECT_EQ(i32(bytes, 20), -1);
-
-    const std::string unframed = path("unframed.emf");
-    const Handle dc = createEnhMetaFile(reference, unframed, std::nullopt, std::nullopt);
-    moveToEx(dc, 0, 0, nullptr);
-    lineTo(dc, 96, 96);
-    bytes = close(dc, unframed);
-    const double hundredthsPerPixel = 100.0 * getDeviceCaps(reference, HORZSIZE) / getDeviceCaps(reference, HORZRES);
-    EXPECT_NEAR(i32(bytes, 32), 96 * hundredthsPerPixel, 1.0);
-}
-
 TEST_F(EmfWriterTest, text_is_utf16_with_one_advance_per_character_and_a_clip_rectangle)
 {
     const std::string file = path("text.emf");

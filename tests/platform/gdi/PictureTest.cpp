@@ -1,10 +1,8 @@
 #include "EmfTestFile.h"
 
-#include "platform/automation/AutomationError.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiImages.h"
 #include "platform/gdi/Picture.h"
-#include "platform/gdi/PicturePainter.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Image.h"
 #include "platform/forms/OleColor.h"
@@ -13,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QPainter>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -52,27 +49,6 @@ TEST_F(PictureTest, raster_files_load_as_bitmaps_sized_in_hundredths_of_a_millim
     EXPECT_FALSE(gdi::deleteObject(handle));
 }
 
-TEST_F(PictureTest, icons_and_metafiles_keep_their_type)
-{
-    QImage icon(32, 32, QImage::Format_ARGB32);
-    icon.fill(qRgba(0, 255, 0, 255));
-    const auto ico = Picture::load(saved("app.ico", "ICO", icon));
-    ASSERT_TRUE(ico);
-    EXPECT_EQ(ico->type(), ptIcon);
-    EXPECT_EQ(ico->width(), Picture::pixelsToHimetric(32));
-
-    const std::string emf = dir.filePath("pic.emf").toStdString();
-    const gdi::Handle dc = gdi::createEnhMetaFile(0, emf, gdi::Rect{0, 0, 5000, 2500}, std::nullopt);
-    gdi::lineTo(dc, 10, 10);
-    gdi::deleteEnhMetaFile(gdi::closeEnhMetaFile(dc));
-    const auto metafile = Picture::load(emf);
-    ASSERT_TRUE(metafile);
-    EXPECT_EQ(metafile->type(), ptEMetafile);
-    EXPECT_EQ(metafile->width(), 5000);
-    EXPECT_EQ(metafile->height(), 2500);
-    EXPECT_NE(gdi::enhMetaFileBits(metafile->handle()), nullptr);
-}
-
 TEST_F(PictureTest, missing_and_unreadable_files_give_an_error_and_no_picture)
 {
     std::string error;
@@ -85,23 +61,6 @@ TEST_F(PictureTest, missing_and_unreadable_files_give_an_error_and_no_picture)
     error.clear();
     EXPECT_FALSE(Picture::load(junk.fileName().toStdString(), &error));
     EXPECT_NE(error.find("Invalid picture"), std::string::npos);
-}
-
-TEST_F(PictureTest, pictures_paint_scaled_into_a_rectangle_by_their_type)
-{
-    QImage source(2, 1, QImage::Format_RGB32);
-    source.setPixel(0, 0, qRgb(255, 0, 0));
-    source.setPixel(1, 0, qRgb(0, 0, 255));
-    const auto bitmap = Picture::load(saved("two.bmp", "BMP", source));
-    QImage canvas(100, 50, QImage::Format_RGB32);
-    canvas.fill(Qt::white);
-    {
-        QPainter painter(&canvas);
-        EXPECT_TRUE(PicturePainter::paint(painter, *bitmap, QRectF(0, 0, 100, 50)));
-        EXPECT_FALSE(PicturePainter::paint(painter, Picture(), QRectF(0, 0, 100, 50)));
-    }
-    EXPECT_EQ(canvas.pixel(20, 25), qRgb(255, 0, 0));
-    EXPECT_EQ(canvas.pixel(80, 25), qRgb(0, 0, 255));
 }
 
 // What a host hands over as a picture object shows in an image control.

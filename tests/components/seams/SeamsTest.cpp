@@ -1,9 +1,10 @@
-// The printer's DC as a gdi DC. Recorded pages printed through the installed
-// gdi player are the printing area's tests, on the same cups-pdf queue.
+// Picture boxes' and the printer's hDC as gdi DCs, answering the metrics a
+// page is recorded against. Recording and printing through them are the
+// viewer's and the printing area's tests: every page goes that way.
 #include "components/seams/PlatformSeams.h"
-#include "platform/automation/AutomationError.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/PictureBox.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/gdi/Picture.h"
 #include "platform/printer/PdfOutput.h"
 #include "platform/printer/Printer.h"
 
@@ -14,23 +15,31 @@
 namespace kelvppvw {
 namespace {
 
-using namespace print_test;
-
-class PrinterSeams : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(queueInstalled());
-        InstallPlatformSeams();
-        printer = Printer::open(testQueue());
-        printer->setPaperSize(9);
-    }
-    QTemporaryDir dir;
-    std::shared_ptr<Printer> printer;
-};
-
-TEST_F(PrinterSeams, the_printer_dc_is_a_gdi_dc_answering_the_printers_metrics)
+TEST(SurfaceDc, the_handle_is_one_gdi_dc_per_box_at_96_dpi_and_dies_with_the_box)
 {
+    Application::ensure();
+    InstallPlatformSeams();
+    auto kept = std::make_shared<PictureBox>();
+    auto lone = std::make_shared<PictureBox>();
+    kept->Move(0, 0, 3000, 3000);
+    const int32_t hdc = kept->hDC(), loneDc = lone->hDC();
+    EXPECT_EQ(kept->hDC(), hdc) << "asked twice, the same DC";
+    EXPECT_EQ(kept->get("hDC").toLong(), hdc);
+    EXPECT_NE(loneDc, hdc);
+    EXPECT_EQ(gdi::getDeviceCaps(hdc, gdi::LOGPIXELSX), 96);
+    EXPECT_EQ(gdi::getDeviceCaps(hdc, gdi::LOGPIXELSY), 96);
+    EXPECT_GT(gdi::getDeviceCaps(hdc, gdi::HORZRES), 0);
+    lone.reset();
+    EXPECT_EQ(gdi::getDeviceCaps(loneDc, gdi::LOGPIXELSX), 0) << "a dead box's DC is gone";
+    EXPECT_EQ(gdi::getDeviceCaps(hdc, gdi::LOGPIXELSX), 96);
+}
+
+TEST(PrinterSeams, the_printer_dc_is_a_gdi_dc_answering_the_printers_metrics)
+{
+    ASSERT_TRUE(print_test::queueInstalled());
+    InstallPlatformSeams();
+    const auto printer = Printer::open(print_test::testQueue());
+    printer->setPaperSize(9);
     const int32_t hdc = printer->hDC();
     EXPECT_EQ(printer->hDC(), hdc);
     EXPECT_EQ(gdi::getDeviceCaps(gdi::Handle(hdc), gdi::LOGPIXELSX), printer->resolution());
@@ -42,6 +51,7 @@ TEST_F(PrinterSeams, the_printer_dc_is_a_gdi_dc_answering_the_printers_metrics)
     EXPECT_EQ(printer->hDC(), hdc);
     EXPECT_EQ(gdi::getDeviceCaps(gdi::Handle(hdc), gdi::VERTRES), portraitWidth) << "turned with the paper";
     // A metafile recorded against the printer takes its resolution.
+    QTemporaryDir dir;
     const gdi::Handle mf = gdi::createEnhMetaFile(gdi::Handle(hdc), dir.filePath("p.emf").toStdString(),
                                                   std::nullopt, std::nullopt);
     ASSERT_NE(mf, 0u);
