@@ -49,25 +49,6 @@ protected:
 
 } // namespace
 
-// Choosing by mouse and resetting by right click are the options dialog's
-// tests; here the dialog's starting colour, the keyboard and other buttons.
-TEST_F(PickerByName, the_dialog_starts_from_the_resolved_colour_space_opens_it_and_other_buttons_report_themselves) {
-    ModalScript::push([](ModalMoment&) { return -1; }); // the user cancels
-    QTest::keyClick(picker, Qt::Key_Space);
-    QTest::mouseClick(picker, Qt::RightButton, Qt::ShiftModifier, QPoint(2, 3));
-    ASSERT_EQ(ModalScript::history().size(), 1u);
-    EXPECT_EQ(ModalScript::history()[0].kind, ModalKind::ColorDialog);
-    EXPECT_EQ(ModalScript::history()[0].text, std::to_string(RGB(128, 128, 128))); // application workspace
-    EXPECT_EQ(picked(), SystemColor(12));
-    EXPECT_TRUE(raised["ColorPicked"].empty());
-    const auto& buttons = raised["PickerMouseButton"];
-    ASSERT_EQ(buttons.size(), 1u);
-    EXPECT_EQ(buttons[0][0].toLong(), 3);
-    EXPECT_EQ(buttons[0][1].toLong(), 2);
-    EXPECT_EQ(buttons[0][2].toLong(), 1);
-    EXPECT_FLOAT_EQ(buttons[0][3].toSingle(), 30.0f);
-}
-
 TEST_F(PickerByName, a_value_that_is_no_colour_is_refused_and_changes_nothing) {
     object->put("PickedColor", Variant(2147483663.0)); // 0x8000000F read as unsigned
     EXPECT_EQ(picked(), SystemColor(15));

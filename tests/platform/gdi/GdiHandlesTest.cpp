@@ -68,16 +68,5 @@ TEST(GdiHandles, a_bitmap_lives_in_one_memory_dc_at_a_time)
     EXPECT_TRUE(deleteObject(bitmap));
 }
 
-TEST(GdiHandles, attribute_calls_reject_bad_handles_and_text_needs_a_metafile_dc)
-{
-    const Handle dc = getScreenDC();
-    EXPECT_EQ(setBkMode(dc, 7), 0) << "no such mode";
-    EXPECT_EQ(setBkColor(0xDEADBEEF, 0), CLR_INVALID);
-    EXPECT_EQ(setTextAlign(0xDEADBEEF, 0), GDI_ERROR);
-    EXPECT_FALSE(lineTo(0xDEADBEEF, 1, 1));
-    EXPECT_FALSE(textOut(dc, 0, 0, "only metafile DCs record text"));
-    deleteDC(dc);
-}
-
 } // namespace
 } // namespace kelvppvw::gdi
