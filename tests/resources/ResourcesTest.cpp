@@ -31,19 +31,6 @@ TEST(ComponentResources, the_string_table_holds_101_to_126_without_114_and_115)
     EXPECT_EQ(errorOf([&] { store.LoadResString(127); }), 326);
 }
 
-// Their hot spot and look on the page are the viewer's mouse test.
-TEST(ComponentResources, the_three_magnifier_cursors_differ)
-{
-    Application::ensure();
-    QImage previous;
-    for (int id : {ids::CursorZoomIn, ids::CursorZoomInOut, ids::CursorZoomText}) {
-        const QImage cursor = ResourceStore::standard().LoadResCursor(id)->image();
-        EXPECT_NE(cursor, previous) << "each cursor has its own mark";
-        previous = cursor;
-    }
-    EXPECT_EQ(errorOf([] { ResourceStore::standard().LoadResCursor(104); }), 326);
-}
-
 TEST(ComponentResources, every_toolbar_key_has_a_normal_and_a_hot_image)
 {
     Application::ensure();

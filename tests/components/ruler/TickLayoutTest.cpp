@@ -89,19 +89,6 @@ TEST(TickLayout, numerals_never_overlap_in_any_unit_at_any_zoom) {
     }
 }
 
-TEST(TickLayout, a_proportional_font_with_a_wide_one_still_keeps_numerals_apart) {
-    TickRequest r = letterWidth(RulerUnit::Twips, 612.0);
-    r.labelExtent = [](std::string_view text) {
-        double w = 0;
-        for (char c : text)
-            w += c == '1' ? 2.0 : 9.0;
-        return w;
-    };
-    const TickPlan plan = planTicks(r);
-    ASSERT_FALSE(plan.labels.empty());
-    expectNoOverlap(plan, r, "twips");
-}
-
 TEST(TickLayout, nothing_to_draw_for_an_empty_sheet_or_ruler) {
     TickRequest r = letterWidth(RulerUnit::Inches, 612.0);
     r.mapping.pageTwips = 0.0;

@@ -188,25 +188,6 @@ TEST(EmfPlayer, every_record_kind_puts_its_ink_in_place)
     }
 }
 
-TEST(EmfPlayer, the_frame_fills_the_destination_under_the_callers_transform_and_clip)
-{
-    const EmfBuilder b = withBlackBrush().record(EMR_RECTANGLE, {0, 0, 1000, 1000});
-    QImage image(400, 400, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.translate(100, 100);
-    painter.scale(0.5, 0.5);
-    painter.setClipRect(QRectF(0, 0, 300, 600)); // in the scaled coordinates: 150 x 300 pixels
-    EXPECT_TRUE(EmfPlayer::play(painter, b.bytes(), QRectF(0, 0, 400, 400)));
-    EXPECT_EQ(painter.transform(), QTransform(0.5, 0, 0, 0.5, 100, 100)) << "left as it was found";
-    painter.end();
-    EXPECT_TRUE(dark(image, 110, 110));
-    EXPECT_TRUE(dark(image, 240, 290));
-    EXPECT_FALSE(dark(image, 260, 200)) << "outside the caller's clip";
-    EXPECT_FALSE(dark(image, 90, 90)) << "outside the destination";
-    EXPECT_FALSE(dark(image, 200, 310));
-}
-
 TEST(EmfPlayerRecords, characters_the_font_lacks_are_drawn_from_a_fallback_font)
 {
     const auto bytes = textMetafile("\u2603\u2603", -40);

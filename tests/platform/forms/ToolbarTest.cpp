@@ -1,14 +1,10 @@
-#include "platform/automation/AutomationError.h"
 #include "platform/forms/ButtonMenu.h"
 #include "platform/forms/Form.h"
-#include "platform/forms/ModalScript.h"
-#include "platform/forms/Timer.h"
 #include "platform/forms/Toolbar.h"
 #include "platform/forms/ToolbarButton.h"
 
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
@@ -17,10 +13,9 @@ using namespace kelvppvw;
 
 namespace {
 
-class BarsTest : public ::testing::Test {
+class ToolbarTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ModalScript::clear();
         form = NewForm<Form>();
         form->Move(0, 0, 9000, 6000);
         form->Load();
@@ -37,7 +32,7 @@ protected:
 
 } // namespace
 
-TEST_F(BarsTest, toolbar_buttons_are_found_by_key_and_report_clicks_with_their_state) {
+TEST_F(ToolbarTest, toolbar_buttons_are_found_by_key_and_report_clicks_with_their_state) {
     auto bar = form->add<Toolbar>("tlbr1");
     bar->AddButton("PrintAll", "P.A.");
     auto sel = bar->AddButton("SelPages", "S.P.", vb::ButtonCheck);
@@ -69,7 +64,7 @@ TEST_F(BarsTest, toolbar_buttons_are_found_by_key_and_report_clicks_with_their_s
 }
 
 // The native menu's action is what a user picks; the face is no click.
-TEST_F(BarsTest, drop_down_menu_entries_report_themselves_with_their_tag_and_parent) {
+TEST_F(ToolbarTest, drop_down_menu_entries_report_themselves_with_their_tag_and_parent) {
     auto bar = form->add<Toolbar>("tlbr1");
     auto zoom = bar->AddButton("zoom", "zoom", vb::ButtonDropdown);
     zoom->AddButtonMenu("z010", "10%")->SetTag("10");
@@ -84,23 +79,4 @@ TEST_F(BarsTest, drop_down_menu_entries_report_themselves_with_their_tag_and_par
     tool->menu()->actions()[0]->trigger();
     EXPECT_EQ(picked, "zoom/z010/10");
     EXPECT_EQ(faceClicks, 0);
-}
-
-TEST_F(BarsTest, timers_run_on_the_event_loop_and_fire_on_demand) {
-    auto timer = form->add<Timer>("tmrCntD");
-    int ticks = 0;
-    timer->onTimer = [&] { ++ticks; };
-    timer->SetInterval(10);
-    EXPECT_TRUE(timer->isRunning());
-    QElapsedTimer clock;
-    clock.start();
-    while (ticks < 2 && clock.elapsed() < 5000)
-        QTest::qWait(5);
-    EXPECT_GE(ticks, 2);
-    timer->SetEnabled(false);
-    EXPECT_FALSE(timer->isRunning());
-    const int stopped = ticks;
-    timer->Fire();
-    EXPECT_EQ(ticks, stopped + 1);
-    EXPECT_THROW(timer->SetInterval(70000), AutomationError);
 }
