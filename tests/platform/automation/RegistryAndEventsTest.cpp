@@ -1,7 +1,6 @@
 #include "platform/automation/ErrorOf.h"
 #include "platform/automation/ClassRegistry.h"
 #include "platform/automation/DispatchObject.h"
-#include "platform/automation/ErrorTrap.h"
 #include "platform/automation/EventSource.h"
 
 #include <gtest/gtest.h>
@@ -49,20 +48,4 @@ TEST(EventSource, sinks_run_synchronously_write_arguments_back_and_may_reenter) 
     EXPECT_EQ(seen, (std::vector<std::string>{"RequestData", "Nested"}));
     events.raise("RequestData", args);
     EXPECT_EQ(seen.size(), 2u);
-}
-
-TEST(ErrorTrap, resume_next_runs_every_statement_and_keeps_the_last_error) {
-    int ran = 0;
-    ResumeNext next;
-    next([&] { ++ran; });
-    next([&] { throw AutomationError(13); });
-    next([&] { ++ran; });
-    next([&] { throw std::runtime_error("host failed"); });
-    next([&] { ++ran; });
-    EXPECT_EQ(ran, 3);
-    ASSERT_TRUE(next.lastError());
-    EXPECT_EQ(next.lastError()->number(), 440);
-    EXPECT_NE(next.lastError()->description().find("host failed"), std::string::npos);
-    EXPECT_FALSE(stopSilently([] { throw AutomationError(5); }));
-    EXPECT_TRUE(stopSilently([] {}));
 }

@@ -1,8 +1,6 @@
 #include "platform/automation/ErrorOf.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/PictureBox.h"
-#include "platform/forms/RasterPicture.h"
-#include "platform/forms/ResourceStore.h"
 #include "platform/forms/TextBox.h"
 
 #include <gtest/gtest.h>
@@ -62,21 +60,4 @@ TEST(FormControls, key_preview_lets_the_form_see_keys_released_in_its_controls) 
     release(Qt::Key_A, Qt::ShiftModifier);
     EXPECT_EQ(form->keys, (std::vector<int>{270, 651}));
     form->Unload();
-}
-
-TEST(FormControls, resources_come_from_a_resource_folder_by_id) {
-    const ResourceStore store(":/kelvppvw-test");
-    EXPECT_EQ(store.LoadResString(107), "Page");
-    EXPECT_EQ(store.LoadResString(200), "Two\r\nlines");
-    EXPECT_EQ(errorOf([&] { store.LoadResString(999); }), 326);
-    auto cursor = store.LoadResCursor(101);
-    int x = 0, y = 0;
-    ASSERT_TRUE(cursor->hotSpot(x, y));
-    EXPECT_EQ(x, 11);
-    EXPECT_EQ(y, 10);
-    EXPECT_NEAR(cursor->widthHimetric(), 32 * 2540.0 / 96, 1e-9);
-    auto frame = store.LoadResPicture(301);
-    EXPECT_NEAR(frame->heightHimetric(), 16 * 2540.0 / 96, 1e-9);
-    EXPECT_THROW(store.LoadResPicture(302), AutomationError); // listed, file missing
-    EXPECT_THROW(ResourceStore(":/nowhere").LoadResString(107), AutomationError);
 }

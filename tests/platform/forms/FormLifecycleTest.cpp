@@ -1,6 +1,7 @@
 #include "platform/forms/Application.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/ModalScript.h"
+#include "platform/forms/MsgBox.h"
 
 #include <gtest/gtest.h>
 
@@ -53,4 +54,13 @@ TEST_F(FormTest, modal_show_runs_the_lifecycle_in_order_and_returns_after_unload
     EXPECT_EQ(form->events,
               (std::vector<std::string>{"Initialize", "Load", "Activate", "QueryUnload", "Unload"}));
     EXPECT_EQ(form->lastMode, vb::FormCode);
+}
+
+TEST_F(FormTest, headless_modal_forms_and_boxes_take_their_default_answer) {
+    ASSERT_TRUE(Application::isHeadless());
+    auto form = NewForm<TracingForm>();
+    form->Show(1); // returns: nobody could close it
+    EXPECT_FALSE(form->IsLoaded());
+    EXPECT_EQ(MsgBox("Sure?", vb::YesNo | vb::Question), vb::Yes);
+    EXPECT_EQ(ModalScript::history().back().text, "Sure?");
 }

@@ -62,6 +62,24 @@ TEST_F(ControlsTest, a_full_list_refuses_the_next_item_with_out_of_memory) {
     EXPECT_EQ(list->List(ListBox::Capacity - 1), "fits again");
 }
 
+// How the viewer selects all pages and none: no Click, no page change.
+TEST_F(ControlsTest, range_message_selects_forward_and_deselects_backward) {
+    auto list = pageList(6);
+    int clicks = 0;
+    list->onClick = [&] { ++clicks; };
+    list->SendMessage(0x183, 0, 5);
+    EXPECT_EQ(list->SelCount(), 6);
+    list->SendMessage(0x183, 4, 1); // first greater than last: deselect 1..4
+    EXPECT_EQ(list->SelCount(), 2);
+    EXPECT_TRUE(list->Selected(0));
+    EXPECT_FALSE(list->Selected(1));
+    EXPECT_TRUE(list->Selected(5));
+    EXPECT_EQ(clicks, 0);
+    auto single = form->add<ListBox>("lstOne");
+    single->AddItem("a");
+    EXPECT_EQ(errorOf([&] { single->SelItemRangeEx(0, 0); }), 5);
+}
+
 TEST_F(ControlsTest, scroll_bar_change_comes_only_with_a_real_change) {
     auto bar = form->add<ScrollBar>("hscPV", ScrollBar::Orientation::Horizontal);
     bar->SetMin(0);

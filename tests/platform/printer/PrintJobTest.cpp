@@ -62,9 +62,12 @@ protected:
 
 } // namespace
 
-TEST_F(PrintJobs, three_pages_reach_the_queue_as_a_three_page_pdf_with_their_ink) {
+// Upright A4 is every printing test's sheet; this job is landscape A5.
+TEST_F(PrintJobs, three_landscape_pages_reach_the_queue_turned_on_a5_sheets_with_their_ink) {
     const std::string title = uniqueJobTitle("kvt-three");
     printer->setDocumentName(title);
+    printer->setPaperSize(11);
+    printer->setOrientation(Printer::Landscape);
     const double w = printableWidthTw(), h = printableHeightTw();
 
     printer->paintPicture(asBitmap(diagonalCell(0)), 0, 0, w, h);  // a bitmap held in memory
@@ -86,13 +89,16 @@ TEST_F(PrintJobs, three_pages_reach_the_queue_as_a_three_page_pdf_with_their_ink
     ASSERT_TRUE(pdf) << "no PDF for job " << title << " in " << pdfDirectory();
     const auto pages = pdfPages(*pdf);
     ASSERT_EQ(pages.size(), 3u);
+    // The queue takes upright A5 sheets and prints each page turned a quarter
+    // counter-clockwise on it, as a printer does.
     for (const PdfPage& page : pages) {
-        EXPECT_NEAR(page.widthPt, 595.3, 1.5);
-        EXPECT_NEAR(page.heightPt, 841.9, 1.5);
+        EXPECT_NEAR(page.widthPt, 419.5, 1.5);
+        EXPECT_NEAR(page.heightPt, 595.3, 1.5);
     }
     for (int n = 1; n <= 3; ++n) {
-        const QImage image = renderPdfPage(*pdf, n, 36);
+        const QImage image = renderPdfPage(*pdf, n, 36).transformed(QTransform().rotate(90));
         ASSERT_FALSE(image.isNull());
+        EXPECT_GT(image.width(), image.height());
         for (int cell = 0; cell < 4; ++cell) {
             const double grey = meanGrey(image, cellOnPage(cell, 36));
             if (cell == n - 1)
