@@ -2,14 +2,12 @@
 #include "components/colorpicker/ColorPickerDispatch.h"
 #include "platform/automation/ClassRegistry.h"
 #include "platform/forms/Application.h"
-#include "platform/forms/ModalScript.h"
 #include "platform/forms/OleColor.h"
 
 #include <gtest/gtest.h>
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QImage>
 #include <QTest>
 
 #include <map>
@@ -24,7 +22,6 @@ class PickerByName : public ::testing::Test {
 protected:
     void SetUp() override {
         Application::ensure();
-        ModalScript::clear();
         registerColorPickerClass(registry);
         object = registry.create("KVXBFC.BROWSEFORCOLOR");
         picker = std::dynamic_pointer_cast<ColorPickerDispatch>(object)->picker();
@@ -37,7 +34,6 @@ protected:
         std::dynamic_pointer_cast<EventProvider>(object)->events().connect(
             [this](std::string_view name, Args& args) { raised[std::string(name)].push_back(args); });
     }
-    void TearDown() override { ModalScript::clear(); }
 
     int32_t picked() { return object->get("PickedColor").toLong(); }
 

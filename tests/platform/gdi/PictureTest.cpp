@@ -1,5 +1,3 @@
-#include "EmfTestFile.h"
-
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiImages.h"
 #include "platform/gdi/Picture.h"
