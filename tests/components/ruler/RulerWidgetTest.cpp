@@ -208,7 +208,7 @@ TEST_F(RulerWidget, marker_line_style_is_announced_when_type_or_width_is_applied
     }
 }
 
-TEST_F(RulerWidget, an_empty_or_unsized_ruler_paints_without_ticks_or_crash) {
+TEST_F(RulerWidget, no_sheet_or_a_wild_position_shows_no_marker_and_cramped_rulers_spill_nothing) {
     Ruler r;
     r.setPrinterPageWidth(0);
     r.resize(300, 20);
@@ -224,9 +224,6 @@ TEST_F(RulerWidget, an_empty_or_unsized_ruler_paints_without_ticks_or_crash) {
     EXPECT_TRUE(log.named("MarkerText").empty());
     r.MoveMarker(1e30f, 0.0f);  // far past the sheet: told, not drawn
     EXPECT_FALSE(r.markerPixel());
-    r.setPrinterPageWidth(0);
-    const QImage image = r.grab().toImage();
-    EXPECT_EQ(image.pixel(150, 10), rgbOf(r.color(RulerColor::ColorBackColor)));
     // Margins wider than the sheet leave no printable range.
     Ruler wide;
     setUpRuler(wide, RulerOrientation::Horizontal);

