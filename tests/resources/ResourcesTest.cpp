@@ -1,5 +1,6 @@
-// The component's own resources as the viewer reads them: every string,
-// cursor and picture the id scheme promises is there with the right size.
+// The component's own resources as the viewer reads them: every string and
+// picture the id scheme promises is there with the right size. The cursors
+// are checked on the page view, where the viewer sets them.
 #include "platform/automation/ErrorOf.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/RasterPicture.h"
@@ -9,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-
 
 namespace kelvppvw {
 namespace {

@@ -3,7 +3,6 @@
 #include "platform/gdi/EmfFileInfo.h"
 #include "platform/gdi/EmfRecordType.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/gdi/GdiImages.h"
 
 #include <gtest/gtest.h>
 
