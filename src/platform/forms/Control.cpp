@@ -335,7 +335,8 @@ void Control::applyCursor() {
         if (mouseIcon_) {
             int hx = -1, hy = -1;
             mouseIcon_->hotSpot(hx, hy);
-            w->setCursor(QCursor(renderPicture(*mouseIcon_), hx, hy));
+            // The hot spot is in logical pixels whatever the pointer's density.
+            w->setCursor(QCursor(renderPicture(*mouseIcon_, 0, 0, w->devicePixelRatioF()), hx, hy));
         } else {
             w->unsetCursor();
         }
