@@ -73,9 +73,15 @@ void Line::SetBorderWidth(int16_t pixels) {
 
 void Line::paintWindowless(QPainter& painter) const {
     const int offset = Container() ? Container()->innerOffsetPx() : 0;
+    const QPointF from(twipsToPixels(x1Tw_) + offset, twipsToPixels(y1Tw_) + offset);
+    const QPointF to(twipsToPixels(x2Tw_) + offset, twipsToPixels(y2Tw_) + offset);
+    // Across the line the pen sits on whole pixels; along it the flat ends
+    // stop where the line does, leaving its last point out.
+    const double align = borderAlignment(borderWidth_);
+    const bool vertical = from.x() == to.x(), horizontal = from.y() == to.y();
+    const QPointF across(horizontal && !vertical ? 0.0 : align, vertical && !horizontal ? 0.0 : align);
     painter.setPen(borderPen(borderColor_, borderStyle_, borderWidth_));
-    painter.drawLine(twipsToPixels(x1Tw_) + offset, twipsToPixels(y1Tw_) + offset, twipsToPixels(x2Tw_) + offset,
-                     twipsToPixels(y2Tw_) + offset);
+    painter.drawLine(from + across, to + across);
 }
 
 } // namespace kelvppvw
