@@ -56,7 +56,8 @@ void RasterPicture::setDoubleSize(const QImage& image) { doubleSize_ = std::make
 const QImage& RasterPicture::image() const { return *image_; }
 
 const QImage& RasterPicture::imageFor(double deviceScale) const {
-    return deviceScale > 1.0 && doubleSize_ && !doubleSize_->isNull() ? *doubleSize_ : *image_;
+    // The image whose density is nearer: either one is scaled otherwise.
+    return deviceScale >= 1.5 && doubleSize_ && !doubleSize_->isNull() ? *doubleSize_ : *image_;
 }
 
 } // namespace kelvppvw
