@@ -79,16 +79,18 @@ TEST_F(HiDpi, ruler_numbers_ticks_and_marker_are_drawn_at_device_resolution) {
     keep(two, "ruler-ratio2.png");
 
     const auto colour = [&](int which) { return RulerPainter::toColor(r.color(RulerColor(which))).rgb(); };
-    const auto plain = [&](QRgb c) {
+    const auto plain = [&](QRgb c) { // one of the ruler's colours
         for (int i = 0; i < kRulerColorCount; ++i)
-            if (std::abs(qRed(c) - qRed(colour(i))) + std::abs(qGreen(c) - qGreen(colour(i))) + std::abs(qBlue(c) - qBlue(colour(i))) <= 12)
+            if (std::abs(qRed(c) - qRed(colour(i))) + std::abs(qGreen(c) - qGreen(colour(i))) +
+                    std::abs(qBlue(c) - qBlue(colour(i))) <= 12)
                 return true;
         return false;
     };
     ASSERT_GT(softArea(one, plain), 20.0) << "numerals have smoothed edges";
     EXPECT_LT(softArea(two, plain), 0.75 * softArea(one, plain)) << "half as wide at ratio 2";
     const auto notRail = [&](QRgb c) { return c != colour(int(RulerColor::ColorTickRailBottomColor)); };
-    EXPECT_NEAR(softArea(two, notRail), softArea(one, notRail), 0.02 * softArea(one, notRail)) << "ticks and rail on the same logical pixels";
+    EXPECT_NEAR(softArea(two, notRail), softArea(one, notRail), 0.02 * softArea(one, notRail))
+        << "ticks and rail on the same logical pixels";
     const int m = 2 * r.markerPixel().value();
     const QRgb marker = colour(int(RulerColor::ColorRuleMarkerColor));
     for (int row : {4, 20, 40})
@@ -112,7 +114,9 @@ TEST_F(HiDpi, cross_hairs_and_shape_borders_are_whole_logical_pixels_of_solid_co
     form->Show();
     const QImage shot = pic->widget()->grab().toImage();
     keep(shot, "crosshairs-ratio2.png");
-    const auto ink = [&](int x, int y) { return shot.pixel(x, y) == qRgb(0, 0, 0) ? '#' : shot.pixel(x, y) == qRgb(255, 255, 255) ? '.' : '?'; };
+    const auto ink = [&](int x, int y) {
+        return shot.pixel(x, y) == qRgb(0, 0, 0) ? '#' : shot.pixel(x, y) == qRgb(255, 255, 255) ? '.' : '?';
+    };
     EXPECT_EQ(softArea(shot, [](QRgb c) { return c == qRgb(0, 0, 0) || c == qRgb(255, 255, 255); }), 0.0);
     // Each line is the two device pixels of its logical pixel; a line leaves its last point out.
     const struct { int x, y, dx, dy; const char* seen; } probes[] = {
