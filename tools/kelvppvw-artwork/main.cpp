@@ -35,12 +35,15 @@ int main(int argc, char** argv)
         return 1;
     }
     const auto files = kelvppvw::artwork::drawAll();
+    const auto save = [&root](const QString& file, const QImage& image) {
+        if (image.save(root.filePath(file), "PNG"))
+            return true;
+        std::fprintf(stderr, "kelvppvw-artwork: cannot write %s\n", qPrintable(root.filePath(file)));
+        return false;
+    };
     for (const auto& f : files)
-        for (const auto& [file, image] : {std::pair(f.file, f.image), std::pair(kelvppvw::artwork::doubleSizeFile(f.file), f.doubleSize)})
-            if (!image.save(root.filePath(file), "PNG")) {
-                std::fprintf(stderr, "kelvppvw-artwork: cannot write %s\n", qPrintable(root.filePath(file)));
-                return 1;
-            }
+        if (!save(f.file, f.image) || !save(kelvppvw::artwork::doubleSizeFile(f.file), f.doubleSize))
+            return 1;
     if (!writeText(root.filePath(QStringLiteral("pictures.txt")), kelvppvw::artwork::picturesTable(files)) ||
         !writeText(root.filePath(QStringLiteral("cursors.txt")), kelvppvw::artwork::cursorsTable(files)) ||
         !writeText(root.filePath(QStringLiteral("kelvppvw.qrc")), kelvppvw::artwork::resourceFile(files))) {
