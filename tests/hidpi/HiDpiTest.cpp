@@ -177,11 +177,6 @@ TEST_F(HiDpi, toolbar_images_and_pointers_are_double_size_drawings_not_enlarged_
         two += softArea(cursor.pixmap().toImage(), opaqueOrClear);
     }
     EXPECT_LT(two, 0.75 * one);
-
-    for (int id : {ids::NoPrinterImage, ids::AnimationFrameBase, ids::AnimationFrameBase + ids::AnimationFrames - 1}) {
-        const auto picture = ResourceStore::standard().LoadResPicture(id);
-        EXPECT_EQ(picture->imageFor(2.0).size(), picture->image().size() * 2) << id;
-    }
 }
 
 int main(int argc, char** argv) {
