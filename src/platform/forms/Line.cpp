@@ -131,7 +131,7 @@ void Line::paintWindowless(QPainter& painter) const {
     const QPen pen = borderPen(borderColor_, borderStyle_, borderWidth_);
     if (pen.style() == Qt::NoPen)
         return;
-    if (vertical == horizontal) {
+    if (vertical == horizontal) { // slanted, or a single point
         painter.setPen(pen);
         painter.drawLine(from + across, to + across);
         return;
