@@ -19,7 +19,11 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QTest>
 #include <QToolButton>
+
+#include <X11/Xlib.h>
+#include <X11/extensions/Xfixes.h>
 
 #include <cstring>
 
@@ -177,6 +181,33 @@ TEST_F(HiDpi, toolbar_images_and_pointers_are_double_size_drawings_not_enlarged_
         two += softArea(cursor.pixmap().toImage(), opaqueOrClear);
     }
     EXPECT_LT(two, 0.75 * one);
+}
+
+// On a real X display (tests/viewer/x11-screenshots.sh runs it): what the
+// server shows is the double-size pointer with its hot spot on the lens.
+TEST_F(HiDpi, DISABLED_X11_the_server_pointer_is_double_size_with_the_hot_spot_on_the_lens) {
+    auto page = form->add<PictureBox>("picPreView");
+    page->Move(0, 0, 4500, 4500);
+    page->SetMouseIcon(ResourceStore::standard().LoadResCursor(ids::CursorZoomIn));
+    page->SetMousePointer(vb::Custom);
+    form->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(page->widget()));
+    QCursor::setPos(page->widget()->mapToGlobal(QPoint(100, 100)));
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_TRUE(display);
+    XFixesCursorImage* shown = nullptr;
+    for (int i = 0; i < 100 && !(shown && shown->width == 64); ++i) { // until the server has taken it
+        QTest::qWait(20);
+        if (shown)
+            XFree(shown);
+        shown = XFixesGetCursorImage(display);
+    }
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->width, 64);
+    EXPECT_EQ(shown->xhot, 2 * ids::CursorHotX);
+    EXPECT_EQ(shown->yhot, 2 * ids::CursorHotY);
+    XFree(shown);
+    XCloseDisplay(display);
 }
 
 int main(int argc, char** argv) {
