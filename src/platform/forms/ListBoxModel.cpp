@@ -7,11 +7,9 @@ namespace kelvppvw {
 int ListBoxModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : count(); }
 
 QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= count())
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= count())
         return {};
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return qs(text(index.row()));
-    return {};
+    return qs(text(index.row()));
 }
 
 void ListBoxModel::insert(int32_t row, std::string text) {
