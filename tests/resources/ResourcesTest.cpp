@@ -1,6 +1,6 @@
-// The component's own resources as the viewer reads them: every string and
-// picture the id scheme promises is there with the right size. The cursors
-// are checked on the page view, where the viewer sets them.
+// The component's own pictures as the viewer reads them: every one the id
+// scheme promises is there with the right size. The cursors are checked on
+// the page view, where the viewer sets them.
 #include "platform/automation/ErrorOf.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/RasterPicture.h"
@@ -17,19 +17,6 @@ namespace {
 namespace ids = resource_ids;
 
 using test::errorOf;
-
-TEST(ComponentResources, the_string_table_holds_101_to_126_without_114_and_115)
-{
-    const ResourceStore& store = ResourceStore::standard();
-    EXPECT_EQ(store.LoadResString(ids::StrCancel), "Cancel");
-    for (int id = 101; id <= 126; ++id) {
-        if (id == 114 || id == 115)
-            EXPECT_EQ(errorOf([&] { store.LoadResString(id); }), 326) << id;
-        else
-            EXPECT_FALSE(store.LoadResString(id).empty()) << id;
-    }
-    EXPECT_EQ(errorOf([&] { store.LoadResString(127); }), 326);
-}
 
 TEST(ComponentResources, every_toolbar_key_has_a_normal_and_a_hot_image)
 {

@@ -61,12 +61,20 @@ TEST_F(KeyboardViewer, list_page_three_print_it_change_options_and_close_without
     press(Qt::Key_PageDown);
     EXPECT_EQ(panel(1), "Page 4 of 5") << "the page keys work on a button";
 
-    // Previewer Options from the zoom button's menu: a switch, the shadow
-    // bar to its top and a step down, a colour, OK.
+    // Previewer Options from the zoom button's menu: the rulers applied at
+    // once; then a switch, the shadow bar to its top and a step down, a
+    // colour, taken over with OK.
     constexpr uint32_t Chosen = 0x00336699;
     const int32_t panOnZoom = v->settings[ViewerSetting::PanOnZoom];
+    ASSERT_FALSE(v->picRuler(0).Visible());
     ModalScript::push([&](ModalMoment& m) {
+        EXPECT_EQ(m.form->widget()->parentWidget(), v->widget()) << "the viewer owns the dialog";
         activate(m.form->widget());
+        tabTo("chkRulers");
+        press(Qt::Key_Space);
+        tabTo("cmdApply");
+        press(Qt::Key_Return);
+        EXPECT_TRUE(v->picRuler(0).Visible() && v->picRuler(1).Visible()) << "Apply shows the rulers at once";
         tabTo("chkPan");
         press(Qt::Key_Space);
         tabTo("vscbS");
@@ -94,6 +102,8 @@ TEST_F(KeyboardViewer, list_page_three_print_it_change_options_and_close_without
     EXPECT_EQ(v->settings[ViewerSetting::PanOnZoom], 1 - panOnZoom);
     EXPECT_EQ(v->settings[ViewerSetting::ShadowDepth], 285);
     EXPECT_EQ(static_cast<uint32_t>(v->settings[ViewerSetting::Color4]), Chosen);
+    for (const ModalMoment& m : ModalScript::history())
+        EXPECT_NE(m.kind, ModalKind::MessageBox) << m.text;
 
     activate(v->widget());
     tabTo("close");
@@ -101,6 +111,7 @@ TEST_F(KeyboardViewer, list_page_three_print_it_change_options_and_close_without
     EXPECT_FALSE(v->IsLoaded());
     EXPECT_EQ(stored("PanOnZoom"), std::to_string(1 - panOnZoom)) << "closing stores the options";
     EXPECT_EQ(stored("Color4"), std::to_string(Chosen));
+    EXPECT_EQ(stored("RulersDisplayed"), "1");
 }
 
 } // namespace

@@ -191,23 +191,6 @@ TEST_F(RulerWidget, saved_settings_applied_to_a_fresh_ruler_give_the_same_pixels
     EXPECT_FALSE(restored == before);
 }
 
-TEST_F(RulerWidget, marker_line_style_is_announced_when_type_or_width_is_applied) {
-    Ruler r;
-    EventLog log(r.events());
-    r.ApplySetting("DisplayMarkerType", Variant("2"));
-    r.ApplySetting("DisplayMarkerWidth", Variant(""));  // kept, but told again
-    r.ApplySetting("DisplayMarkerWidth", Variant("wide"));
-    r.ApplySetting("RulerScale", Variant("3"));
-    const auto styles = log.named("MarkerLineStyle");
-    ASSERT_EQ(styles.size(), 2u);
-    for (const auto& e : styles) {
-        ASSERT_EQ(e.args.size(), 4u);
-        EXPECT_EQ(e.args[1].toLong(), 0x00FF0000);
-        EXPECT_EQ(e.args[2].toLong(), 2);
-        EXPECT_EQ(e.args[3].toLong(), 1);
-    }
-}
-
 TEST_F(RulerWidget, no_sheet_or_a_wild_position_shows_no_marker_and_cramped_rulers_spill_nothing) {
     Ruler r;
     r.setPrinterPageWidth(0);

