@@ -13,10 +13,8 @@
 #include <QWidget>
 
 #include <cstdlib>
-#include <filesystem>
 
 using namespace kelvppvw;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -61,16 +59,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(PreviewEntry, runs_a_modal_viewer_and_clears_the_run_strings_but_the_settings_section) {
-    std::string captionSeen;
-    closeWhenShown([&](frmPrtPreview& v) { captionSeen = v.Caption(); });
-    ASSERT_TRUE(show());
-    EXPECT_EQ(captionSeen, "Print Preview (Report.txt)");
-    EXPECT_TRUE(fs::is_directory(home_ + "/Preview"));
-    EXPECT_EQ(gsObjClassName + gsAppName + gsPrtFileName, "");
-    EXPECT_EQ(gsAppSect, "Sect");
-}
 
 TEST_F(PreviewEntry, request_data_comes_before_any_value_of_the_call_is_stored) {
     gsAppName = "previous";

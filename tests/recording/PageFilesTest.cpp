@@ -49,7 +49,8 @@ TEST_F(RemovePages, stamps_that_match_nothing_of_their_own_delete_nothing)
     touch(folder.path + "/Page_46360.5_042_042_1.emf");
     touch(folder.path + "/Page_anything_1.emf");
     for (const char* stamp : {"46360.5_043", "46360.5", "46360", "../outside/Page_x", "..", "*", "?????????????",
-                              "46360.5_042/../..", "/", "46360.5_04*", "", "anything", "../Page_46360.5_042"})
+                              "46360.5_042/../..", "46360.5_042\\..\\..", "/", "46360.5_04*", "", "anything",
+                              "../Page_46360.5_042"})
         RemoveAllPages(folder, stamp, hooks);
     EXPECT_TRUE(std::filesystem::exists(outside / "Page_x_1.emf"));
     EXPECT_TRUE(std::filesystem::exists(dir.path() / "Page_46360.5_042_1.emf"));

@@ -16,8 +16,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include <fstream>
-#include <iterator>
 
 namespace kelvppvw::test {
 
@@ -56,8 +54,7 @@ protected:
     {
         bool show = false;
         ClosePageMetafile(show);
-        std::ifstream in(gsPageFile, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return readBytes(gsPageFile);
     }
 
     // One destination pixel per reference pixel.

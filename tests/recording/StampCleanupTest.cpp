@@ -68,28 +68,4 @@ TEST_F(Purge, entries_after_malformed_ones_are_still_examined)
     EXPECT_EQ(listed("no_underscore_value"), "<none>");
 }
 
-TEST_F(Purge, hostile_values_delete_nothing_outside_their_own_run)
-{
-    const std::string list = folder.cleanupList();
-    const std::filesystem::path outside = dir.path() / "victim";
-    std::filesystem::create_directory(outside);
-    touch((outside / "Page_46000.5_001_1.emf").string());
-    touch(dir.file("preview.ini"));
-    // Files of run 46360.5_042 share the prefix "46360.5" with a malformed entry.
-    touch(folder.pageFile("46360.5_042", 1));
-    touch(folder.path + "/unrelated.emf");
-    const char* values[] = {"46360.5", "46000.5_001/../../victim/Page_46000.5_001", "46000.5_../../victim",
-                            "46000.5_*", "46000.5_???", "46000.5_001\\..\\..", "46000.5_001 ", "46000.5_0"};
-    int n = 0;
-    for (const char* v : values)
-        kelvppvw::WriteProfileKey(kelvppvw::kStampSection, "k" + std::to_string(n++), v, list);
-    PurgeStaleStamps(folder, hooks);
-    EXPECT_TRUE(std::filesystem::exists(outside / "Page_46000.5_001_1.emf"));
-    EXPECT_TRUE(std::filesystem::exists(dir.file("preview.ini")));
-    EXPECT_TRUE(exists("Page_46360.5_042_1.emf"));
-    EXPECT_TRUE(exists("unrelated.emf"));
-    EXPECT_TRUE(busyCalls.empty());
-    EXPECT_TRUE(errorBoxes.empty());
-}
-
 }  // namespace

@@ -45,10 +45,12 @@ protected:
 TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itself) {
     std::string stamp, key;
     int filesWhileOpen = 0;
-    std::string cleanupWhileOpen, panel5;
+    std::string cleanupWhileOpen, panel5, caption;
     bool produced = false, pageShown = false;
+    fs::remove_all(gsAppPath + "/Preview"); // the entry makes it
     ModalScript::push([&](ModalMoment& m) {
         auto& v = dynamic_cast<frmPrtPreview&>(*m.form);
+        caption = v.Caption();
         // The first layout pass has rendered, and that render produced the pages.
         DoEvents();
         stamp = gsPageStamp;
@@ -70,6 +72,9 @@ TEST_F(ViewerRun, a_full_run_produces_pages_lists_them_and_cleans_up_after_itsel
     EXPECT_TRUE(produced);
     EXPECT_TRUE(pageShown) << "the first render ends with page 1 in imgP";
     EXPECT_EQ(panel5, "12");
+    EXPECT_EQ(caption, "Print Preview (Report.txt)");
+    EXPECT_EQ(gsObjClassName + gsAppName + gsPrtFileName, "") << "the run's strings are cleared";
+    EXPECT_EQ(gsAppSect, "Sect") << "but not the settings section";
 
     // Closed: this run's files and key are gone.
     EXPECT_EQ(pageFiles(stamp), 0);

@@ -1,11 +1,9 @@
-#include "platform/forms/ButtonMenu.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Toolbar.h"
 #include "platform/forms/ToolbarButton.h"
 
 #include <gtest/gtest.h>
 
-#include <QMenu>
 #include <QTest>
 #include <QToolButton>
 
@@ -53,22 +51,4 @@ TEST_F(ToolbarTest, group_buttons_release_each_other_and_a_disabled_button_repor
     landscape->SetEnabled(false);
     QTest::mouseClick(nativeButton(*bar, "landscape"), Qt::LeftButton);
     EXPECT_EQ(clicked.size(), 1u);
-}
-
-// The native menu's action is what a user picks; the face is no click.
-TEST_F(ToolbarTest, drop_down_menu_entries_report_themselves_with_their_tag_and_parent) {
-    auto bar = form->add<Toolbar>("tlbr1");
-    auto zoom = bar->AddButton("zoom", "zoom", vb::ButtonDropdown);
-    zoom->AddButtonMenu("z010", "10%")->SetTag("10");
-    zoom->AddButtonMenu("zAuto", "Auto")->SetTag("1");
-    std::string picked;
-    int faceClicks = 0;
-    bar->onButtonMenuClick = [&](ButtonMenu& m) { picked = m.Parent().Key() + "/" + m.Key() + "/" + m.Tag(); };
-    bar->onButtonClick = [&](ToolbarButton&) { ++faceClicks; };
-    QToolButton* tool = nativeButton(*bar, "zoom");
-    ASSERT_NE(tool->menu(), nullptr);
-    ASSERT_EQ(tool->menu()->actions().size(), 2);
-    tool->menu()->actions()[0]->trigger();
-    EXPECT_EQ(picked, "zoom/z010/10");
-    EXPECT_EQ(faceClicks, 0);
 }

@@ -1,10 +1,6 @@
 #include "platform/gdi/Gdi.h"
-#include "platform/gdi/GdiImages.h"
-#include "platform/gdi/HandleTable.h"
 
 #include <gtest/gtest.h>
-
-#include <QImage>
 
 namespace kelvppvw::gdi {
 namespace {
@@ -46,24 +42,6 @@ TEST(GdiHandles, stock_and_selected_objects_survive_deletion_and_double_delete_i
     EXPECT_TRUE(deleteDC(dc));
     EXPECT_FALSE(deleteDC(dc));
     EXPECT_TRUE(deleteObject(next)) << "deleting a DC releases what it held";
-}
-
-TEST(GdiHandles, a_bitmap_lives_in_one_memory_dc_at_a_time)
-{
-    QImage image(4, 4, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    const Handle bitmap = createBitmapFromImage(image);
-    const Handle one = createCompatibleDC(0);
-    const Handle two = createCompatibleDC(one);
-    EXPECT_EQ(selectObject(one, bitmap), HandleTable::instance().defaultBitmap());
-    EXPECT_EQ(selectObject(two, bitmap), 0u);
-    const Handle screen = getScreenDC();
-    EXPECT_EQ(selectObject(screen, bitmap), 0u) << "only memory DCs hold bitmaps";
-    EXPECT_TRUE(deleteDC(one));
-    EXPECT_NE(selectObject(two, bitmap), 0u);
-    deleteDC(two);
-    deleteDC(screen);
-    EXPECT_TRUE(deleteObject(bitmap));
 }
 
 } // namespace

