@@ -87,9 +87,9 @@ TEST_F(PreviewEntry, clamps_the_cancel_countdown_to_100_when_out_of_range) {
         int32_t given, wait, waitSet;
     };
     glMilliWaitSet = 777;
+    // One of each kind: unset, negative, below, at and above either end of the range.
     const Case cases[] = {
-        {0, 0, 777},   {-5, -5, 777}, {50, 100, 100},   {100, 100, 100}, {5000, 5000, 5000},
-        {5001, 100, 100}, {6000, 100, 100}, {99, 100, 100}, {-1, -1, 100},   {2500, 2500, 2500},
+        {0, 0, 777}, {-5, -5, 777}, {99, 100, 100}, {100, 100, 100}, {5000, 5000, 5000}, {5001, 100, 100},
     };
     for (const auto& c : cases) {
         int32_t inside = -999;
