@@ -2,6 +2,7 @@
 
 #include "platform/gdi/FontMetrics.h"
 
+#include <QCoreApplication>
 #include <QGlyphRun>
 #include <QPaintEngine>
 
@@ -28,14 +29,30 @@ struct ResolvedFont {
     QRawFont raw;
 };
 
+// By face, size in 1/1024 pixel, weight, italic, underline, strike-out and
+// whether the size is the cell's.
+using ResolvedFonts = std::map<std::tuple<QString, std::int64_t, std::int32_t, bool, bool, bool, bool>, ResolvedFont>;
+
+ResolvedFonts& resolvedFonts()
+{
+    thread_local ResolvedFonts fonts;
+    return fonts;
+}
+
 // A font at a size, shared by every playback on this thread: a page played
 // again (another page, another zoom, scrolled) finds its fonts resolved and
 // their glyphs already rendered by the raw font's engine.
 const ResolvedFont& resolveFont(const EmfFontObject& f, double size)
 {
-    using Key = std::tuple<QString, std::int64_t, std::int32_t, bool, bool, bool, bool>;
-    thread_local std::map<Key, ResolvedFont> resolved;
-    const Key key{f.face, std::llround(size * 1024), f.weight, f.italic, f.underline, f.strikeOut, f.height > 0};
+    ResolvedFonts& resolved = resolvedFonts();
+    // Font engines must go before the application that made them.
+    static const bool released = [] {
+        qAddPostRoutine([] { resolvedFonts().clear(); });
+        return true;
+    }();
+    (void)released;
+    const ResolvedFonts::key_type key{f.face,      std::llround(size * 1024), f.weight, f.italic,
+                                      f.underline, f.strikeOut, f.height > 0};
     if (const auto found = resolved.find(key); found != resolved.end())
         return found->second;
     if (resolved.size() >= 256)
