@@ -51,15 +51,17 @@ double twipsPerStandardUnit(int16_t mode, bool vertical) {
 
 int ipx(double v) { return static_cast<int>(std::floor(v + 0.5)); }
 
-// Text is measured as on the persistent image, at 96 pixels per inch,
-// whether or not there is one.
+// An image of the box's pixels: 96 of them per inch, for text in points.
+QImage pixelImage(int width, int height) {
+    QImage image(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    return image;
+}
+
+// Text is measured as on the persistent image, whether or not there is one.
 const QImage& measuringDevice() {
-    static const QImage device = [] {
-        QImage image(1, 1, QImage::Format_RGB32);
-        image.setDotsPerMeterX(3780);
-        image.setDotsPerMeterY(3780);
-        return image;
-    }();
+    static const QImage device = pixelImage(1, 1);
     return device;
 }
 
@@ -189,6 +191,9 @@ void PictureBox::registerMembers() {
 int PictureBox::innerOffsetPx() const { return borderStyle_ == 1 ? 2 : 0; }
 int PictureBox::innerPixelWidth() const { return std::max(0, twipsToPixels(widthTw()) - 2 * innerOffsetPx()); }
 int PictureBox::innerPixelHeight() const { return std::max(0, twipsToPixels(heightTw()) - 2 * innerOffsetPx()); }
+QRect PictureBox::imageRect() const {
+    return QRect(0, 0, std::max(1, innerPixelWidth()), std::max(1, innerPixelHeight()));
+}
 
 double PictureBox::ScaleLeft() const { return scaleMode_ == vb::User ? userLeft_ : 0.0; }
 double PictureBox::ScaleTop() const { return scaleMode_ == vb::User ? userTop_ : 0.0; }
@@ -278,7 +283,7 @@ void PictureBox::makeImage(int width, int height) {
     Surface& s = *surface_;
     QImage image;
     if (!imageTooBig(width, height))
-        image = QImage(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+        image = pixelImage(width, height);
     if (image.isNull()) {
         // With AutoRedraw the resize was refused (480) and the image stays as
         // it was; without, drawing that finds no persistent image is lost.
@@ -286,8 +291,6 @@ void PictureBox::makeImage(int width, int height) {
             s.image = QImage();
         return;
     }
-    image.setDotsPerMeterX(3780); // 96 pixels per inch
-    image.setDotsPerMeterY(3780);
     if (s.cleared || s.image.isNull()) {
         s.clearPending = true;
     } else {
@@ -305,11 +308,9 @@ QImage& PictureBox::image() const {
         // The pixels are wanted: what was kept becomes the image.
         QImage flat;
         if (!imageTooBig(w, h))
-            flat = QImage(std::max(1, w), std::max(1, h), QImage::Format_RGB32);
+            flat = pixelImage(w, h);
         if (flat.isNull())
             return s.image;
-        flat.setDotsPerMeterX(3780);
-        flat.setDotsPerMeterY(3780);
         QPainter p(&flat);
         s.retained.play(p);
         p.end();
@@ -606,7 +607,7 @@ void PictureBox::PSet(double x, double y, std::optional<uint32_t> color) {
     currentX_ = x;
     currentY_ = y;
     const int px = ipx(toPixelX(x)), py = ipx(toPixelY(y));
-    if (!QRect(0, 0, std::max(1, innerPixelWidth()), std::max(1, innerPixelHeight())).contains(px, py))
+    if (!imageRect().contains(px, py))
         return;
     draw([px, py, c = toQColor(color.value_or(ForeColor()))](QPainter& p) { p.fillRect(QRect(px, py, 1, 1), c); });
 }
@@ -633,12 +634,10 @@ int32_t PictureBox::Point(double x, double y) const {
     const int px = ipx(toPixelX(x)), py = ipx(toPixelY(y));
     QRgb c = 0;
     if (retaining_) {
-        if (!QRect(0, 0, std::max(1, innerPixelWidth()), std::max(1, innerPixelHeight())).contains(px, py))
+        if (!imageRect().contains(px, py))
             return -1;
         // The one pixel played on its own: a colour asked for does not make the whole image.
-        QImage one(1, 1, QImage::Format_RGB32);
-        one.setDotsPerMeterX(3780);
-        one.setDotsPerMeterY(3780);
+        QImage one = pixelImage(1, 1);
         QPainter p(&one);
         p.translate(-px, -py);
         surface_->retained.play(p);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+class QRect;
 class QRegion;
 
 namespace kelvppvw {
@@ -152,6 +153,8 @@ private:
     void registerMembers();
     int innerPixelWidth() const;
     int innerPixelHeight() const;
+    // The pixels of the persistent image, whether it is made or not.
+    QRect imageRect() const;
     double unitsPerPixelX() const;
     double unitsPerPixelY() const;
     double toPixelX(double x) const;

@@ -65,6 +65,9 @@ void RetainedDrawing::extendCache(const QRect& wanted, qreal ratio) {
         return;
     }
     next.setDevicePixelRatio(ratio);
+    // Text in points comes out as on a persistent image, at 96 pixels per inch.
+    next.setDotsPerMeterX(3780);
+    next.setDotsPerMeterY(3780);
     QPainter p(&next);
     QRegion missing(wanted);
     if (cacheValid_ && cacheRatio_ == ratio) {
