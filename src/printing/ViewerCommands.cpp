@@ -24,6 +24,7 @@ constexpr uint32_t LB_SELITEMRANGEEX = 0x183;
 // How far one wheel notch scrolls the page: a third of an inch.
 constexpr double TwipsPerNotch = 480;
 constexpr int16_t KeyPageUp = 33, KeyPageDown = 34, KeyEnd = 35, KeyHome = 36;
+constexpr int16_t KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40;
 } // namespace
 
 ViewerCommands::ViewerCommands(frmPrtPreview& viewer) : v(viewer) {
@@ -159,10 +160,15 @@ void ViewerCommands::pageAreaWheel(double notches, int16_t shift, bool horizonta
     });
 }
 
-void ViewerCommands::pageAreaKey(int16_t keyCode, int16_t shift) {
+void ViewerCommands::viewerKey(int16_t keyCode, int16_t shift) {
     (void)shift;
     int32_t target = 0;
     switch (keyCode) {
+    // The arrows scroll a zoomed page as far as a wheel notch does.
+    case KeyUp: pageAreaWheel(1, 0, false); return;
+    case KeyDown: pageAreaWheel(-1, 0, false); return;
+    case KeyLeft: pageAreaWheel(1, 0, true); return;
+    case KeyRight: pageAreaWheel(-1, 0, true); return;
     case KeyPageUp: target = glMovingPage - 1; break;
     case KeyPageDown: target = glMovingPage + 1; break;
     case KeyHome: target = 1; break;

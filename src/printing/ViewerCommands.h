@@ -25,12 +25,13 @@ public:
     // no control may look enabled and do nothing.
     bool handles(const std::string& key) const;
 
-    // What every desktop preview does beyond the buttons, with the page area
-    // under the pointer or focused: the wheel scrolls (Shift: sideways),
-    // Ctrl+wheel steps the zoom like the zoom button, Page Up/Down and
-    // Home/End move through the pages.
+    // What every desktop preview does beyond the buttons. With the page area
+    // under the pointer the wheel scrolls (Shift: sideways) and Ctrl+wheel
+    // steps the zoom like the zoom button. Keys the focused control does not
+    // use itself (the page area uses none): Page Up/Down and Home/End move
+    // through the pages, the arrows scroll.
     void pageAreaWheel(double notches, int16_t shift, bool horizontal);
-    void pageAreaKey(int16_t keyCode, int16_t shift);
+    void viewerKey(int16_t keyCode, int16_t shift);
 
 private:
     void selPages();

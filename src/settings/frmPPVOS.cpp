@@ -257,6 +257,8 @@ void frmPPVOS::buildButtons() {
     cmdApply = button("cmdApply", 3523);
     cmdOK = button("cmdOK", 5058);
     cmdCancel = button("cmdCancel", 6593);
+    // Esc leaves the dialog as Cancel does.
+    cmdCancel->SetCancel(true);
 }
 
 void frmPPVOS::wireEvents() {

@@ -4,6 +4,7 @@
 #include "host/PreviewValues.h"
 #include "host/clsPreview.h"
 #include "platform/automation/ClassRegistry.h"
+#include "platform/automation/ErrorTrap.h"
 #include "platform/forms/ButtonMenu.h"
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/Panel.h"
@@ -364,9 +365,11 @@ void frmPrtPreview::wireViewerEvents() {
     tlbr2->onButtonMenuClick = [this](ButtonMenu& entry) { commands_->tlbr2_ButtonMenuClick(entry.Key()); };
     lstPage->onClick = [this] { lstPage_Click(); };
     txtJump->onChange = [this] { txtJump_Change(); };
+    // The page area is one stop of the tab order, its bars none: the keys
+    // that page and scroll reach the window from wherever the focus is.
     picBack->SetTabStop(true);
-    picPreView->SetTabStop(true);
-    picBack->onKeyDown = [this](int16_t keyCode, int16_t shift) { commands_->pageAreaKey(keyCode, shift); };
+    hscPV->SetTabStop(false);
+    vscPV->SetTabStop(false);
     picBack->onMouseWheel = [this](double notches, int16_t shift, bool horizontal) {
         commands_->pageAreaWheel(notches, shift, horizontal);
     };
@@ -422,7 +425,11 @@ int32_t frmPrtPreview::cMilling() const { return glMilliWait; }
 void frmPrtPreview::set_cMilling(int32_t vNewcMilling) { glMilliWait = vNewcMilling; }
 
 void frmPrtPreview::Form_Initialize() { startup_->Form_Initialize(); }
-void frmPrtPreview::Form_Load() { startup_->Form_Load(); }
+void frmPrtPreview::Form_Load() {
+    startup_->Form_Load();
+    // The keys work at once: the window opens with the focus on the page.
+    trapError([this] { picBack->SetFocus(); });
+}
 void frmPrtPreview::Form_Activate() { startup_->Form_Activate(); }
 void frmPrtPreview::Form_QueryUnload(int16_t& cancel, int16_t unloadMode) {
     (void)cancel;
@@ -433,6 +440,8 @@ void frmPrtPreview::Form_Unload(int16_t& cancel) {
     (void)cancel;
     startup_->Form_Unload();
 }
+
+void frmPrtPreview::Form_KeyDown(int16_t& keyCode, int16_t shift) { commands_->viewerKey(keyCode, shift); }
 
 void frmPrtPreview::Form_KeyUp(int16_t& keyCode, int16_t shift) {
     (void)shift;

@@ -173,6 +173,7 @@ protected:
     void Form_QueryUnload(int16_t& cancel, int16_t unloadMode) override;
     void Form_Unload(int16_t& cancel) override;
     void Form_KeyUp(int16_t& keyCode, int16_t shift) override;
+    void Form_KeyDown(int16_t& keyCode, int16_t shift) override;
 
 private:
     void buildControls();

@@ -1,6 +1,6 @@
 #pragma once
 // The demo report's first page (text, lines and a table) recorded as the
-// viewer records it; for benchmarks built with PageRecorder and SampleReport.
+// viewer records it; for benchmarks and tests built with PageRecorder and SampleReport.
 #include "PageRecorder.h"
 #include "SampleReport.h"
 

@@ -1,4 +1,5 @@
-# Viewer: one render of the demo page at fit and at 200 %, and a layout pass.
+# Viewer: recording the demo page, one render of it at fit and at 200 %, a
+# layout pass, a page change, a pointer move and printing it page after page.
 add_executable(bench_viewer ${CMAKE_CURRENT_LIST_DIR}/viewer/ViewerBench.cpp
   ${PROJECT_SOURCE_DIR}/tools/kelvppvw-emf/PageRecorder.cpp
   ${PROJECT_SOURCE_DIR}/examples/demo/SampleReport.cpp)

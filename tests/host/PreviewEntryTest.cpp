@@ -50,8 +50,8 @@ protected:
         });
     }
 
-    bool show(int32_t milliWait = 0, const std::string& sect = "Sect") {
-        return preview_->ShowPreviewDialog("Host.Report", "", true, "App", sect, "Prnt", "host.ini", "Report.txt",
+    bool show(int32_t milliWait = 0) {
+        return preview_->ShowPreviewDialog("Host.Report", "", true, "App", "Sect", "Prnt", "host.ini", "Report.txt",
                                            home_, "Title", "List", true, milliWait, "Setup");
     }
 
@@ -63,27 +63,12 @@ protected:
 } // namespace
 
 TEST_F(PreviewEntry, runs_a_modal_viewer_and_clears_the_run_strings_but_the_settings_section) {
-    std::string captionSeen, listSeen;
-    bool flat = false, poButton = false;
-    closeWhenShown([&](frmPrtPreview& v) {
-        captionSeen = v.Caption();
-        listSeen = v.sListText();
-        flat = v.mbFlatToolbars;
-        poButton = v.mbShowPrintOptions;
-        EXPECT_EQ(v.gm_clsPreview(), preview_);
-        EXPECT_EQ(gsObjClassName, "Host.Report");
-        EXPECT_EQ(gsPrtAppIni, "host.ini");
-    });
+    std::string captionSeen;
+    closeWhenShown([&](frmPrtPreview& v) { captionSeen = v.Caption(); });
     ASSERT_TRUE(show());
     EXPECT_EQ(captionSeen, "Print Preview (Report.txt)");
-    EXPECT_EQ(listSeen, "List");
-    EXPECT_TRUE(flat);
-    EXPECT_TRUE(poButton);
     EXPECT_TRUE(fs::is_directory(home_ + "/Preview"));
-    EXPECT_EQ(gsAppPath, home_);
-    for (const std::string* s : {&gsObjClassName, &gsRmtServerName, &gsSetupKey, &gsAppName, &gsAppPrnt,
-                                 &gsPrtFileName, &gsPrtFilePath, &gsPrtAppIni})
-        EXPECT_EQ(*s, "");
+    EXPECT_EQ(gsObjClassName + gsAppName + gsPrtFileName, "");
     EXPECT_EQ(gsAppSect, "Sect");
 }
 
@@ -141,28 +126,6 @@ TEST_F(PreviewEntry, a_failure_shows_the_four_line_box_and_returns_false) {
     EXPECT_EQ(ModalScript::history()[0].text,
               "Error: 91\r\nObject variable or With block variable not set\r\nShowPreviewDialog\r\n0");
     EXPECT_EQ(gsAppName, "");
-}
-
-TEST_F(PreviewEntry, refresh_and_resend_reach_the_open_viewer_and_are_harmless_otherwise) {
-    preview_->RefreshPreview();
-    preview_->ResendingPreViewData("ignored");
-    std::string after;
-    closeWhenShown([&](frmPrtPreview& v) {
-        preview_->ResendingPreViewData("New text");
-        after = v.sListText();
-        preview_->RefreshPreview(); // the viewer cannot refresh yet: swallowed
-    });
-    ASSERT_TRUE(show());
-    EXPECT_EQ(after, "New text");
-}
-
-TEST_F(PreviewEntry, is_callable_by_name_with_optional_arguments_left_out) {
-    closeWhenShown();
-    Args args{Variant("Host.Report"), Variant(""), Variant(false), Variant("App"), Variant("S2"), Variant("P"),
-              Variant("i.ini"), Variant("f"), Variant("p"), Variant("t"), Variant("l")};
-    EXPECT_TRUE(preview_->call("showpreviewdialog", args).toBool());
-    EXPECT_EQ(gsAppSect, "S2");
-    EXPECT_EQ(preview_->get("PlugNameVersion").toString(), "kelvppvw\t1.0.0");
 }
 
 TEST(PreviewFolder, follows_the_library_unless_overridden_and_is_not_made_without_a_parent) {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 set -euo pipefail
-build=$1 consumer=$2 cxx=$3
+build=$1 consumer=$2 cxx=$3 readme=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
@@ -20,4 +20,9 @@ test -d "$KELVPPVW_HOME/Preview"
 export PKG_CONFIG_PATH=$prefix/lib/pkgconfig:$prefix/lib/x86_64-linux-gnu/pkgconfig
 "$cxx" -std=c++20 "$consumer/main.cpp" -o "$work/consumer-pc" $(pkg-config --cflags --libs kelvppvw) -Wl,-rpath,"$prefix/lib"
 "$work/consumer-pc"
-echo "installed component consumed through CMake and pkg-config"
+
+# The README's example, exactly as it stands there: it must build and show its preview.
+sed -n '/^```cpp$/,/^```$/p' "$readme" | sed '1d;$d' > "$work/readme.cpp"
+"$cxx" -std=c++20 "$work/readme.cpp" -o "$work/readme-host" $(pkg-config --cflags --libs kelvppvw) -Wl,-rpath,"$prefix/lib"
+"$work/readme-host"
+echo "installed component consumed through CMake and pkg-config, and the README's example"

@@ -34,18 +34,8 @@ TEST(FormatInchFraction, edges_short_and_long_digit_runs_and_text_that_is_no_dig
     EXPECT_EQ(FormatInchFraction("26771653543307"), " 9/32");
     EXPECT_EQ(FormatInchFraction("5009"), " 1/2");
     EXPECT_EQ(FormatInchFraction("5"), " 1/2");
-    EXPECT_EQ(FormatInchFraction("25"), " 1/4");
     EXPECT_EQ(FormatInchFraction("75"), " 3/4");
     EXPECT_EQ(FormatInchFraction("05"), " 1/16");
     EXPECT_EQ(FormatInchFraction("1e-"), "");
     EXPECT_EQ(FormatInchFraction("x"), "");
-}
-
-TEST(InchText, whole_inches_stay_whole_and_decimals_become_fractions) {
-    EXPECT_EQ(InchText(11), "11");
-    EXPECT_EQ(InchText(8.5), "8 1/2");
-    EXPECT_EQ(InchText(12240 / 1440.0), "8 1/2");
-    EXPECT_EQ(InchText(11906 / 1440.0), "8 9/32");   // 8.268 in
-    EXPECT_EQ(InchText(16838 / 1440.0), "11 45/64"); // 11.693 in
-    EXPECT_EQ(InchText(4.002), "4.0");
 }

@@ -26,14 +26,6 @@ TEST(PaperPanel, codes_beyond_the_table_show_millimetres_and_inches_alike) {
     EXPECT_EQ(PaperPanelText(0, 11906, 16838), "Paper  - User-defined (210 x 297mm) - [8 9/32 x 11 45/64 in.]");
 }
 
-TEST(ShowPaperInfo, without_a_printer_only_the_paper_panel_says_paper) {
-    PrinterMetrics m;
-    const PaperInfoTexts t = ShowPaperInfo(false, nullptr, m);
-    EXPECT_EQ(t.paperPanel, "Paper");
-    EXPECT_FALSE(t.qualityPanel);
-    EXPECT_FALSE(t.qualityToolTip);
-}
-
 TEST(ShowPaperInfo, a_real_printer_shows_its_paper_and_quality) {
     ASSERT_TRUE(print_test::queueInstalled());
     const auto printer = Printer::open(print_test::testQueue());

@@ -90,10 +90,4 @@ TEST(ReadPrinterMetrics, fills_every_field_from_the_real_printer_and_margins_fol
     EXPECT_EQ(PrinterMargin(printer.get(), 6), std::lround(m.mlPrintHeightPx * m.mdblTwipsPerPxY));
     const int32_t top = PrinterMargin(printer.get(), 7);
     EXPECT_EQ(PrinterMargin(printer.get(), 4), top < 360 ? top + 360 : top);
-
-    // Without a printer the fields keep what they had.
-    const PrinterMetrics before = m;
-    ReadPrinterMetrics(m, nullptr);
-    EXPECT_EQ(m.mlPaperWidthPx, before.mlPaperWidthPx);
-    EXPECT_EQ(m.mlDpiX, before.mlDpiX);
 }

@@ -1,6 +1,5 @@
 #include "components/printersetup/PrinterSetupClass.h"
 #include "components/printersetup/PrinterSetupDialog.h"
-#include "platform/automation/ClassRegistry.h"
 #include "platform/forms/ModalScript.h"
 #include "platform/printer/PdfOutput.h"
 #include "platform/printer/Printer.h"
@@ -93,22 +92,6 @@ TEST_F(PrinterSetupCommands, a_cancelled_dialog_stores_and_changes_nothing) {
     EXPECT_EQ(readFile(ini), before);
     EXPECT_EQ(Printer::current(), start);
     EXPECT_EQ(start->orientation(), Printer::Portrait);
-}
-
-TEST_F(PrinterSetupCommands, an_unanswered_dialog_on_a_headless_run_is_a_cancel) {
-    EXPECT_FALSE(RunPrinterSetup("MyApp", ini.toStdString()));
-    ASSERT_EQ(ModalScript::history().size(), 1u);
-    EXPECT_EQ(ModalScript::history()[0].kind, ModalKind::PrinterDialog);
-}
-
-TEST_F(PrinterSetupCommands, nothing_stored_or_no_component_leaves_the_printer_alone) {
-    ApplyStoredPrinterSetup("OtherApp", ini.toStdString());
-    EXPECT_EQ(Printer::current(), start);
-    ClassRegistry::instance().unregisterClass(PrinterSetupClassName);
-    EXPECT_FALSE(RunPrinterSetup("MyApp", ini.toStdString()));
-    ApplyStoredPrinterSetup("MyApp", ini.toStdString());
-    EXPECT_EQ(Printer::current(), start);
-    EXPECT_TRUE(ModalScript::history().empty());
 }
 
 TEST_F(PrinterSetupCommands, a_stored_setting_the_printer_refuses_is_skipped_and_the_rest_applied) {

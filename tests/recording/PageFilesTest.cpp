@@ -37,20 +37,6 @@ TEST(PageStampShape, stamp_of_a_page_file_name)
 
 class RemovePages : public ::testing::Test, public RecordingFixture {};
 
-TEST_F(RemovePages, deletes_every_page_of_the_stamp_under_the_busy_pointer)
-{
-    const std::string stamp = "46360.5_042";
-    for (int p : {1, 2, 3, 10, 125})
-        touch(folder.pageFile(stamp, p));
-    touch(folder.pageFile("46360.5_043", 1));
-    RemoveAllPages(folder, stamp, hooks);
-    for (int p : {1, 2, 3, 10, 125})
-        EXPECT_FALSE(exists(kelvppvw::PageFileName(stamp, p)));
-    EXPECT_TRUE(exists("Page_46360.5_043_1.emf"));
-    EXPECT_EQ(busyCalls, (std::vector<bool>{true, false}));
-    EXPECT_TRUE(errorBoxes.empty());
-}
-
 // Stamps of other runs, prefixes of a stamp, paths and patterns delete
 // nothing anywhere and show no busy pointer; nor does a missing folder.
 TEST_F(RemovePages, stamps_that_match_nothing_of_their_own_delete_nothing)

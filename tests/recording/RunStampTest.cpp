@@ -27,7 +27,6 @@ TEST(RunNames, stamp_and_key_of_a_moment)
     EXPECT_EQ(FormatPageStamp(t, 42), "46360.7138078704_042");
     EXPECT_EQ(FormatPageStamp({2026, 12, 4, 0, 0, 0}, 7), "46360_007");
     EXPECT_EQ(FormatPageStamp({2026, 12, 4, 12, 0, 0}, 999), "46360.5_999");
-    EXPECT_EQ(FormatStampKey({2027, 1, 2, 3, 4, 5}, 1), "20270102030405_001");
     EXPECT_EQ(kelvppvw::PageFileName("46360.7134143519_042", 3), "Page_46360.7134143519_042_3.emf");
 }
 

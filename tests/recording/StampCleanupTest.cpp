@@ -92,25 +92,4 @@ TEST_F(Purge, hostile_values_delete_nothing_outside_their_own_run)
     EXPECT_TRUE(errorBoxes.empty());
 }
 
-TEST_F(Purge, missing_list_or_section_purges_nothing)
-{
-    touch(folder.pageFile("46000.5_001", 1));
-    PurgeStaleStamps(folder, hooks);
-    EXPECT_FALSE(std::filesystem::exists(folder.cleanupList()));
-    writeBytes(folder.cleanupList(), "[OTHER]\r\n20000101000000_001=46000.5_001\r\n");
-    PurgeStaleStamps(folder, hooks);
-    EXPECT_TRUE(exists("Page_46000.5_001_1.emf"));
-    EXPECT_EQ(readBytes(folder.cleanupList()), "[OTHER]\r\n20000101000000_001=46000.5_001\r\n");
-}
-
-TEST_F(Purge, remove_stamp_entry_deletes_only_that_key)
-{
-    const LocalDateTime t{2026, 12, 4, 21, 0, 0};
-    addRun(t, 1, 0);
-    addRun(t, 2, 0);
-    kelvppvw::RemoveStampEntry(folder, kelvppvw::FormatStampKey(t, 1));
-    kelvppvw::RemoveStampEntry(folder, "never_listed");
-    EXPECT_EQ(readBytes(folder.cleanupList()), "[STAMPED FILES]\r\n20261204210000_002=46360.875_002\r\n");
-}
-
 }  // namespace

@@ -32,7 +32,6 @@ TEST_F(ControlContract, every_control_is_named_reachable_and_does_what_it_shows)
     store("RulersDisplayed", "1");
     open(12);
     EXPECT_EQ(v->widget()->objectName(), "frmPrtPreview");
-    EXPECT_EQ(v->widget()->windowTitle().toStdString(), v->Caption());
     std::vector<Control*> controls;
     walk(*v, controls);
     for (Control* c : controls)

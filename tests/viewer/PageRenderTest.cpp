@@ -50,36 +50,6 @@ PagePixels countPixels(frmPrtPreview& v) {
 
 } // namespace
 
-TEST_F(ViewerFixture, fit_mode_fills_the_page_area_keeping_the_sheet_proportions) {
-    PictureBox& pic = *v->picPreView;
-    const PageGeometry& g = v->geometry;
-    EXPECT_NEAR(pic.Width() / pic.Height(), double(g.mlPaperWidthPx) / g.mlPaperHeightPx, 1e-9);
-    // A portrait sheet in a wide window is limited by the height available.
-    const double room = v->picBack->Height() - (rulerDimension() + 230 + shadowDepth());
-    EXPECT_LE(pic.Height(), room);
-    EXPECT_GE(pic.Height(), room - 5 * 15); // less the view's border, at most a few pixels
-    EXPECT_FALSE(v->hscPV->Visible() || v->vscPV->Visible());
-    // The page view speaks in page twips and the rulers know the sheet's margins.
-    EXPECT_DOUBLE_EQ(pic.ScaleWidth(), g.mdblPageWidthTw);
-    EXPECT_EQ(v->picRuler(0).get("DisplayRangeBeginning").toLong(), g.mlLeftTw);
-    EXPECT_EQ(v->picRuler(1).get("DisplayRangeEnding").toLong(), g.mlBottomTw);
-}
-
-TEST_F(ViewerFixture, the_pop_up_zoom_menu_does_what_the_toolbar_menu_does) {
-    v->mbPagesProduced = false; // pages are produced only when there are none
-    v->mnuZom->Item("mnuZoom", 12).Click();
-    EXPECT_EQ(productions, 1);
-    EXPECT_EQ(v->miZoomIndex, 12);
-    EXPECT_DOUBLE_EQ(v->mdblZoomDivisor, 0.666);
-    EXPECT_EQ(zoomCaption(), "150%");
-    EXPECT_EQ(panel(6), "150%");
-    EXPECT_DOUBLE_EQ(v->picPreView->Width(), v->geometry.mlPrintWidthTw / 0.666);
-    v->mnuZoom_Click(14);
-    EXPECT_EQ(productions, 1);
-    EXPECT_EQ(v->miZoomMode, 0);
-    EXPECT_EQ(zoomCaption(), "zoom");
-}
-
 TEST_F(ViewerFixture, the_page_is_painted_into_the_printable_area_with_its_outline) {
     useUnprintableBorder(100); // a sixth of an inch at 600 dpi
     EXPECT_EQ(v->geometry.mlLeftTw, 240);
@@ -127,32 +97,4 @@ TEST_F(ViewerFixture, a_zoom_without_room_for_the_image_steps_the_divisor_until_
     const double oneStepLess = v->geometry.mlPrintHeightTw / (d - 0.1) / 15 - 4;
     EXPECT_GT(4.0 * image.width() * oneStepLess, limit);
     EXPECT_EQ(zoomCaption(), FormatPercent(1 / d));
-}
-
-TEST_F(ViewerFixture, without_a_printer_only_the_zoom_state_changes) {
-    const double width = v->picPreView->Width();
-    v->mbPrinterFound = false;
-    chooseZoom("z050");
-    EXPECT_EQ(v->miZoomMode, 1);
-    EXPECT_DOUBLE_EQ(v->mdblZoomDivisor, 2.0);
-    EXPECT_EQ(zoomCaption(), "50%");
-    EXPECT_DOUBLE_EQ(v->picPreView->Width(), width);
-    EXPECT_EQ(panel(6), "");
-}
-
-TEST_F(ViewerFixture, the_scale_menu_moves_its_check_and_sets_both_rulers) {
-    v->mnuScale->Item("mnuIM", 7).Click();
-    EXPECT_EQ(v->settings[ViewerSetting::RulerScale], 7);
-    for (int16_t k = 1; k <= 10; ++k)
-        EXPECT_EQ(v->mnuScale->Item("mnuIM", k).Checked(), k == 7) << k;
-    EXPECT_EQ(v->picRuler(0).get("RulerScale").toLong(), 7);
-    EXPECT_EQ(v->picRuler(1).get("RulerScale").toLong(), 7);
-
-    // Applying the checked scale: pitch also takes picDraw's font.
-    v->mnuScale->Item("mnuIM", 7).SetChecked(false);
-    v->mnuScale->Item("mnuIM", 10).SetChecked(true);
-    v->picDraw->SetFontName("Liberation Mono");
-    v->ApplyRulerScale();
-    EXPECT_EQ(v->picRuler(0).get("RulerScale").toLong(), 10);
-    EXPECT_EQ(v->picRuler(1).get("FontForPitch").toObject()->get("Name").toString(), "Liberation Mono");
 }

@@ -1,7 +1,6 @@
 // The toolbar commands and the wheel, clicked and turned as a user does.
 #include "ViewerFixture.h"
 
-#include "host/clsPreview.h"
 #include "platform/forms/ListBox.h"
 #include "viewer/ZoomMenu.h"
 
@@ -68,24 +67,6 @@ TEST_F(Commands, the_page_list_button_shows_and_hides_the_list_and_closing_store
     v.reset();
 }
 
-TEST_F(Commands, select_all_and_none_set_the_print_selection_and_printing_nothing_beeps) {
-    store("PrintRange", "1");
-    open(12);
-    v->GoToPage(4);
-    ToolbarButton& printSels = v->tlbr2->Button("PrintSels");
-    const auto menu = [&](int index) { v->tlbr2->menuClickFromNative(printSels.ButtonMenuAt(index)); };
-    const int beeps = BeepCount();
-    menu(1);
-    EXPECT_EQ(v->lstPage->SelCount(), 12);
-    EXPECT_EQ(glMovingPage, 4);
-    click("PrintSels");
-    menu(2);
-    EXPECT_EQ(v->lstPage->SelCount(), 1) << "only the shown page is selected again";
-    v->lstPage->SetSelected(3, false);
-    click("PrintSels");
-    EXPECT_EQ(BeepCount(), beeps + 1) << "a beep only with nothing selected";
-}
-
 TEST_F(Commands, landscape_is_stored_before_the_pages_are_produced_again_and_widens_the_page) {
     open(2);
     std::string storedWhileProducing;
@@ -98,21 +79,6 @@ TEST_F(Commands, landscape_is_stored_before_the_pages_are_produced_again_and_wid
     click("portrait");
     EXPECT_EQ(stored("Printer_Orientation"), "1");
     EXPECT_GT(v->picPreView->Height(), v->picPreView->Width());
-}
-
-TEST_F(Commands, printer_options_asks_the_host_and_close_ends_ShowPreviewDialog_with_true) {
-    bool optionsAsked = false;
-    ModalScript::push([&](ModalMoment& m) {
-        for (const char* key : {"PrinterOptions", "close"})
-            QTest::mouseClick(m.form->widget()->findChild<QToolButton*>(key), Qt::LeftButton);
-        return 0;
-    });
-    auto preview = std::make_shared<clsPreview>();
-    preview->onRequestPrinterOptions([&] { optionsAsked = true; });
-    EXPECT_TRUE(preview->ShowPreviewDialog(ViewerTestReport::ClassName, "", false, "App", "Sect", "Prnt", "host.ini",
-                                           "Report.txt", gsAppPath, "Title", "Listing", true));
-    EXPECT_TRUE(optionsAsked);
-    EXPECT_EQ(stored("PrintRange"), "0") << "closing saved the settings";
 }
 
 } // namespace

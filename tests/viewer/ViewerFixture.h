@@ -4,18 +4,15 @@
 // the demo report as start-up leaves it, its steps set by the test;
 // ProducedViewer runs the real start-up and production of a test report and is
 // driven by synthesized events on widgets found by their object names.
-#include "PageRecorder.h"
-#include "SampleReport.h"
 #include "ViewerTestReport.h"
+#include "bench/DemoPage.h"
 
 #include "host/PreviewValues.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ButtonMenu.h"
 #include "platform/forms/ModalScript.h"
 #include "platform/forms/Panel.h"
-#include "platform/forms/StdFont.h"
 #include "platform/forms/ToolbarButton.h"
-#include "platform/gdi/GdiImages.h"
 #include "platform/gdi/Picture.h"
 #include "platform/printer/PdfOutput.h"
 #include "platform/printer/Printer.h"
@@ -41,19 +38,10 @@
 
 namespace kelvppvw::viewer_test {
 
-// Page 1 of the demo report, recorded once per test program.
+// Page 1 of the demo report with half-inch margins, recorded once per test program.
 inline std::shared_ptr<Picture> demoPage() {
-    static std::shared_ptr<Picture> page = [] {
-        static QTemporaryDir dir;
-        auto recorder = std::make_shared<PageRecorder>(dir.path().toStdString(), 816 * 15, 1056 * 15);
-        auto report = std::make_shared<SampleReport>();
-        report->pages = 1;
-        report->Parent = recorder;
-        report->MarginLeft = report->MarginTop = report->MarginRight = report->MarginBottom = 720;
-        recorder->printDataObject = report;
-        report->callWith("PrintDataObjText", Variant(), Variant("Viewer test report"));
-        return Picture::load(dir.filePath("Page_1.emf").toStdString());
-    }();
+    static QTemporaryDir dir;
+    static const std::shared_ptr<Picture> page = bench::demoPage(dir, 720);
     return page;
 }
 
@@ -107,18 +95,13 @@ protected:
 
 class ViewerFixture : public ViewerOnQueue {
 protected:
-    void SetUp() override { SetUpViewer({}); }
-
-    void SetUpViewer(Sheet sheet, bool rulers = true) {
-        useQueue(sheet);
+    void SetUp() override {
+        useQueue({});
         page = demoPage();
         ASSERT_TRUE(page) << "the demo page could not be recorded";
 
         v = NewForm<frmPrtPreview>();
-        v->seams.producePages = [this] {
-            ++productions;
-            v->mbPagesProduced = true;
-        };
+        v->seams.producePages = [this] { v->mbPagesProduced = true; };
         v->seams.pageCount = [this] { return pages; };
 
         v->Move(0, 0, 12000, 9000);
@@ -129,11 +112,9 @@ protected:
         v->settings[ViewerSetting::Color2] = static_cast<int32_t>(ZoomOutline);
         v->settings[ViewerSetting::Color3] = static_cast<int32_t>(ShadowColour);
         v->settings[ViewerSetting::ShadowDepth] = 30;
-        v->settings[ViewerSetting::RulersDisplayed] = rulers ? 1 : 0;
-        v->settings[ViewerSetting::RulerDimension] = rulers ? 300 : 0;
+        v->settings[ViewerSetting::RulersDisplayed] = 1;
+        v->settings[ViewerSetting::RulerDimension] = 300;
         v->settings[ViewerSetting::RulerCrossHairs] = 1;
-        v->settings[ViewerSetting::RulerScale] = 5;
-        v->mnuScale->Item("mnuIM", 5).SetChecked(true);
         // The colours start-up would paint.
         v->shpS->SetBackColor(ShadowColour);
         v->shpS->SetFillColor(ShadowColour);
@@ -145,7 +126,6 @@ protected:
         v->mbPagesProduced = true;
         v->imgP->SetPicture(page);
         v->Form_Resize();
-        productions = 0; // the render while showing counted too
     }
 
     // The test queue prints to the sheet's edge; a laser printer keeps an
@@ -182,7 +162,6 @@ protected:
     }
 
     std::shared_ptr<Picture> page;
-    int productions = 0;
     int32_t pages = 1;
 };
 

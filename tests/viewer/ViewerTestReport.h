@@ -1,6 +1,6 @@
 #pragma once
-// A host's print data object for viewer tests: it records the members the
-// component uses on it, in order, and draws a configurable number of pages.
+// A host's print data object for viewer tests: it draws a configurable number
+// of pages and lets the test act between them.
 #include "host/PrintDataObject.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/ClassRegistry.h"
@@ -27,19 +27,9 @@ public:
         static Plan p;
         return p;
     }
-    static std::vector<std::string>& seen() {
-        static std::vector<std::string> s;
-        return s;
-    }
     static void registerClass() {
         kelvppvw::ClassRegistry::instance().registerClass(
             ClassName, [] { return kelvppvw::ObjectRef(std::make_shared<ViewerTestReport>()); });
-    }
-
-    kelvppvw::Variant invoke(std::string_view name, kelvppvw::InvokeKind kind, kelvppvw::Args& args) override {
-        if (kind != kelvppvw::InvokeKind::Get)
-            seen().emplace_back(name);
-        return PrintDataObject::invoke(name, kind, args);
     }
 
 protected:

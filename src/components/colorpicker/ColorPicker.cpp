@@ -2,6 +2,7 @@
 
 #include "platform/automation/ErrorTrap.h"
 #include "platform/forms/ColorDialog.h"
+#include "platform/forms/FocusFrame.h"
 #include "platform/forms/FormsErrors.h"
 #include "platform/forms/NativeConvert.h"
 #include "platform/forms/OleColor.h"
@@ -79,6 +80,9 @@ void ColorPicker::paintEvent(QPaintEvent*) {
     p.fillRect(swatch, toQColor(static_cast<uint32_t>(picked_)));
     p.setPen(palette().color(QPalette::ButtonText));
     p.drawRect(swatch.adjusted(0, 0, -1, -1));
+    // The swatch covers the style's own focus frame.
+    if (hasFocus())
+        paintFocusFrame(p, *this, rect().adjusted(1, 1, -1, -1));
 }
 
 void ColorPicker::mousePressEvent(QMouseEvent* event) {
@@ -99,6 +103,11 @@ void ColorPicker::keyPressEvent(QKeyEvent* event) {
         QGuiApplication::clipboard()->setMimeData(data);
     } else if (event->matches(QKeySequence::Paste)) {
         trapError([this] { paste(); });
+    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+    } else if (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) {
+        // The keyboard's way back to the design colour, reported as a choice.
+        trapError([this] { ResetColor(); });
     } else {
         QToolButton::keyPressEvent(event);
     }

@@ -8,9 +8,10 @@
 
 namespace kelvppvw {
 
-// A colour swatch button. A click (or Space) opens the colour dialog; Copy
-// puts the colour on the clipboard and Paste takes one from there (a colour,
-// or text such as "#336699"), so a colour moves from one swatch to another.
+// A colour swatch button. A click (or Space, or Enter) opens the colour
+// dialog; Delete goes back to the design colour; Copy puts the colour on the
+// clipboard and Paste takes one from there (a colour, or text such as
+// "#336699"), so a colour moves from one swatch to another.
 //
 // Events, raised through events(); the first argument is always the picker's
 // Index, lColor is passed by reference (what a handler writes back is taken):

@@ -90,6 +90,10 @@ void Control::registerMembers() {
         ZOrder(a.empty() || a[0].isMissing() ? 0 : a[0].toInteger());
         return Variant();
     });
+    method("SetFocus", [this](Args&) {
+        SetFocus();
+        return Variant();
+    });
 }
 
 QWidget* Control::widget() const { return native_->widget.data(); }
@@ -357,6 +361,13 @@ void Control::ZOrder(int16_t position) {
     } else if (host_) {
         host_->reorder(*this, position == 0);
     }
+}
+
+void Control::SetFocus() {
+    QWidget* w = widget();
+    if (!w || !visible_ || !enabled_)
+        throw AutomationError(err::InvalidProcedureCall);
+    w->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace kelvppvw

@@ -113,6 +113,9 @@ public:
     virtual void Refresh();
     // 0 brings the control to the front of its siblings, 1 sends it back.
     void ZOrder(int16_t position = 0);
+    // Gives the control the keyboard focus; raises 5 when it cannot take it
+    // (windowless, hidden or disabled).
+    void SetFocus();
 
     // For forms/ and tests: the native widget (null for windowless controls).
     QWidget* widget() const;

@@ -239,6 +239,11 @@ void Form::raiseKeyUp(int16_t keyCode, int16_t shift) {
         Form_KeyUp(keyCode, shift);
 }
 
+void Form::raiseKeyDown(int16_t keyCode, int16_t shift) {
+    if (keyCode != 0)
+        Form_KeyDown(keyCode, shift);
+}
+
 QWidget* Form::hostWidget() const { return window_; }
 
 Variant Form::invoke(std::string_view name, InvokeKind kind, Args& args) {

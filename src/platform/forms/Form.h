@@ -102,6 +102,7 @@ public:
     void raiseResize();
     bool requestClose();
     void raiseKeyUp(int16_t keyCode, int16_t shift);
+    void raiseKeyDown(int16_t keyCode, int16_t shift);
 
 protected:
     virtual void Form_Initialize() {}
@@ -114,6 +115,12 @@ protected:
     }
     virtual void Form_Unload(int16_t& cancel) { (void)cancel; }
     virtual void Form_KeyUp(int16_t& keyCode, int16_t shift) {
+        (void)keyCode;
+        (void)shift;
+    }
+    // A key pressed that the control with the focus did not use (or pressed
+    // with no control focused): keys the whole window answers to.
+    virtual void Form_KeyDown(int16_t& keyCode, int16_t shift) {
         (void)keyCode;
         (void)shift;
     }

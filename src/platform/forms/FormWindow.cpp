@@ -37,6 +37,13 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    // Keys the focused control left unused climb its parents to here.
+    if (form_)
+        form_->raiseKeyDown(classicKeyCode(event->key()), classicShift(event->modifiers()));
+    QWidget::keyPressEvent(event);
+}
+
 void FormWindow::closeEvent(QCloseEvent* event) {
     // The form decides: its QueryUnload and Unload handlers may cancel.
     event->ignore();

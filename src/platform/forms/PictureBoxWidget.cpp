@@ -1,5 +1,6 @@
 #include "platform/forms/PictureBoxWidget.h"
 
+#include "platform/forms/FocusFrame.h"
 #include "platform/forms/NativeConvert.h"
 #include "platform/forms/PictureBox.h"
 
@@ -23,6 +24,9 @@ void PictureBoxWidget::paintEvent(QPaintEvent* event) {
         return;
     QPainter painter(this);
     owner_->nativePaint(painter, event->region());
+    // A box that takes the keyboard shows when it has it, inside its border.
+    if (hasFocus())
+        paintFocusFrame(painter, *this, rect().adjusted(3, 3, -3, -3));
 }
 
 void PictureBoxWidget::mousePressEvent(QMouseEvent* e) {

@@ -3,6 +3,7 @@
 #include "platform/automation/AutomationError.h"
 #include "platform/forms/FormsErrors.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 
 namespace kelvppvw {
@@ -15,12 +16,29 @@ int16_t to16(int32_t v) {
     return static_cast<int16_t>(v);
 }
 
+// Home and End go to the top and bottom (left and right) ends of the bar,
+// whichever values a reversed range puts there; Qt sends them to its own
+// minimum and maximum.
+class EndsScrollBar : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (invertedAppearance() && (event->key() == Qt::Key_Home || event->key() == Qt::Key_End))
+            triggerAction(event->key() == Qt::Key_Home ? SliderToMaximum : SliderToMinimum);
+        else
+            QScrollBar::keyPressEvent(event);
+    }
+};
+
 } // namespace
 
 ScrollBar::ScrollBar(Orientation orientation) : orientation_(orientation) {
-    auto* bar = new QScrollBar(orientation == Orientation::Horizontal ? Qt::Horizontal : Qt::Vertical);
+    auto* bar = new EndsScrollBar(orientation == Orientation::Horizontal ? Qt::Horizontal : Qt::Vertical);
     // Change comes when the thumb is let go; while it moves the bar reports Scroll.
     bar->setTracking(false);
+    bar->setFocusPolicy(Qt::StrongFocus);
     setWidget(bar);
     if (orientation == Orientation::Horizontal)
         Move(0, 0, 2400, 255);
@@ -33,6 +51,7 @@ ScrollBar::ScrollBar(Orientation orientation) : orientation_(orientation) {
     property("Min", [this] { return Variant(min_); }, [this](const Variant& v) { SetMin(v.toInteger()); });
     property("Max", [this] { return Variant(max_); }, [this](const Variant& v) { SetMax(v.toInteger()); });
     property("Value", [this] { return Variant(value_); }, [this](const Variant& v) { SetValue(v.toInteger()); });
+    property("TabStop", [this] { return Variant(tabStop_); }, [this](const Variant& v) { SetTabStop(v.toBool()); });
     property("SmallChange", [this] { return Variant(small_); },
              [this](const Variant& v) { SetSmallChange(v.toInteger()); });
     property("LargeChange", [this] { return Variant(large_); },
@@ -45,13 +64,20 @@ void ScrollBar::apply() {
     // Qt wants min <= max; a reversed range is shown inverted.
     const bool reversed = min_ > max_;
     bar->setInvertedAppearance(reversed);
-    bar->setInvertedControls(reversed);
+    // Qt's scroll bars invert the controls so that Down and the wheel move
+    // towards the bottom end; a reversed range has its smallest value there.
+    bar->setInvertedControls(!reversed);
     bar->setRange(std::min(min_, max_), std::max(min_, max_));
     bar->setSingleStep(small_);
     bar->setPageStep(large_);
     bar->setValue(value_);
     bar->setSliderPosition(value_);
     updating_ = false;
+}
+
+void ScrollBar::SetTabStop(bool on) {
+    tabStop_ = on;
+    native<QScrollBar>()->setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 void ScrollBar::userMoved(int position, bool dragging) {

@@ -28,6 +28,10 @@ public:
     void SetSmallChange(int32_t value);
     int16_t LargeChange() const { return large_; }
     void SetLargeChange(int32_t value);
+    // Whether Tab and a click give the bar the focus, where the arrow keys,
+    // Page Up/Down and Home/End move it. On by default.
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool on);
 
     std::function<void()> onChange, onScroll;
 
@@ -39,6 +43,7 @@ private:
     Orientation orientation_;
     int16_t min_ = 0, max_ = 32767, value_ = 0, small_ = 1, large_ = 1;
     bool updating_ = false;
+    bool tabStop_ = true;
 };
 
 } // namespace kelvppvw

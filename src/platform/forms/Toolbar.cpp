@@ -7,6 +7,7 @@
 #include "platform/forms/NativeConvert.h"
 #include "platform/forms/PictureSource.h"
 #include "platform/forms/ToolbarButton.h"
+#include "platform/forms/ToolbarButtonWidget.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -99,6 +100,13 @@ ToolbarButton& Toolbar::ButtonAt(int index) const {
 }
 
 void Toolbar::rebuild() {
+    // The button with the focus has it again after the rebuild (the window
+    // rebuilds its bars each time it is activated).
+    const QWidget* focused = widget()->window()->focusWidget();
+    size_t focusedAt = natives_->items.size();
+    for (size_t i = 0; i < natives_->items.size(); ++i)
+        if (natives_->items[i] && natives_->items[i] == focused)
+            focusedAt = i;
     // Deferred: a click handler may rebuild the bar under its own button.
     for (auto& item : natives_->items) {
         if (!item)
@@ -118,7 +126,7 @@ void Toolbar::rebuild() {
             line->setFixedWidth(8);
             item = line;
         } else {
-            auto* tool = new QToolButton();
+            auto* tool = new ToolbarButtonWidget();
             tool->setObjectName(qs(b->Key()));
             tool->setAutoRaise(style_ == 1);
             ToolbarButton* button = b.get();
@@ -142,6 +150,8 @@ void Toolbar::rebuild() {
         natives_->items.emplace_back(item);
         buttonChanged(*b);
     }
+    if (focusedAt < natives_->items.size())
+        natives_->items[focusedAt]->setFocus(Qt::OtherFocusReason);
 }
 
 void Toolbar::buttonChanged(ToolbarButton& button) {

@@ -118,3 +118,11 @@ TEST_F(PickerByName, copy_and_paste_move_a_colour_between_swatches) {
     EXPECT_EQ(picked(), int32_t(RGB(0x11, 0x22, 0x33)));
     EXPECT_EQ(raised["ColorSelected"].size(), 1u);
 }
+
+TEST_F(PickerByName, delete_goes_back_to_the_design_colour_as_a_reset_does) {
+    object->put("PickedColor", Variant(int32_t{0x00FF00}));
+    QTest::keyClick(picker, Qt::Key_Delete);
+    EXPECT_EQ(picked(), SystemColor(12));
+    ASSERT_EQ(raised["ColorPicked"].size(), 1u);
+    EXPECT_EQ(raised["ColorPicked"][0][1].toLong(), 0) << "reported as a reset";
+}
