@@ -38,6 +38,7 @@ void render(benchmark::State& state, int16_t zoomMode, double divisor) {
         return;
     v->miZoomMode = zoomMode;
     v->mdblZoomDivisor = divisor;
+    QApplication::processEvents(); // the window is shown before it paints
     for (auto _ : state) {
         v->RenderPreviewPage(*v->picPreView, v->miZoomMode, true, true, false);
         v->picPreView->widget()->repaint(); // the page is played as it is painted
