@@ -24,4 +24,7 @@ bool RemoveAllPages(const PageFolder& folder, std::string_view stamp, const Reco
 std::vector<bool> RemoveAllPages(const PageFolder& folder, const std::vector<std::string>& stamps,
                                  const RecordingHooks& hooks = {});
 
+// The error box of a failed page-file removal: "Error: <n>\r\n<text>\r\nRemoveAllPages".
+void ReportRemovalError(const RecordingHooks& hooks, int err);
+
 }  // namespace kelvppvw

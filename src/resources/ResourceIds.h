@@ -8,6 +8,8 @@
 //              301..314   the same keys' hot-tracking images (ImageList2)
 //              401        the no-printer image (32 x 32)
 //              501..505   the printing animation, frames 0..4 (16 x 16)
+// Every picture and cursor file has a twin at twice the size, name@2x.png,
+// for screens at device pixel ratio 2.
 #include <array>
 #include <string_view>
 

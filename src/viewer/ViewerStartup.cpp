@@ -18,11 +18,10 @@
 #include "printing/PageNavigation.h"
 #include "printing/PaperInfo.h"
 #include "printing/PrinterSetupCommands.h"
+#include "recording/ClosedRunRemoval.h"
 #include "recording/MetafileToolkit.h"
-#include "recording/PageFiles.h"
 #include "recording/PageProduction.h"
 #include "recording/RunStamp.h"
-#include "recording/StampCleanup.h"
 #include "resources/ResourceIds.h"
 #include "rulers/ApplyViewerColors.h"
 #include "rulers/LoadRulerSettings.h"
@@ -126,6 +125,8 @@ void ViewerStartup::Form_Load()
     next([&] { attachToolbarImages(); });
 
     next([] { DoEvents(); });
+    // The previous viewer's page files may still be going; its failure is told before this run starts.
+    next([] { FinishClosedRunRemoval(viewerHooks()); });
     next([&] {
         const RunStamp stamp = RunStamp::NewRunStamp(PageFolder::beside(gsAppPath), viewerHooks());
         gsPageStamp = stamp.gsPageStamp;
@@ -247,12 +248,8 @@ void ViewerStartup::Form_QueryUnload()
     next([&] { v_.picPreView->SetPicture(nullptr); });
     next([&] { v_.picFullScale->SetPicture(nullptr); });
     next([&] { v_.picDraw->SetPicture(nullptr); });
-    const PageFolder folder = PageFolder::beside(gsAppPath);
     // The entry outlives any file that could not go, so a later run's purge finds it.
-    bool pagesGone = false;
-    next([&] { pagesGone = RemoveAllPages(folder, gsPageStamp, viewerHooks()); });
-    if (pagesGone)
-        next([&] { RemoveStampEntry(folder, gsStampKey); });
+    next([&] { RemoveClosedRun(PageFolder::beside(gsAppPath), gsPageStamp, gsStampKey, viewerHooks()); });
 }
 
 void ViewerStartup::Form_Unload()

@@ -10,6 +10,7 @@ kelvppvw_fuzz(fuzz_cleanup_purge
     ${CMAKE_CURRENT_LIST_DIR}/recording/PurgeFuzz.cpp
     ${recording_dir}/FileAccessError.cpp
     ${recording_dir}/LocalDateTime.cpp
+    ${recording_dir}/OpenPageFolder.cpp
     ${recording_dir}/PageFiles.cpp
     ${recording_dir}/PageFolder.cpp
     ${recording_dir}/RecordingHooks.cpp

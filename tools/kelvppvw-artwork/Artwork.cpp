@@ -230,11 +230,12 @@ const std::array<Drawing, 14>& toolbarDrawings()
 
 // 32 x 32 pointer: a magnifier whose lens centre is the hot spot (11, 10),
 // with a mark inside it.
-QImage cursor(const std::function<void(QPainter&)>& mark)
+QImage cursor(const std::function<void(QPainter&)>& mark, int scale)
 {
-    QImage image = canvas(32);
+    QImage image = canvas(32 * scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     const QPointF centre(ids::CursorHotX + 0.5, ids::CursorHotY + 0.5);
     // The handle, white-edged so it shows on dark pages too.
     p.setPen(QPen(Qt::white, 6.0, Qt::SolidLine, Qt::RoundCap));
@@ -259,41 +260,55 @@ QImage cursor(const std::function<void(QPainter&)>& mark)
 std::vector<ArtworkFile> drawAll()
 {
     std::vector<ArtworkFile> files;
+    // Every picture at its own size and twice that, drawn from the same vectors.
+    const auto add = [&files](int id, bool isCursor, const QString& file, const std::function<QImage(int)>& at) {
+        files.push_back({id, isCursor, file, at(1), at(2)});
+    };
+    const auto icon = [](int size, const Palette& pal, const Drawing& drawing) {
+        return [=](int scale) { return draw(size * scale, pal, drawing); };
+    };
     const auto& drawings = toolbarDrawings();
     for (std::size_t i = 0; i < ids::ToolbarKeys.size(); ++i) {
         const QString key = QString::fromLatin1(ids::ToolbarKeys[i].data(), qsizetype(ids::ToolbarKeys[i].size()));
         const int id = ids::ToolbarImageBase + int(i);
-        files.push_back({id, false, QStringLiteral("images/%1.png").arg(key), draw(16, Normal, drawings[i])});
-        files.push_back({id + ids::HotImageOffset, false, QStringLiteral("images/%1-hot.png").arg(key),
-                         draw(16, Hot, drawings[i])});
+        add(id, false, QStringLiteral("images/%1.png").arg(key), icon(16, Normal, drawings[i]));
+        add(id + ids::HotImageOffset, false, QStringLiteral("images/%1-hot.png").arg(key), icon(16, Hot, drawings[i]));
     }
-    files.push_back({ids::NoPrinterImage, false, QStringLiteral("images/noprinter.png"),
-                     draw(32, Normal, [](QPainter& p, const Palette& pal) {
-                         printer(p, pal, 1);
-                         p.setPen(QPen(pal.red, 1.6));
-                         p.setBrush(Qt::NoBrush);
-                         p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
-                         p.drawLine(QPointF(3.4, 3.4), QPointF(12.6, 12.6));
-                     })});
+    add(ids::NoPrinterImage, false, QStringLiteral("images/noprinter.png"),
+        icon(32, Normal, [](QPainter& p, const Palette& pal) {
+            printer(p, pal, 1);
+            p.setPen(QPen(pal.red, 1.6));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
+            p.drawLine(QPointF(3.4, 3.4), QPointF(12.6, 12.6));
+        }));
     for (int n = 0; n < ids::AnimationFrames; ++n)
-        files.push_back({ids::AnimationFrameBase + n, false, QStringLiteral("images/printing%1.png").arg(n),
-                         draw(16, Normal, [n](QPainter& p, const Palette& pal) {
-                             printer(p, pal, 1, (n + 1) / double(ids::AnimationFrames));
-                         })});
-    files.push_back({ids::CursorZoomIn, true, QStringLiteral("cursors/zoomin.png"), cursor([](QPainter& p) {
-                         p.drawLine(QPointF(-4.5, 0), QPointF(4.5, 0));
-                         p.drawLine(QPointF(0, -4.5), QPointF(0, 4.5));
-                     })});
-    files.push_back({ids::CursorZoomInOut, true, QStringLiteral("cursors/zoominout.png"), cursor([](QPainter& p) {
-                         p.drawLine(QPointF(-3.5, -2), QPointF(3.5, -2));
-                         p.drawLine(QPointF(0, -5.5), QPointF(0, 1.5));
-                         p.drawLine(QPointF(-3.5, 4), QPointF(3.5, 4));
-                     })});
-    files.push_back({ids::CursorZoomText, true, QStringLiteral("cursors/zoomtext.png"), cursor([](QPainter& p) {
-                         p.drawPolyline(QPolygonF{{-4, 5}, {0, -5}, {4, 5}});
-                         p.drawLine(QPointF(-2.4, 1.5), QPointF(2.4, 1.5));
-                     })});
+        add(ids::AnimationFrameBase + n, false, QStringLiteral("images/printing%1.png").arg(n),
+            icon(16, Normal, [n](QPainter& p, const Palette& pal) {
+                printer(p, pal, 1, (n + 1) / double(ids::AnimationFrames));
+            }));
+    const auto pointer = [](std::function<void(QPainter&)> mark) {
+        return [mark = std::move(mark)](int scale) { return cursor(mark, scale); };
+    };
+    add(ids::CursorZoomIn, true, QStringLiteral("cursors/zoomin.png"), pointer([](QPainter& p) {
+            p.drawLine(QPointF(-4.5, 0), QPointF(4.5, 0));
+            p.drawLine(QPointF(0, -4.5), QPointF(0, 4.5));
+        }));
+    add(ids::CursorZoomInOut, true, QStringLiteral("cursors/zoominout.png"), pointer([](QPainter& p) {
+            p.drawLine(QPointF(-3.5, -2), QPointF(3.5, -2));
+            p.drawLine(QPointF(0, -5.5), QPointF(0, 1.5));
+            p.drawLine(QPointF(-3.5, 4), QPointF(3.5, 4));
+        }));
+    add(ids::CursorZoomText, true, QStringLiteral("cursors/zoomtext.png"), pointer([](QPainter& p) {
+            p.drawPolyline(QPolygonF{{-4, 5}, {0, -5}, {4, 5}});
+            p.drawLine(QPointF(-2.4, 1.5), QPointF(2.4, 1.5));
+        }));
     return files;
+}
+
+QString doubleSizeFile(const QString& file)
+{
+    return file.left(file.lastIndexOf(QLatin1Char('.'))) + QStringLiteral("@2x.png");
 }
 
 QString picturesTable(const std::vector<ArtworkFile>& files)
@@ -325,7 +340,7 @@ QString resourceFile(const std::vector<ArtworkFile>& files)
                                  "    <file>pictures.txt</file>\n"
                                  "    <file>cursors.txt</file>\n");
     for (const ArtworkFile& f : files)
-        out += QStringLiteral("    <file>%1</file>\n").arg(f.file);
+        out += QStringLiteral("    <file>%1</file>\n    <file>%2</file>\n").arg(f.file, doubleSizeFile(f.file));
     out += QStringLiteral("</qresource>\n</RCC>\n");
     return out;
 }

@@ -14,11 +14,14 @@ struct ArtworkFile {
     bool cursor = false;
     QString file;     // relative to the resource folder
     QImage image;
+    QImage doubleSize; // the same drawing at twice the pixels, for screens at device pixel ratio 2
 };
 
 // Every picture and cursor with its resource id, in id order.
 std::vector<ArtworkFile> drawAll();
 
+// Where a file's double-size drawing goes: "images/zoom.png" -> "images/zoom@2x.png".
+QString doubleSizeFile(const QString& file);
 // The pictures.txt and cursors.txt tables for those files.
 QString picturesTable(const std::vector<ArtworkFile>& files);
 QString cursorsTable(const std::vector<ArtworkFile>& files);

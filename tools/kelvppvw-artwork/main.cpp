@@ -1,8 +1,9 @@
 // Draws the component's pictures and cursors into a resource folder:
 //   kelvppvw-artwork <folder>
-// writes images/*.png, cursors/*.png, pictures.txt, cursors.txt and the
-// resource file kelvppvw.qrc there (strings.txt, kept by hand, is copied
-// beside them). The build runs it; its output is never committed.
+// writes images/*.png, cursors/*.png (each also as name@2x.png at twice the
+// size), pictures.txt, cursors.txt and the resource file kelvppvw.qrc there
+// (strings.txt, kept by hand, is copied beside them). The build runs it; its
+// output is never committed.
 #include "Artwork.h"
 
 #include <QDir>
@@ -34,11 +35,15 @@ int main(int argc, char** argv)
         return 1;
     }
     const auto files = kelvppvw::artwork::drawAll();
+    const auto save = [&root](const QString& file, const QImage& image) {
+        if (image.save(root.filePath(file), "PNG"))
+            return true;
+        std::fprintf(stderr, "kelvppvw-artwork: cannot write %s\n", qPrintable(root.filePath(file)));
+        return false;
+    };
     for (const auto& f : files)
-        if (!f.image.save(root.filePath(f.file), "PNG")) {
-            std::fprintf(stderr, "kelvppvw-artwork: cannot write %s\n", qPrintable(root.filePath(f.file)));
+        if (!save(f.file, f.image) || !save(kelvppvw::artwork::doubleSizeFile(f.file), f.doubleSize))
             return 1;
-        }
     if (!writeText(root.filePath(QStringLiteral("pictures.txt")), kelvppvw::artwork::picturesTable(files)) ||
         !writeText(root.filePath(QStringLiteral("cursors.txt")), kelvppvw::artwork::cursorsTable(files)) ||
         !writeText(root.filePath(QStringLiteral("kelvppvw.qrc")), kelvppvw::artwork::resourceFile(files))) {

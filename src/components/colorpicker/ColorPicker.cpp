@@ -78,8 +78,10 @@ void ColorPicker::paintEvent(QPaintEvent*) {
     p.drawComplexControl(QStyle::CC_ToolButton, option);
     const QRect swatch = rect().adjusted(4, 4, -4, -4);
     p.fillRect(swatch, toQColor(static_cast<uint32_t>(picked_)));
-    p.setPen(palette().color(QPalette::ButtonText));
-    p.drawRect(swatch.adjusted(0, 0, -1, -1));
+    // The outline's pen centred on the swatch's outermost pixels: whole
+    // pixels at any device pixel ratio.
+    p.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawRect(QRectF(swatch).adjusted(0.5, 0.5, -0.5, -0.5));
     // The swatch covers the style's own focus frame.
     if (hasFocus())
         paintFocusFrame(p, *this, rect().adjusted(1, 1, -1, -1));

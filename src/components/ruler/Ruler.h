@@ -79,6 +79,9 @@ public:
     std::optional<int> markerPixel() const;
     // Times the buffered picture was rebuilt: what HoldRedraw saves.
     int backgroundRenders() const { return backgroundRenders_; }
+    // What the ruler's picture depends on now, marker aside: with a
+    // RulerPainter it draws the ruler onto any device at any density.
+    RulerScene scene() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -87,7 +90,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    RulerScene scene() const;
     void invalidate();
     void updateMarkerArea(std::optional<int> pixel);
     void remeasureCells();

@@ -9,6 +9,7 @@
 #include "platform/forms/StdFont.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QPixmap>
 #include <QPointer>
 #include <QRegion>
@@ -339,7 +340,13 @@ void Control::applyCursor() {
         if (mouseIcon_) {
             int hx = -1, hy = -1;
             mouseIcon_->hotSpot(hx, hy);
-            w->setCursor(QCursor(renderPicture(*mouseIcon_), hx, hy));
+            const double ratio = w->devicePixelRatioF();
+            // The hot spot is in logical pixels, but Qt's X11 platform (6.4)
+            // hands it to the server unscaled, as pixels of the image: at
+            // ratio 2 the pointer would act half-way to its corner.
+            const double hotScale = hx >= 0 && QGuiApplication::platformName() == QLatin1String("xcb") ? ratio : 1.0;
+            w->setCursor(QCursor(renderPicture(*mouseIcon_, 0, 0, ratio), static_cast<int>(std::lround(hx * hotScale)),
+                                 static_cast<int>(std::lround(hy * hotScale))));
         } else {
             w->unsetCursor();
         }

@@ -6,12 +6,60 @@
 #include "platform/forms/ControlHost.h"
 #include "platform/forms/NativeConvert.h"
 
+#include <QImage>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace kelvppvw {
+
+namespace {
+
+// A horizontal or vertical line as one fill of its band, dashes and all from
+// a tiled texture anchored at the line's start: a dotted cross hair the
+// height of the page costs one fill per repaint, where stroking it made a
+// polygon of every dot.
+void fillStraightLine(QPainter& painter, QPointF from, QPointF to, const QPen& pen) {
+    const bool vertical = from.x() == to.x();
+    const double width = pen.widthF();
+    const QPointF half = vertical ? QPointF(width / 2, 0) : QPointF(0, width / 2);
+    const QRectF band = QRectF(from - half, to + half).normalized();
+    if (pen.style() == Qt::SolidLine) {
+        painter.fillRect(band, pen.color());
+        return;
+    }
+    const double scale = painter.device()->devicePixelRatio(); // the tile is made in device pixels
+    const QList<qreal> pattern = pen.dashPattern();
+    double period = 0;
+    for (const qreal run : pattern)
+        period += run * width;
+    const int along = std::max(1, static_cast<int>(std::lround(period * scale)));
+    const int across = std::max(1, static_cast<int>(std::lround(width * scale)));
+    QImage tile(vertical ? QSize(across, along) : QSize(along, across), QImage::Format_ARGB32_Premultiplied);
+    tile.fill(Qt::transparent);
+    QPainter tilePainter(&tile);
+    double at = 0;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const double next = at + pattern[i] * width;
+        const int low = static_cast<int>(std::lround(at * scale)), high = static_cast<int>(std::lround(next * scale));
+        if (i % 2 == 0 && high > low)
+            tilePainter.fillRect(vertical ? QRect(0, low, across, high - low) : QRect(low, 0, high - low, across),
+                                 pen.color());
+        at = next;
+    }
+    tilePainter.end();
+    QTransform anchor;
+    anchor.translate(from.x() - half.x(), from.y() - half.y());
+    const bool backwards = vertical ? to.y() < from.y() : to.x() < from.x();
+    anchor.scale((backwards && !vertical ? -1 : 1) / scale, (backwards && vertical ? -1 : 1) / scale);
+    QBrush dashes(tile);
+    dashes.setTransform(anchor);
+    painter.fillRect(band, dashes);
+}
+
+} // namespace
 
 Line::Line() {
     setWindowless();
@@ -73,9 +121,22 @@ void Line::SetBorderWidth(int16_t pixels) {
 
 void Line::paintWindowless(QPainter& painter) const {
     const int offset = Container() ? Container()->innerOffsetPx() : 0;
-    painter.setPen(borderPen(borderColor_, borderStyle_, borderWidth_));
-    painter.drawLine(twipsToPixels(x1Tw_) + offset, twipsToPixels(y1Tw_) + offset, twipsToPixels(x2Tw_) + offset,
-                     twipsToPixels(y2Tw_) + offset);
+    const QPointF from(twipsToPixels(x1Tw_) + offset, twipsToPixels(y1Tw_) + offset);
+    const QPointF to(twipsToPixels(x2Tw_) + offset, twipsToPixels(y2Tw_) + offset);
+    // Across the line the pen sits on whole pixels; along it the flat ends
+    // stop where the line does, leaving its last point out.
+    const double align = borderAlignment(borderWidth_);
+    const bool vertical = from.x() == to.x(), horizontal = from.y() == to.y();
+    const QPointF across(horizontal && !vertical ? 0.0 : align, vertical && !horizontal ? 0.0 : align);
+    const QPen pen = borderPen(borderColor_, borderStyle_, borderWidth_);
+    if (pen.style() == Qt::NoPen)
+        return;
+    if (vertical == horizontal) { // slanted, or a single point
+        painter.setPen(pen);
+        painter.drawLine(from + across, to + across);
+        return;
+    }
+    fillStraightLine(painter, from + across, to + across, pen);
 }
 
 } // namespace kelvppvw

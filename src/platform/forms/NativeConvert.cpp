@@ -85,12 +85,13 @@ int16_t classicKeyCode(int key) {
     }
 }
 
-QPixmap renderPicture(const PictureSource& picture, int width, int height) {
+QPixmap renderPicture(const PictureSource& picture, int width, int height, double deviceScale) {
     if (width <= 0)
         width = std::max(1, static_cast<int>(std::lround(picture.widthHimetric() * 96.0 / 2540.0)));
     if (height <= 0)
         height = std::max(1, static_cast<int>(std::lround(picture.heightHimetric() * 96.0 / 2540.0)));
-    QPixmap pixmap(width, height);
+    QPixmap pixmap(QSize(width, height) * deviceScale);
+    pixmap.setDevicePixelRatio(deviceScale);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     picture.paint(painter, QRectF(0, 0, width, height));

@@ -25,7 +25,8 @@ int16_t classicButtons(Qt::MouseButtons buttons);
 int16_t classicButton(Qt::MouseButton button);
 int16_t classicShift(Qt::KeyboardModifiers modifiers);
 int16_t classicKeyCode(int qtKey);
-// A small pixmap of a picture, for icons and cursors.
-QPixmap renderPicture(const PictureSource& picture, int width = 0, int height = 0);
+// A small pixmap of a picture, for icons and cursors: width x height logical
+// pixels (0: the picture's own size) at deviceScale device pixels each.
+QPixmap renderPicture(const PictureSource& picture, int width = 0, int height = 0, double deviceScale = 1.0);
 
 } // namespace kelvppvw

@@ -30,7 +30,10 @@ std::shared_ptr<RasterPicture> RasterPicture::filled(int width, int height, uint
     return std::make_shared<RasterPicture>(image);
 }
 
-void RasterPicture::paint(QPainter& painter, const QRectF& target) const { painter.drawImage(target, *image_); }
+void RasterPicture::paint(QPainter& painter, const QRectF& target) const {
+    const double deviceWidth = painter.deviceTransform().mapRect(target).width();
+    painter.drawImage(target, imageFor(image_->width() > 0 ? deviceWidth / image_->width() : 1.0));
+}
 
 double RasterPicture::widthHimetric() const { return image_->width() * 2540.0 / 96.0; }
 double RasterPicture::heightHimetric() const { return image_->height() * 2540.0 / 96.0; }
@@ -48,6 +51,13 @@ void RasterPicture::setHotSpot(int x, int y) {
     hotY_ = y;
 }
 
+void RasterPicture::setDoubleSize(const QImage& image) { doubleSize_ = std::make_unique<QImage>(image); }
+
 const QImage& RasterPicture::image() const { return *image_; }
+
+const QImage& RasterPicture::imageFor(double deviceScale) const {
+    // The image whose density is nearer: either one is scaled otherwise.
+    return deviceScale >= 1.5 && doubleSize_ && !doubleSize_->isNull() ? *doubleSize_ : *image_;
+}
 
 } // namespace kelvppvw

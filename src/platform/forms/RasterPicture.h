@@ -27,11 +27,16 @@ public:
     int16_t pictureType() const override { return type_; }
     bool hotSpot(int& x, int& y) const override;
     void setHotSpot(int x, int y);
+    // The same picture drawn at twice the pixels; painting picks it wherever
+    // a logical pixel covers more than one device pixel.
+    void setDoubleSize(const QImage& image);
 
     const QImage& image() const;
+    // The image that shows best at this many device pixels per logical pixel.
+    const QImage& imageFor(double deviceScale) const;
 
 private:
-    std::unique_ptr<QImage> image_;
+    std::unique_ptr<QImage> image_, doubleSize_;
     int16_t type_;
     int hotX_ = -1, hotY_ = -1;
 };

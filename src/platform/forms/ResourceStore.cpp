@@ -30,6 +30,14 @@ std::string unescape(const QString& text) {
     return out;
 }
 
+// "images/zoom.png" -> "images/zoom@2x.png", the name Qt's own resource
+// loading gives double-size variants.
+QString doubleSizeFile(const QString& file) {
+    const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
+    return dot > file.lastIndexOf(QLatin1Char('/')) ? file.left(dot) + QStringLiteral("@2x") + file.mid(dot)
+                                                    : file + QStringLiteral("@2x");
+}
+
 } // namespace
 
 ResourceStore::ResourceStore(std::string root) : root_(std::move(root)) {}
@@ -83,10 +91,7 @@ std::shared_ptr<RasterPicture> ResourceStore::LoadResCursor(int id) const {
     if (const auto known = loadedCursors_.find(id); known != loadedCursors_.end())
         return known->second;
     const Entry& e = find(table("cursors.txt", cursors_, cursorsLoaded_), id);
-    QImage image(qs(root_ + "/" + e.text));
-    if (image.isNull())
-        throw AutomationError(err::ResourceNotFound, "Resource with identifier '" + std::to_string(id) + "' not found");
-    auto cursor = std::make_shared<RasterPicture>(image, 3);
+    auto cursor = load(id, e.text, 3);
     if (e.hotX >= 0)
         cursor->setHotSpot(e.hotX, e.hotY);
     loadedCursors_[id] = cursor;
@@ -94,11 +99,19 @@ std::shared_ptr<RasterPicture> ResourceStore::LoadResCursor(int id) const {
 }
 
 std::shared_ptr<RasterPicture> ResourceStore::LoadResPicture(int id) const {
-    const Entry& e = find(table("pictures.txt", pictures_, picturesLoaded_), id);
-    QImage image(qs(root_ + "/" + e.text));
+    return load(id, find(table("pictures.txt", pictures_, picturesLoaded_), id).text, 1);
+}
+
+std::shared_ptr<RasterPicture> ResourceStore::load(int id, const std::string& file, int16_t type) const {
+    const QString path = qs(root_ + "/" + file);
+    QImage image(path);
     if (image.isNull())
         throw AutomationError(err::ResourceNotFound, "Resource with identifier '" + std::to_string(id) + "' not found");
-    return std::make_shared<RasterPicture>(image);
+    auto picture = std::make_shared<RasterPicture>(image, type);
+    // The double-size twin is optional: without it, high-density screens scale.
+    if (const QImage twin(doubleSizeFile(path)); !twin.isNull())
+        picture->setDoubleSize(twin);
+    return picture;
 }
 
 } // namespace kelvppvw

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -13,6 +14,7 @@ class RasterPicture;
 //   strings.txt   one "id<TAB>text" per line (\r \n \t \\ escapes; # comments)
 //   cursors.txt   "id<TAB>file<TAB>hotX<TAB>hotY", file relative to the folder
 //   pictures.txt  "id<TAB>file"
+// A file's double-size twin (name@2x.png) is taken along when it is there.
 // A missing id raises 326.
 class ResourceStore {
 public:
@@ -32,6 +34,7 @@ private:
     using Table = std::map<int, Entry>;
     const Table& table(const std::string& file, Table& cache, bool& loaded) const;
     const Entry& find(const Table& table, int id) const;
+    std::shared_ptr<RasterPicture> load(int id, const std::string& file, int16_t type) const;
 
     std::string root_;
     mutable Table strings_, cursors_, pictures_;

@@ -94,7 +94,9 @@ void Shape::paintWindowless(QPainter& painter) const {
     }
     painter.setBrush(Qt::NoBrush);
     painter.setPen(borderPen(borderColor_, borderStyle_, borderWidth_));
-    oval ? painter.drawEllipse(r) : painter.drawRect(r);
+    const double align = borderAlignment(borderWidth_);
+    const QRectF edge = QRectF(r).translated(align, align);
+    oval ? painter.drawEllipse(edge) : painter.drawRect(edge);
 }
 
 } // namespace kelvppvw

@@ -172,14 +172,14 @@ void Toolbar::buttonChanged(ToolbarButton& button) {
     tool->setCheckable(checkable || button.Value() == vb::Pressed);
     tool->setChecked(button.Value() == vb::Pressed);
     QIcon icon;
-    if (images_) {
-        if (auto p = images_->Find(button.Image()))
-            icon.addPixmap(renderPicture(*p, images_->ImageWidth(), images_->ImageHeight()), QIcon::Normal);
-    }
-    if (hotImages_) {
-        if (auto p = hotImages_->Find(button.Image()))
-            icon.addPixmap(renderPicture(*p, hotImages_->ImageWidth(), hotImages_->ImageHeight()), QIcon::Active);
-    }
+    const auto addImage = [&](const std::shared_ptr<ImageList>& list, QIcon::Mode mode) {
+        // Both densities: the icon shows whichever suits the screen the bar is on.
+        if (const auto p = list ? list->Find(button.Image()) : nullptr)
+            for (const double deviceScale : {1.0, 2.0})
+                icon.addPixmap(renderPicture(*p, list->ImageWidth(), list->ImageHeight(), deviceScale), mode);
+    };
+    addImage(images_, QIcon::Normal);
+    addImage(hotImages_, QIcon::Active);
     tool->setIcon(icon);
     if (images_)
         tool->setIconSize(QSize(images_->ImageWidth(), images_->ImageHeight()));

@@ -6,7 +6,9 @@
 namespace kelvppvw {
 
 namespace {
-ProfileWriteBatch* innermost = nullptr;
+// A batch gathers its own thread's writes: another thread writing meanwhile
+// (the clean-up list, say) writes its file at once, as without a batch.
+thread_local ProfileWriteBatch* innermost = nullptr;
 }
 
 ProfileWriteBatch::ProfileWriteBatch(std::string file) : file_(std::move(file)), outer_(innermost)

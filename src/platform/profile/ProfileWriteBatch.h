@@ -9,9 +9,9 @@ namespace kelvppvw {
 // Gathers the profile writes to one file and makes them one locked rewrite
 // of it, as closing the viewer does with its own and its rulers' settings.
 // While a batch for a file is open, WritePrivateProfileString for that file
-// keeps the write instead of rewriting the file; commit() (or the end of the
-// batch) applies the writes in their order to the file as it is then, so keys
-// that another process wrote meanwhile stay.
+// on the same thread keeps the write instead of rewriting the file; commit()
+// (or the end of the batch) applies the writes in their order to the file as
+// it is then, so keys that another process wrote meanwhile stay.
 class ProfileWriteBatch {
 public:
     explicit ProfileWriteBatch(std::string file);

@@ -116,13 +116,16 @@ inline Timing medianOf(int first, int last, const std::function<void(int)>& step
 // One side's figures, printed as "name value" lines for the parent.
 struct Figures {
     Timing firstPage, nextPage, zoom, close;
+    // From the start of close until this run's page files are gone, which
+    // may be after close has returned.
+    Timing closeUntilRemoved;
 
     void print() const
     {
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
         const std::pair<const char*, Timing> rows[] = {
-            {"first", firstPage}, {"next", nextPage}, {"zoom", zoom}, {"close", close}};
+            {"first", firstPage}, {"next", nextPage}, {"zoom", zoom}, {"close", close}, {"removed", closeUntilRemoved}};
         for (const auto& [name, t] : rows)
             std::printf("%s %.3f\n%s_cpu %.3f\n", name, t.wall, name, t.cpu);
         std::printf("rss %.1f\n", double(usage.ru_maxrss) / 1024.0);

@@ -7,6 +7,7 @@
 
 #include "bench/BenchQueue.h"
 #include "platform/forms/ModalScript.h"
+#include "recording/ClosedRunRemoval.h"
 #include "recording/PageProduction.h"
 
 #include <kelvppvw/kelvppvw.h>
@@ -115,6 +116,8 @@ Figures runOurSide(int pages)
     preview->ShowPreviewDialog(Report::ClassName, "", false, "Bench", "Sect", "Prnt", "bench.ini", "Report.txt",
                                home.path().toStdString(), "Quarterly report", "Listing", false, 0);
     f.close = Timing::of(clock);
+    FinishClosedRunRemoval();
+    f.closeUntilRemoved = Timing::of(clock);
     return f;
 }
 

@@ -99,6 +99,7 @@ int main(int argc, char** argv)
     row("next page, first visit", ours, qt, "next");
     row("zoom to 200 % and back", ours, qt, "zoom");
     row("close", ours, qt, "close");
+    row("close, until files are gone", ours, qt, "removed");
     row("peak RSS", ours, qt, "rss");
     return 0;
 }

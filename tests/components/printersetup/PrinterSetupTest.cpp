@@ -69,41 +69,12 @@ TEST_F(PrinterSetupComponent, the_read_call_gives_the_eight_values_in_their_orde
     c.copies = 5;
     c.printQuality = 300;
     PrinterSetupStore::save(c, "App", file);
-    EXPECT_EQ(PrinterSetupStore::load("app", file), c);
-    EXPECT_EQ(PrinterSetupStore::load("Other", file), std::nullopt);
     a = readArgs("App");
     const int32_t position = Printers::installed()->indexOf(print_test::testQueue());
     EXPECT_EQ(component->call("ReadPrinterSetup", a).toLong(), position);
     const int32_t expected[8] = {position, 1, 11, 2, 3, 2, 5, 300};
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(a[static_cast<size_t>(i)].toLong(), expected[i]) << "value " << i + 1;
-}
-
-TEST_F(PrinterSetupComponent, calls_with_arguments_missing_raise_449) {
-    Args few{Variant("App")};
-    EXPECT_NE(errorOf([&] { component->call("ShowPrinterSetup", few); }), 0);
-    Args eight(8, Variant(int32_t{0}));
-    EXPECT_EQ(errorOf([&] { component->call("ReadPrinterSetup", eight); }), 449);
-}
-
-TEST_F(PrinterSetupComponent, the_dialog_starts_from_the_stored_choice_and_confirms_what_is_shown) {
-    PrinterChoice c;
-    c.deviceName = print_test::testQueue();
-    c.paperSize = 11;
-    c.orientation = 2;
-    c.printQuality = -2;
-    c.duplex = 3;
-    c.copies = 2;
-    PrinterSetupStore::save(c, "App", file);
-    PrinterChoice shown;
-    ModalScript::push([&](ModalMoment&) {
-        shown = PrinterSetupDialog::active()->choice();
-        return 1;
-    });
-    EXPECT_TRUE(component->callWith("ShowPrinterSetup", "App", file).toBool());
-    EXPECT_EQ(shown, c);
-    EXPECT_EQ(PrinterSetupStore::load("App", file), c);
-    EXPECT_EQ(PrinterSetupDialog::active(), nullptr);
 }
 
 TEST_F(PrinterSetupComponent, the_dialog_offers_each_paper_code_once_and_every_one_maps_back) {

@@ -1,26 +1,9 @@
 #include "platform/forms/OleColor.h"
 #include "components/ruler/RulerAppearance.h"
-#include "components/ruler/RulerPainter.h"
-
-#include <QColor>
 
 #include <gtest/gtest.h>
 
 using namespace kelvppvw;
-
-TEST(OleColor, plain_and_system_colours_resolve_and_others_do_not) {
-    EXPECT_EQ(TryResolveColor(0x000000FF), 0x0000FFu);  // red is stored as 0x0000FF
-    EXPECT_EQ(TryResolveColor(0x00C0C0FF), 0xC0C0FFu);
-    EXPECT_EQ(TryResolveColor(SystemColor(5)), RGB(255, 255, 255));
-    EXPECT_EQ(TryResolveColor(-2147483636), RGB(128, 128, 128));  // application workspace
-    EXPECT_EQ(TryResolveColor(0x8000000CLL), RGB(128, 128, 128));  // its unsigned reading
-    EXPECT_FALSE(TryResolveColor(0x01000000));
-    EXPECT_FALSE(TryResolveColor(SystemColor(31)));
-    EXPECT_FALSE(TryResolveColor(-1));
-    EXPECT_FALSE(TryResolveColor(0x100000000LL));
-    EXPECT_EQ(RulerPainter::toColor(0x000000FF), QColor(255, 0, 0));
-    EXPECT_EQ(RulerPainter::toColor(SystemColor(12)), QColor(128, 128, 128));
-}
 
 TEST(RulerAppearance, empty_text_keeps_the_value_and_unknown_names_change_nothing) {
     RulerAppearance a;

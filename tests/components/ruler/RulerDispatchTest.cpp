@@ -47,27 +47,6 @@ TEST_F(RulerByName, bad_property_values_raise_and_change_nothing) {
     EXPECT_EQ(ruler->appearance(), RulerAppearance{});
 }
 
-TEST_F(RulerByName, methods_reach_the_widget_and_events_carry_the_index) {
-    object->put("Index", Variant(int32_t{1}));
-    EventLog log(dispatch->events());
-    object->callWith("ApplySetting", "RulerScale", "6");
-    object->callWith("MoveMarker", 1440.0f, 0.0f);
-    EXPECT_EQ(ruler->markerPixel(), 72);
-    Args none;
-    object->call("HideMarker", none);
-    EXPECT_FALSE(ruler->markerPixel());
-    object->call("SaveSettings", none);
-    const auto text = log.named("MarkerText");
-    ASSERT_EQ(text.size(), 1u);
-    EXPECT_EQ(text[0].args[0].toLong(), 1);
-    EXPECT_EQ(text[0].args[3].toString(), "25.4 mm");
-    const auto saved = log.named("SettingToSave");
-    ASSERT_EQ(saved.size(), 23u);
-    EXPECT_EQ(saved[21].args[0].toLong(), 1);
-    EXPECT_EQ(saved[21].args[1].toString(), "RulerScale");
-    EXPECT_EQ(saved[21].args[2].toString(), "6");
-}
-
 TEST_F(RulerByName, fonts_are_held_by_reference_and_reread_on_refresh) {
     auto page = std::make_shared<FontObject>(FontDescription{"Courier New", 12.0});
     object->putRef("PageFont", Variant(page));

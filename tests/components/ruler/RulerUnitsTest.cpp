@@ -15,13 +15,6 @@ TEST(RulerUnits, character_units_follow_the_measured_cells_and_the_ruler_directi
     EXPECT_DOUBLE_EQ(twipsPerUnit(RulerUnit::Characters, RulerOrientation::Vertical), 240.0);
 }
 
-TEST(RulerUnits, unit_indexes_out_of_range_clamp_to_the_ends) {
-    EXPECT_EQ(rulerUnitFromIndex(0), RulerUnit::Twips);
-    EXPECT_EQ(rulerUnitFromIndex(-5), RulerUnit::Twips);
-    EXPECT_EQ(rulerUnitFromIndex(11), RulerUnit::Pitch);
-    EXPECT_EQ(rulerUnitFromIndex(1LL << 40), RulerUnit::Pitch);
-}
-
 TEST(RulerUnits, marker_text_reads_the_position_in_the_unit) {
     const auto h = RulerOrientation::Horizontal;
     const double x = 3384.0;  // 2.35 in

@@ -63,23 +63,6 @@ TEST(TickLayout, inch_ticks_fall_every_72_pixels_on_a_letter_sheet_612_pixels_wi
     EXPECT_DOUBLE_EQ(plan.labels[1].start, 75.0);
 }
 
-TEST(TickLayout, millimetre_ticks_merge_into_centimetre_labels_without_overlap) {
-    const TickRequest r = letterWidth(RulerUnit::Millimeters, 612.0);
-    const TickPlan plan = planTicks(r);
-    EXPECT_EQ(plan.fineStep, 1.0);
-    EXPECT_EQ(plan.minorStep, 5.0);
-    EXPECT_EQ(plan.majorStep, 10.0);
-    ASSERT_GE(plan.ticks.size(), 3u);
-    EXPECT_NEAR(plan.ticks[1].position - plan.ticks[0].position, 2.835, 0.0005);
-    EXPECT_EQ(plan.ticks.size(), 216u);  // 0 to 215 mm
-    // "210" would run past the sheet's end, so 200 is the last numeral.
-    ASSERT_EQ(plan.labels.size(), 21u);
-    EXPECT_EQ(plan.labels[1].text, "10");
-    EXPECT_NEAR(plan.labels[1].tickPosition, 28.346, 0.001);
-    EXPECT_EQ(plan.labels[20].text, "200");
-    expectNoOverlap(plan, r, "mm");
-}
-
 TEST(TickLayout, numerals_never_overlap_in_any_unit_at_any_zoom) {
     for (int u = 1; u <= kRulerUnitCount; ++u) {
         for (double pixels : {60.0, 150.0, 306.0, 612.0, 816.0, 1224.0, 2448.0, 9000.0}) {
@@ -104,38 +87,6 @@ TEST(TickLayout, numerals_never_overlap_in_any_unit_at_any_zoom) {
                 EXPECT_GT(plan.ticks[i].position, plan.ticks[i - 1].position) << what;
         }
     }
-}
-
-TEST(TickLayout, a_proportional_font_with_a_wide_one_still_keeps_numerals_apart) {
-    TickRequest r = letterWidth(RulerUnit::Twips, 612.0);
-    r.labelExtent = [](std::string_view text) {
-        double w = 0;
-        for (char c : text)
-            w += c == '1' ? 2.0 : 9.0;
-        return w;
-    };
-    const TickPlan plan = planTicks(r);
-    ASSERT_FALSE(plan.labels.empty());
-    expectNoOverlap(plan, r, "twips");
-}
-
-TEST(TickLayout, switches_that_turn_parts_off) {
-    TickRequest r = letterWidth(RulerUnit::Inches, 612.0);
-    r.fineTicks = false;
-    const TickPlan noFine = planTicks(r);
-    EXPECT_EQ(noFine.fineStep, 0.0);
-    EXPECT_TRUE(positionsOf(noFine, TickLevel::Fine).empty());
-    EXPECT_EQ(noFine.ticks.size(), 18u);  // halves from 0 to 8.5
-
-    r.numerals = false;
-    EXPECT_TRUE(planTicks(r).labels.empty());
-
-    r = letterWidth(RulerUnit::Inches, 612.0);
-    r.labelLimit = 400.0;
-    const TickPlan limited = planTicks(r);
-    ASSERT_FALSE(limited.labels.empty());
-    EXPECT_LE(limited.labels.back().end, 400.0);
-    EXPECT_EQ(limited.labels.back().text, "5");
 }
 
 TEST(TickLayout, nothing_to_draw_for_an_empty_sheet_or_ruler) {

@@ -1,3 +1,5 @@
+// Late-bound members by name. Conversions on put are the variant's tests;
+// arguments written back by reference are the printer setup's read call's.
 #include "platform/automation/ErrorOf.h"
 #include "platform/automation/DispatchObject.h"
 
@@ -11,56 +13,25 @@ namespace {
 class Sample : public DispatchObject {
 public:
     int32_t handle = 0;
-    std::string name;
-    Variant any;
-    bool flag = false;
     int writes = 0;
 
     Sample() {
         field("DrwHwnd", handle);
-        field("AppName", name);
-        field("Owner", any);
-        field("CannedPT", flag);
         property("ReadOnly", [] { return Variant(7); });
         writeOnlyProperty("WriteOnly", [this](const Variant&) { ++writes; });
-        method("Swap", [](Args& a) {
-            std::swap(a.at(0), a.at(1));
-            return Variant();
-        });
         method("Sum", [](Args& a) { return Variant(a.at(0).toLong() + a.at(1).toLong()); });
     }
 };
 
 } // namespace
 
-TEST(Dispatch, finds_members_case_insensitively_and_converts_on_put) {
-    Sample s;
-    s.put("drwhwnd", Variant("12.5"));
-    EXPECT_EQ(s.handle, 12);
-    EXPECT_EQ(s.get("DRWHWND").toLong(), 12);
-    s.put("appname", Variant(3.5));
-    EXPECT_EQ(s.name, "3.5");
-    s.put("CannedPt", Variant(true));
-    EXPECT_TRUE(s.flag);
-    EXPECT_EQ(errorOf([&] { s.put("DrwHwnd", Variant("x")); }), err::TypeMismatch);
-}
-
 TEST(Dispatch, raises_438_for_unknown_members_and_wrong_directions) {
     Sample s;
     EXPECT_EQ(errorOf([&] { s.get("NoSuchMember"); }), err::MemberNotSupported);
     EXPECT_EQ(errorOf([&] { s.put("ReadOnly", Variant(1)); }), err::MemberNotSupported);
     EXPECT_EQ(errorOf([&] { s.get("WriteOnly"); }), err::MemberNotSupported);
-    EXPECT_EQ(errorOf([&] { s.putRef("DrwHwnd", Variant(1)); }), 0); // value fields take either form
+    EXPECT_EQ(errorOf([&] { s.putRef("drwhwnd", Variant(1)); }), 0); // value fields take either form
     s.put("WriteOnly", Variant(1));
     EXPECT_EQ(s.writes, 1);
-}
-
-TEST(Dispatch, writes_by_reference_arguments_back_to_the_caller) {
-    Sample s;
-    Args args{Variant("a"), Variant(2)};
-    s.call("SWAP", args);
-    EXPECT_EQ(args[0].toLong(), 2);
-    EXPECT_EQ(args[1].toString(), "a");
-    EXPECT_EQ(s.callWith("sum", 2, 3).toLong(), 5);
-    EXPECT_EQ(s.get("Sum", {Variant(1), Variant(1)}).toLong(), 2); // a function read as a property
+    EXPECT_EQ(s.get("SUM", {Variant(1), Variant(1)}).toLong(), 2); // a function read as a property
 }

@@ -50,10 +50,3 @@ TEST(VariantToString, prints_numbers_and_booleans_like_the_classic_runtime) {
     for (const auto& [in, out] : cases)
         EXPECT_EQ(in.toString(), out);
 }
-
-TEST(VariantToBool, accepts_numbers_and_the_words_true_and_false) {
-    for (const auto& [in, out] : {std::pair{Variant(-1), true}, {Variant(0.1), true}, {Variant(0), false},
-                                  {Variant("true"), true}, {Variant("FALSE"), false}, {Variant("2"), true}})
-        EXPECT_EQ(in.toBool(), out) << in.toString();
-    EXPECT_EQ(errorOf([] { Variant("yes").toBool(); }), err::TypeMismatch);
-}

@@ -14,17 +14,15 @@ namespace {
 class TracingForm : public Form {
 public:
     std::vector<std::string> events;
-    int16_t cancelQuery = 0;
     int16_t lastMode = -1;
 
 protected:
     void Form_Initialize() override { events.push_back("Initialize"); }
     void Form_Load() override { events.push_back("Load"); }
     void Form_Activate() override { events.push_back("Activate"); }
-    void Form_QueryUnload(int16_t& cancel, int16_t mode) override {
+    void Form_QueryUnload(int16_t&, int16_t mode) override {
         events.push_back("QueryUnload");
         lastMode = mode;
-        cancel = cancelQuery;
     }
     void Form_Unload(int16_t&) override { events.push_back("Unload"); }
 };
@@ -56,23 +54,6 @@ TEST_F(FormTest, modal_show_runs_the_lifecycle_in_order_and_returns_after_unload
     EXPECT_EQ(form->events,
               (std::vector<std::string>{"Initialize", "Load", "Activate", "QueryUnload", "Unload"}));
     EXPECT_EQ(form->lastMode, vb::FormCode);
-}
-
-TEST_F(FormTest, a_cancelled_query_keeps_the_form_open_until_a_later_close) {
-    auto form = NewForm<TracingForm>();
-    form->cancelQuery = 1;
-    int attempts = 0;
-    ModalScript::push([&](ModalMoment& m) {
-        attempts += m.form->widget()->close() ? 0 : 1; // the user's close button
-        EXPECT_TRUE(m.form->IsLoaded());
-        static_cast<TracingForm*>(m.form)->cancelQuery = 0;
-        m.form->widget()->close();
-        return 0;
-    });
-    form->Show(1);
-    EXPECT_EQ(attempts, 1);
-    EXPECT_FALSE(form->IsLoaded());
-    EXPECT_EQ(form->lastMode, vb::FormControlMenu);
 }
 
 TEST_F(FormTest, headless_modal_forms_and_boxes_take_their_default_answer) {

@@ -4,7 +4,6 @@
 #include "platform/gdi/EmfRecordType.h"
 #include "platform/gdi/FontMetrics.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/gdi/GdiImages.h"
 
 #include <gtest/gtest.h>
 
@@ -89,48 +88,17 @@ TEST_F(EmfWriterTest, header_counts_bytes_records_handles_and_accumulates_bounds
     const auto bytes = close(dc, file);
     deleteObject(pen);
 
-    ASSERT_GE(bytes.size(), 116u);
-    EXPECT_EQ(u32(bytes, 4), 132u) << "108 bytes plus \"App\\0Title\\0\\0\" padded to 4";
+    // Sizes and counts are checked on closing; here what they describe.
     EXPECT_EQ(i32(bytes, 8), 5);
     EXPECT_EQ(i32(bytes, 12), 5);
     EXPECT_EQ(i32(bytes, 16), 110);
     EXPECT_EQ(i32(bytes, 20), 59) << "a rectangle's right and bottom edges are outside it";
     EXPECT_EQ(i32(bytes, 32), 21590);
     EXPECT_EQ(i32(bytes, 36), 27940);
-    EXPECT_EQ(u32(bytes, 44), 0x10000u);
-    EXPECT_EQ(test::records(bytes).back().size, 20u);
     EXPECT_EQ(u16(bytes, 56), 2u) << "one pen in slot 1";
-    EXPECT_EQ(u32(bytes, 60), 11u) << "every NUL counted";
-    EXPECT_EQ(u32(bytes, 64), 108u);
-    EXPECT_EQ(u16(bytes, 108), u'A');
-    EXPECT_EQ(u16(bytes, 108 + 2 * 3), 0u);
+    EXPECT_EQ(u32(bytes, 60), 11u) << "\"App\\0Title\\0\\0\", every NUL counted";
     EXPECT_EQ(u16(bytes, 108 + 2 * 4), u'T');
-    EXPECT_EQ(u16(bytes, 108 + 2 * 9), 0u);
-    EXPECT_EQ(u16(bytes, 108 + 2 * 10), 0u);
-    EXPECT_EQ(i32(bytes, 72), getDeviceCaps(reference, HORZRES));
     EXPECT_EQ(i32(bytes, 80), getDeviceCaps(reference, HORZSIZE));
-    EXPECT_EQ(i32(bytes, 100), getDeviceCaps(reference, HORZSIZE) * 1000);
-}
-
-TEST_F(EmfWriterTest, an_empty_picture_has_empty_bounds_and_no_frame_is_taken_from_the_bounds)
-{
-    const std::string empty = path("empty.emf");
-    auto bytes = close(createEnhMetaFile(reference, empty, Rect{0, 0, 100, 100}, std::nullopt), empty);
-    EXPECT_EQ(i32(bytes, 8), 0);
-    EXPECT_EQ(i32(bytes, 16), -1);
-    EXPECT_EQ(i32(bytes, 20), -1);
-    EXPECT_EQ(u32(bytes, 4), 108u);
-    EXPECT_EQ(u32(bytes, 60), 0u);
-    EXPECT_EQ(u16(bytes, 56), 1u) << "slot 0 is reserved even when unused";
-    EXPECT_EQ(bytes.size(), 128u);
-
-    const std::string unframed = path("unframed.emf");
-    const Handle dc = createEnhMetaFile(reference, unframed, std::nullopt, std::nullopt);
-    moveToEx(dc, 0, 0, nullptr);
-    lineTo(dc, 96, 96);
-    bytes = close(dc, unframed);
-    const double hundredthsPerPixel = 100.0 * getDeviceCaps(reference, HORZSIZE) / getDeviceCaps(reference, HORZRES);
-    EXPECT_NEAR(i32(bytes, 32), 96 * hundredthsPerPixel, 1.0);
 }
 
 TEST_F(EmfWriterTest, text_is_utf16_with_one_advance_per_character_and_a_clip_rectangle)
@@ -147,19 +115,16 @@ TEST_F(EmfWriterTest, text_is_utf16_with_one_advance_per_character_and_a_clip_re
     textOut(dc, 0, 0, "c");
     const auto bytes = close(dc, file);
     selectObject(reference, getStockObject(SYSTEM_FONT));
+    EXPECT_NE(test::emf2svg(file).find("Grüße"), std::string::npos) << "another reader finds the text";
 
     const auto texts = recordsOfType(bytes, EMR_EXTTEXTOUTW);
     ASSERT_EQ(texts.size(), 3u);
     const std::size_t at = texts[0].offset;
-    EXPECT_EQ(u32(bytes, at + 24), 1u) << "compatible graphics mode";
     EXPECT_EQ(i32(bytes, at + 36), 40);
     EXPECT_EQ(i32(bytes, at + 40), 50);
     ASSERT_EQ(u32(bytes, at + 44), 5u);
-    EXPECT_EQ(u32(bytes, at + 48), 76u);
-    EXPECT_EQ(u32(bytes, at + 52) & 0x100, 0u) << "the clip rectangle is always written";
-    EXPECT_EQ(u16(bytes, at + 76 + 6), 0x00DFu) << "ß as UTF-16";
+    EXPECT_EQ(u16(bytes, at + u32(bytes, at + 48) + 6), 0x00DFu) << "ß as UTF-16";
     const std::size_t offDx = u32(bytes, at + 72);
-    EXPECT_EQ(offDx, 76u + 12);
     std::int32_t total = 0;
     for (int i = 0; i < 5; ++i) {
         EXPECT_GT(i32(bytes, at + offDx + 4 * i), 0);
@@ -167,10 +132,7 @@ TEST_F(EmfWriterTest, text_is_utf16_with_one_advance_per_character_and_a_clip_re
     }
     const FontMetrics metrics(lf);
     EXPECT_NEAR(total, QFontMetricsF(metrics.font()).horizontalAdvance(QString::fromUtf8("Grüße")), 1.0);
-    // Bounds: from the reference point, the advances wide, a cell high.
-    EXPECT_EQ(i32(bytes, at + 8), 40);
-    EXPECT_EQ(i32(bytes, at + 12), 50);
-    EXPECT_EQ(i32(bytes, at + 16), 40 + total - 1);
+    EXPECT_EQ(i32(bytes, at + 16), 40 + total - 1) << "bounds: the advances wide";
 
     // With the current position updated, the second text starts where the first ended.
     const std::size_t second = texts[1].offset, third = texts[2].offset;
@@ -195,14 +157,11 @@ TEST_F(EmfWriterTest, courier_new_is_measured_with_its_metric_compatible_substit
     EXPECT_EQ(small.advances(u"aaaaa"), (std::vector<std::int32_t>{7, 6, 7, 6, 7}));
 }
 
-TEST_F(EmfWriterTest, font_records_carry_the_ansi_face_field_and_free_slots_are_reused)
+TEST_F(EmfWriterTest, font_records_carry_the_logical_font_and_free_slots_are_reused)
 {
     const std::string file = path("fonts.emf");
     const Handle dc = open(file);
     LogFont lf = font("Courier New", -11);
-    lf.faceName.fill(' ');
-    std::memcpy(lf.faceName.data(), "Courier New", 12); // name, NUL, spaces
-    lf.charSet = 1;
     lf.weight = 700;
     lf.italic = 1;
     const Handle a = createFontIndirect(lf);
@@ -221,69 +180,14 @@ TEST_F(EmfWriterTest, font_records_carry_the_ansi_face_field_and_free_slots_are_
     ASSERT_EQ(fonts.size(), 3u);
     const std::size_t at = fonts[0].offset;
     EXPECT_EQ(u32(bytes, at + 8), 1u);
-    EXPECT_EQ(i32(bytes, at + 12), -11);
     EXPECT_EQ(i32(bytes, at + 28), 700);
     EXPECT_EQ(bytes[at + 32], 1) << "italic";
-    EXPECT_EQ(bytes[at + 35], 1) << "character set";
-    EXPECT_EQ(u16(bytes, at + 40), u'C');
-    EXPECT_EQ(u16(bytes, at + 40 + 2 * 11), 0u);
-    EXPECT_EQ(u16(bytes, at + 40 + 2 * 12), u' ') << "the field is copied whole, padding included";
     EXPECT_EQ(u32(bytes, fonts[1].offset + 8), 2u);
     EXPECT_EQ(u32(bytes, fonts[2].offset + 8), 1u) << "the slot of the deleted font is taken again";
     const auto deletes = recordsOfType(bytes, EMR_DELETEOBJECT);
     ASSERT_EQ(deletes.size(), 3u);
     EXPECT_EQ(u32(bytes, deletes[0].offset + 8), 1u);
     EXPECT_EQ(u16(bytes, 56), 3u);
-}
-
-TEST_F(EmfWriterTest, bitmaps_are_copied_unscaled_and_cut_icons_are_stretched_through_a_mask)
-{
-    QImage image(10, 8, QImage::Format_RGB32);
-    image.fill(QColor(255, 0, 0));
-    const Handle bitmap = createBitmapFromImage(image);
-    QImage iconImage(4, 4, QImage::Format_ARGB32);
-    iconImage.fill(QColor(0, 0, 255));
-    iconImage.setPixel(0, 0, qRgba(0, 0, 0, 0));
-    const Handle icon = createIconFromImage(iconImage);
-
-    const std::string file = path("bitmaps.emf");
-    const Handle dc = open(file);
-    const Handle memory = createCompatibleDC(dc);
-    const Handle replaced = selectObject(memory, bitmap);
-    EXPECT_TRUE(bitBlt(dc, 20, 30, 30, 5, memory, 0, 0, SRCCOPY));
-    EXPECT_TRUE(drawIconEx(dc, 100, 100, icon, 32, 16, DI_NORMAL));
-    selectObject(memory, replaced);
-    deleteDC(memory);
-    const auto bytes = close(dc, file);
-
-    const auto blits = recordsOfType(bytes, EMR_BITBLT);
-    ASSERT_EQ(blits.size(), 1u);
-    const std::size_t at = blits[0].offset;
-    EXPECT_EQ(i32(bytes, at + 32), 10) << "cut to the bitmap's width, not stretched to 30";
-    EXPECT_EQ(i32(bytes, at + 36), 5) << "cut to the requested height";
-    EXPECT_EQ(u32(bytes, at + 40), std::uint32_t(SRCCOPY));
-    EXPECT_EQ(u32(bytes, at + 84), 100u);
-    EXPECT_EQ(u32(bytes, at + 88), 40u);
-    const std::uint32_t stride = (10 * 3 + 3) / 4 * 4;
-    EXPECT_EQ(u32(bytes, at + 96), stride * 5);
-    EXPECT_EQ(blits[0].size, 100 + 40 + stride * 5);
-    EXPECT_EQ(u16(bytes, at + 100 + 14), 24u);
-    EXPECT_EQ(bytes[at + 140 + 2], 255) << "red in the blue-green-red order";
-
-    const auto stretches = recordsOfType(bytes, EMR_STRETCHDIBITS);
-    ASSERT_EQ(stretches.size(), 2u);
-    EXPECT_EQ(u32(bytes, stretches[0].offset + 68), std::uint32_t(SRCAND));
-    EXPECT_EQ(u32(bytes, stretches[1].offset + 68), std::uint32_t(SRCINVERT));
-    for (const auto& s : stretches) {
-        EXPECT_EQ(i32(bytes, s.offset + 72), 32);
-        EXPECT_EQ(i32(bytes, s.offset + 76), 16);
-        EXPECT_EQ(i32(bytes, s.offset + 40), 4);
-        EXPECT_EQ(s.size, 80 + u32(bytes, s.offset + 52) + u32(bytes, s.offset + 60));
-    }
-    EXPECT_EQ(i32(bytes, 16), 131) << "bounds reach the icon's stretched right edge";
-    EXPECT_EQ(i32(bytes, 20), 115);
-    deleteObject(bitmap);
-    deleteObject(icon);
 }
 
 TEST_F(EmfWriterTest, an_unwritable_file_creates_no_dc)
@@ -315,28 +219,6 @@ TEST_F(EmfWriterTest, a_full_disk_makes_closing_fail)
     ::waitpid(pid, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "closing succeeded or the DC outlived it";
     EXPECT_NE(::access(file.c_str(), F_OK), 0) << "a cut file was left behind";
-}
-
-TEST_F(EmfWriterTest, emf2svg_reads_what_we_write_including_the_text)
-{
-    const std::string file = path("svg.emf");
-    const Handle dc = open(file);
-    const Handle f = createFontIndirect(font("Courier New", -13));
-    selectObject(dc, f);
-    setBkMode(dc, TRANSPARENT);
-    textOut(dc, 10, 10, "Invoice 2026");
-    const Handle pen = createPen(PS_SOLID, 1, 0xFF0000);
-    selectObject(dc, pen);
-    rectangle(dc, 5, 5, 200, 40);
-    polylineTo(dc, {{5, 5}, {200, 5}, {200, 40}, {5, 40}, {5, 5}});
-    selectObject(dc, getStockObject(BLACK_PEN));
-    selectObject(dc, getStockObject(SYSTEM_FONT));
-    deleteObject(pen);
-    deleteObject(f);
-    close(dc, file);
-    const std::string svg = test::emf2svg(file);
-    ASSERT_FALSE(svg.empty()) << "emf2svg-conv refused the file";
-    EXPECT_NE(svg.find("Invoice 2026"), std::string::npos);
 }
 
 } // namespace

@@ -35,12 +35,6 @@ TEST(DeviceCaps, the_sheet_and_printable_area_round_each_edge_on_its_own) {
     }
 }
 
-TEST(DeviceCaps, indices_a_printer_does_not_answer_give_zero) {
-    const DeviceCaps c = DeviceCaps::fromPoints(595, 842, 0, 0, 0, 0, 600, 600);
-    for (int index : {0, 2, 9, 87, 89, 109, 114, 255})
-        EXPECT_EQ(c.value(index), 0) << index;
-}
-
 TEST(PrinterPicture, files_are_told_apart_by_content_not_by_name) {
     QTemporaryDir dir;
     const std::string emf = dir.filePath("page.png").toStdString();  // an EMF despite its name

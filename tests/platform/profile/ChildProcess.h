@@ -25,6 +25,21 @@ inline void becomeNobody()
         ::_exit(99);
 }
 
+// Whether the child that becomeNobody makes can enter path: a TMPDIR of mode
+// 0700, as mktemp -d makes, shuts it out of every folder below.
+inline bool nobodyCanEnter(const char* path)
+{
+    return inChild([&] {
+        becomeNobody();
+        return ::access(path, X_OK) == 0 ? 0 : 1;
+    }) == 0;
+}
+
+#define SKIP_UNLESS_NOBODY_CAN_ENTER(path)                                                    \
+    if (!nobodyCanEnter(path))                                                                \
+    GTEST_SKIP() << "an unprivileged child cannot enter " << (path)                           \
+                 << "; give TMPDIR search permission for others to run this case"
+
 inline bool exitedCleanly(pid_t pid)
 {
     int status = 0;

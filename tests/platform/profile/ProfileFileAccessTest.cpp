@@ -52,6 +52,7 @@ TEST(ProfileFileAccess, read_only_file_or_full_disk_fails_and_keeps_the_file)
 {
     for (const auto& [fileMode, sizeLimit] : {std::pair<mode_t, rlim_t>{0444, RLIM_INFINITY}, {0666, 4096}}) {
         Folder f(0777, fileMode);
+        SKIP_UNLESS_NOBODY_CAN_ENTER(f.dir.path().c_str());
         EXPECT_EQ(writeAsUser(f.ini, std::string(100000, 'x'), sizeLimit), 0);
         EXPECT_EQ(readBytes(f.ini), kOriginal);
         EXPECT_EQ(filesIn(f.dir.path()), 2u);  // the file and its lock file
@@ -61,6 +62,7 @@ TEST(ProfileFileAccess, read_only_file_or_full_disk_fails_and_keeps_the_file)
 TEST(ProfileFileAccess, writable_file_in_read_only_folder_is_edited_in_place)
 {
     Folder f(0555, 0666);
+    SKIP_UNLESS_NOBODY_CAN_ENTER(f.dir.path().c_str());
     EXPECT_EQ(writeAsUser(f.ini, "changed"), 1);  // a read-only folder leaves no way but in place
     EXPECT_EQ(readBytes(f.ini), "; kept\r\n[s]\r\nk=changed\r\n");
     EXPECT_EQ(filesIn(f.dir.path()), 1u);
