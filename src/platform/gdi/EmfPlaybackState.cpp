@@ -169,9 +169,8 @@ EmfPlaybackState::EmfPlaybackState(QPainter& painter, const QTransform& deviceTo
     // mostly outside it: text that cannot show on the device is not drawn.
     if (const QPaintEngine* engine = painter_.paintEngine();
         engine && engine->type() == QPaintEngine::Raster && engine->paintDevice()) {
-        const QPaintDevice& device = *engine->paintDevice();
-        drawable_ = QRectF(0, 0, device.width() * device.devicePixelRatio(),
-                           device.height() * device.devicePixelRatio());
+        // A raster engine paints on an image or pixmap, measured in device pixels.
+        drawable_ = QRectF(0, 0, engine->paintDevice()->width(), engine->paintDevice()->height());
         if (callerClip_)
             drawable_ = drawable_->intersected(painter_.deviceTransform().mapRect(callerClip_->boundingRect()));
     }
