@@ -2,7 +2,7 @@
 #include "ViewerFixture.h"
 
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 
 using namespace kelvppvw;
 using namespace kelvppvw::viewer_test;
@@ -50,8 +50,8 @@ TEST_F(Navigation, buttons_list_jump_box_and_keys_each_change_the_page_through_t
     QTest::keyClicks(jump, "x"); // "3x" finds no page
     EXPECT_EQ(glMovingPage, 3);
 
-    auto* list = find<QListWidget>("lstPage");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(4)).center());
+    auto* list = find<QListView>("lstPage");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(4, 0)).center());
     EXPECT_EQ(panel(1), "Page 5 of 12");
 
     QWidget* area = find("picBack");

@@ -4,7 +4,9 @@
 #include "platform/forms/FormsErrors.h"
 #include "platform/forms/NativeConvert.h"
 
-#include <QListWidget>
+#include "platform/forms/ListBoxModel.h"
+
+#include <QListView>
 #include <QScrollBar>
 
 namespace kelvppvw {
@@ -15,18 +17,20 @@ constexpr uint32_t kSelItemRangeEx = 0x183;
 } // namespace
 
 ListBox::ListBox() {
-    auto* list = new QListWidget();
+    auto* list = new QListView();
+    model_ = new ListBoxModel(list);
+    list->setModel(model_);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
     list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setWidget(list);
     SetBackColor(0x80000005u);
     SetForeColor(0x80000008u);
-    QObject::connect(list, &QListWidget::itemSelectionChanged, [this] {
+    QObject::connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, [this] {
         if (!updating_ && onClick)
             onClick();
     });
-    QObject::connect(list, &QListWidget::itemDoubleClicked, [this] {
+    QObject::connect(list, &QListView::doubleClicked, [this] {
         if (onDblClick)
             onDblClick();
     });
@@ -74,52 +78,52 @@ ListBox::ListBox() {
     property("Text", [this] { return Variant(List(ListIndex())); });
 }
 
+QListView* ListBox::view() const { return native<QListView>(); }
+
+QItemSelectionModel* ListBox::selection() const { return view()->selectionModel(); }
+
 void ListBox::SetMultiSelect(int16_t mode) {
     if (mode < 0 || mode > 2)
         throw AutomationError(err::InvalidPropertyValue);
     multiSelect_ = mode;
     static const QAbstractItemView::SelectionMode modes[] = {
         QAbstractItemView::SingleSelection, QAbstractItemView::MultiSelection, QAbstractItemView::ExtendedSelection};
-    native<QListWidget>()->setSelectionMode(modes[mode]);
+    view()->setSelectionMode(modes[mode]);
 }
 
 void ListBox::AddItem(const std::string& item, int32_t index) {
-    auto* list = native<QListWidget>();
-    if (index > list->count() || index < -1)
+    const int32_t count = ListCount();
+    if (index > count || index < -1)
         throw AutomationError(err::InvalidProcedureCall);
-    if (list->count() >= Capacity)
+    if (count >= Capacity)
         throw AutomationError(err::OutOfMemory);
     const bool guard = updating_;
     updating_ = true;
-    if (index < 0)
-        list->addItem(qs(item));
-    else
-        list->insertItem(index, qs(item));
+    model_->insert(index < 0 ? count : index, item);
     updating_ = guard;
 }
 
 void ListBox::RemoveItem(int32_t index) {
-    auto* list = native<QListWidget>();
-    if (index < 0 || index >= list->count())
+    if (index < 0 || index >= ListCount())
         throw AutomationError(err::InvalidProcedureCall);
     updating_ = true;
-    delete list->takeItem(index);
+    model_->remove(index);
     updating_ = false;
 }
 
 void ListBox::Clear() {
     updating_ = true;
-    native<QListWidget>()->clear();
+    selection()->clear();
+    model_->clear();
     updating_ = false;
 }
 
-int32_t ListBox::ListCount() const { return native<QListWidget>()->count(); }
+int32_t ListBox::ListCount() const { return model_->count(); }
 
 std::string ListBox::List(int32_t index) const {
-    auto* list = native<QListWidget>();
-    if (index < 0 || index >= list->count())
+    if (index < 0 || index >= ListCount())
         return {};
-    return list->item(index)->text().toStdString();
+    return model_->text(index);
 }
 
 void ListBox::checkIndex(int32_t index) const {
@@ -129,42 +133,40 @@ void ListBox::checkIndex(int32_t index) const {
 
 void ListBox::SetList(int32_t index, const std::string& text) {
     checkIndex(index);
-    native<QListWidget>()->item(index)->setText(qs(text));
+    model_->setText(index, text);
 }
 
 int32_t ListBox::ItemData(int32_t index) const {
     checkIndex(index);
-    return native<QListWidget>()->item(index)->data(Qt::UserRole).toInt();
+    return model_->number(index);
 }
 
 void ListBox::SetItemData(int32_t index, int32_t data) {
     checkIndex(index);
-    native<QListWidget>()->item(index)->setData(Qt::UserRole, data);
+    model_->setNumber(index, data);
 }
 
 int32_t ListBox::ListIndex() const {
-    auto* list = native<QListWidget>();
     if (multiSelect_ == vb::MultiSelectNone) {
-        const auto items = list->selectedItems();
-        return items.isEmpty() ? -1 : list->row(items.first());
+        const auto ranges = selection()->selection();
+        return ranges.isEmpty() ? -1 : ranges.first().top();
     }
-    return list->currentRow();
+    return selection()->currentIndex().row();
 }
 
 void ListBox::SetListIndex(int32_t index) {
-    auto* list = native<QListWidget>();
-    if (index < -1 || index >= list->count())
+    if (index < -1 || index >= ListCount())
         throw AutomationError(err::InvalidPropertyValue);
     updating_ = true;
     if (index < 0) {
-        list->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+        selection()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
         if (multiSelect_ == vb::MultiSelectNone)
-            list->clearSelection();
+            selection()->clearSelection();
     } else if (multiSelect_ == vb::MultiSelectNone) {
-        list->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+        selection()->setCurrentIndex(model_->index(index), QItemSelectionModel::ClearAndSelect);
     } else {
         // The focus moves and its item is selected; the rest of the selection stays.
-        list->setCurrentRow(index, QItemSelectionModel::Select);
+        selection()->setCurrentIndex(model_->index(index), QItemSelectionModel::Select);
     }
     updating_ = false;
     if (onClick)
@@ -173,46 +175,57 @@ void ListBox::SetListIndex(int32_t index) {
 
 bool ListBox::Selected(int32_t index) const {
     checkIndex(index);
-    return native<QListWidget>()->item(index)->isSelected();
+    return selection()->isSelected(model_->index(index));
 }
 
 void ListBox::SetSelected(int32_t index, bool selected) {
     checkIndex(index);
-    auto* list = native<QListWidget>();
+    if (multiSelect_ == vb::MultiSelectNone && selected) {
+        updating_ = true;
+        selection()->setCurrentIndex(model_->index(index), QItemSelectionModel::ClearAndSelect);
+        updating_ = false;
+    } else {
+        selectRows(index, index, selected);
+    }
+}
+
+void ListBox::selectRows(int32_t first, int32_t last, bool select) {
     updating_ = true;
-    if (multiSelect_ == vb::MultiSelectNone && selected)
-        list->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
-    else
-        list->item(index)->setSelected(selected);
+    selection()->select(QItemSelection(model_->index(first), model_->index(last)),
+                        select ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
     updating_ = false;
 }
 
-int32_t ListBox::SelCount() const { return static_cast<int32_t>(native<QListWidget>()->selectedItems().size()); }
+// The selection's ranges never overlap (the selection model splits them as it
+// merges), so their heights add up to the count without listing every row.
+int32_t ListBox::SelCount() const {
+    int32_t count = 0;
+    for (const QItemSelectionRange& range : selection()->selection())
+        count += range.height();
+    return count;
+}
 
 // Scrolling by whole items makes the scroll position the top item's index.
 int32_t ListBox::TopIndex() const {
-    auto* list = native<QListWidget>();
-    list->doItemsLayout();
-    return list->verticalScrollBar()->value();
+    view()->doItemsLayout();
+    return view()->verticalScrollBar()->value();
 }
 
 void ListBox::SetTopIndex(int32_t index) {
     checkIndex(index);
-    auto* list = native<QListWidget>();
-    list->doItemsLayout();
-    list->verticalScrollBar()->setValue(index);
+    view()->doItemsLayout();
+    view()->verticalScrollBar()->setValue(index);
 }
 
 int32_t ListBox::FindString(const std::string& prefix, int32_t start) const {
-    auto* list = native<QListWidget>();
-    const int n = list->count();
+    const int32_t n = ListCount();
     if (n == 0)
         return -1;
     const QString p = qs(prefix);
-    const int first = (start < -1 || start >= n) ? 0 : start + 1;
-    for (int k = 0; k < n; ++k) {
-        const int i = (first + k) % n;
-        if (list->item(i)->text().startsWith(p, Qt::CaseInsensitive))
+    const int32_t first = (start < -1 || start >= n) ? 0 : start + 1;
+    for (int32_t k = 0; k < n; ++k) {
+        const int32_t i = (first + k) % n;
+        if (qs(model_->text(i)).startsWith(p, Qt::CaseInsensitive))
             return i;
     }
     return -1;
@@ -221,14 +234,10 @@ int32_t ListBox::FindString(const std::string& prefix, int32_t start) const {
 void ListBox::SelItemRangeEx(int32_t first, int32_t last) {
     if (multiSelect_ == vb::MultiSelectNone)
         throw AutomationError(err::InvalidProcedureCall);
-    auto* list = native<QListWidget>();
-    const bool select = first <= last;
-    const int lo = std::max(0, std::min(first, last));
-    const int hi = std::min(list->count() - 1, std::max(first, last));
-    updating_ = true;
-    for (int i = lo; i <= hi; ++i)
-        list->item(i)->setSelected(select);
-    updating_ = false;
+    const int32_t lo = std::max(0, std::min(first, last));
+    const int32_t hi = std::min(ListCount() - 1, std::max(first, last));
+    if (lo <= hi)
+        selectRows(lo, hi, first <= last);
 }
 
 int32_t ListBox::SendMessage(uint32_t message, int32_t wParam, const Variant& lParam) {

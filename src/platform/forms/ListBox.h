@@ -5,7 +5,12 @@
 #include <functional>
 #include <string>
 
+class QItemSelectionModel;
+class QListView;
+
 namespace kelvppvw {
+
+class ListBoxModel;
 
 namespace vb {
 // MultiSelect
@@ -63,6 +68,12 @@ public:
 
 private:
     void checkIndex(int32_t index) const;
+    QListView* view() const;
+    QItemSelectionModel* selection() const;
+    // Selects (or deselects) rows first..last in one step without Click.
+    void selectRows(int32_t first, int32_t last, bool select);
+
+    ListBoxModel* model_ = nullptr;
 
     int16_t multiSelect_ = vb::MultiSelectNone;
     bool updating_ = false;

@@ -6,6 +6,8 @@
 #include "bench/DemoPage.h"
 
 #include "components/seams/PlatformSeams.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/ListBox.h"
 #include "platform/forms/Panel.h"
 
 #include <benchmark/benchmark.h>
@@ -16,6 +18,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <malloc.h>
 
 using namespace kelvppvw;
 
@@ -175,6 +178,31 @@ static void BM_PrintPages(benchmark::State& state) {
         benchmark::Counter(double(state.iterations() * pages), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_PrintPages)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// The page list filled as production fills it, one "Page NN" item per page,
+// and the heap each item holds while listed.
+static void BM_FillPageList(benchmark::State& state) {
+    const auto form = NewForm<Form>();
+    form->Load();
+    const auto list = form->add<ListBox>("lstPage");
+    list->SetMultiSelect(vb::MultiSelectExtended);
+    const int32_t items = int32_t(state.range(0));
+    // Large blocks come straight from mmap, outside the arena's count.
+    const auto inUse = [] { return mallinfo2().uordblks + mallinfo2().hblkhd; };
+    size_t heap = 0;
+    for (auto _ : state) {
+        const size_t before = inUse();
+        for (int32_t n = 1; n <= items; ++n)
+            list->AddItem("Page " + std::to_string(n));
+        state.PauseTiming();
+        heap = inUse() - before;
+        list->Clear();
+        state.ResumeTiming();
+    }
+    state.counters["heap_per_item"] = double(heap) / items;
+    form->Unload();
+}
+BENCHMARK(BM_FillPageList)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -115,3 +115,20 @@ TEST_F(ControlsTest, scroll_bar_change_comes_only_with_a_real_change) {
     EXPECT_EQ(errorOf([&] { bar->SetMax(40000); }), 6);
     EXPECT_EQ(bar->Max(), 300);
 }
+
+TEST_F(ControlsTest, texts_item_data_and_selection_stay_with_their_items) {
+    auto list = pageList(3);
+    for (int32_t i = 0; i < 3; ++i)
+        list->SetItemData(i, 100 + i);
+    list->AddItem("first", 0);
+    list->RemoveItem(2);
+    list->SetList(1, "renamed");
+    EXPECT_EQ((std::vector{list->List(0), list->List(1), list->List(2)}),
+              (std::vector<std::string>{"first", "renamed", "Page 03"}));
+    EXPECT_EQ((std::vector{list->ItemData(0), list->ItemData(1), list->ItemData(2)}), (std::vector{0, 100, 102}));
+    EXPECT_EQ(errorOf([&] { list->ItemData(3); }), 381);
+    list->SelItemRangeEx(0, 1);
+    list->SetSelected(1, true);
+    list->SetSelected(2, true);
+    EXPECT_EQ(list->SelCount(), 3) << "an item selected twice counts once";
+}
