@@ -9,7 +9,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <map>
 
 using namespace kelvppvw;
 using namespace kelvppvw::viewer_test;
@@ -30,13 +29,19 @@ TEST_F(ViewerFixture, DISABLED_page_view_pixels) {
             ink += grey < 64;
             edges += grey >= 64 && grey < 224;
         }
-    std::printf("ratio=%g\nlogicalWidth=%d\ndeviceWidth=%d\nink=%d\nedges=%d\n", shot.devicePixelRatio(),
-                v->picPreView->widget()->width(), image.width(), ink, edges);
+    std::printf("pixels %g %d %d %d %d\n", shot.devicePixelRatio(), v->picPreView->widget()->width(), image.width(),
+                ink, edges);
 }
 
 namespace {
 
-std::map<std::string, double> pagePixels(const char* scaleFactor) {
+struct PagePixels {
+    double ratio = 0;
+    int logicalWidth = 0, deviceWidth = 0, ink = 0, edges = 0;
+    double edgeShare() const { return double(edges) / (ink + edges); }
+};
+
+PagePixels pagePixels(const char* scaleFactor) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -44,29 +49,26 @@ std::map<std::string, double> pagePixels(const char* scaleFactor) {
     p.setProcessEnvironment(env);
     p.start(QString::fromStdString(std::filesystem::read_symlink("/proc/self/exe").string()),
             {"--gtest_also_run_disabled_tests", "--gtest_filter=*DISABLED_page_view_pixels"});
-    std::map<std::string, double> out;
-    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        return out;
-    for (const QByteArray& line : p.readAllStandardOutput().split('\n'))
-        if (const int eq = line.indexOf('='); eq > 0)
-            out[line.left(eq).toStdString()] = line.mid(eq + 1).toDouble();
-    return out;
+    PagePixels n;
+    if (p.waitForFinished(120000) && p.exitCode() == 0)
+        for (const QByteArray& line : p.readAllStandardOutput().split('\n'))
+            std::sscanf(line.constData(), "pixels %lf %d %d %d %d", &n.ratio, &n.logicalWidth, &n.deviceWidth,
+                        &n.ink, &n.edges);
+    return n;
 }
 
 } // namespace
 
 TEST(PageSharpness, at_ratio_two_the_page_has_device_resolution_and_sharper_edges_than_at_ratio_one) {
-    auto one = pagePixels("1"), two = pagePixels("2");
-    ASSERT_EQ(one["ratio"], 1);
-    ASSERT_EQ(two["ratio"], 2) << "the scale factor did not take effect";
-    EXPECT_EQ(two["deviceWidth"], 2 * one["logicalWidth"]) << "not the same page at the same zoom";
-    ASSERT_GT(one["ink"], 1000);
-    EXPECT_GT(two["ink"], 3 * one["ink"]) << "ink was lost";
+    const PagePixels one = pagePixels("1"), two = pagePixels("2");
+    ASSERT_EQ(one.ratio, 1);
+    ASSERT_EQ(two.ratio, 2) << "the scale factor did not take effect";
+    EXPECT_EQ(two.deviceWidth, 2 * one.logicalWidth) << "not the same page at the same zoom";
+    ASSERT_GT(one.ink, 1000);
+    EXPECT_GT(two.ink, 3 * one.ink) << "ink was lost";
     // Scaled up from ratio 1, every pixel would become four: the same share
     // of edges, or more when smoothed. Played at ratio 2, an edge stays about
     // one device pixel wide while strokes double.
-    const double shareOne = one["edges"] / (one["ink"] + one["edges"]);
-    const double shareTwo = two["edges"] / (two["ink"] + two["edges"]);
-    std::printf("edge share of the page's ink: %.3f at ratio 1, %.3f at ratio 2\n", shareOne, shareTwo);
-    EXPECT_LT(shareTwo, 0.8 * shareOne);
+    std::printf("edge share of the ink: %.3f at ratio 1, %.3f at ratio 2\n", one.edgeShare(), two.edgeShare());
+    EXPECT_LT(two.edgeShare(), 0.8 * one.edgeShare());
 }
