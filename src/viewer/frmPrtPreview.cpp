@@ -349,8 +349,10 @@ void frmPrtPreview::buildRulers() {
 }
 
 void frmPrtPreview::wireViewerEvents() {
-    // The page view keeps what is painted on it; the shadow is a filled block.
+    // The page view keeps what is painted on it, as drawing played for the
+    // part in the window at the screen's resolution; the shadow is a filled block.
     picPreView->SetAutoRedraw(true);
+    picPreView->SetDrawingRetained(true);
     picPreView->SetBackColor(0x00FFFFFF);
     shpS->SetFillStyle(vb::FillSolid);
     shpS->SetBackStyle(1);

@@ -6,6 +6,7 @@
 #include "platform/forms/OleColor.h"
 #include "platform/forms/PictureBoxWidget.h"
 #include "platform/forms/PictureSource.h"
+#include "platform/forms/RetainedDrawing.h"
 #include "platform/forms/StdFont.h"
 
 #include <QFontMetricsF>
@@ -50,19 +51,45 @@ double twipsPerStandardUnit(int16_t mode, bool vertical) {
 
 int ipx(double v) { return static_cast<int>(std::floor(v + 0.5)); }
 
+// An image of the box's pixels: 96 of them per inch, for text in points.
+QImage pixelImage(int width, int height) {
+    QImage image(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    return image;
+}
+
+// Text is measured as on the persistent image, whether or not there is one.
+const QImage& measuringDevice() {
+    static const QImage device = pixelImage(1, 1);
+    return device;
+}
+
+// Shared ownership of a picture, so that retained drawing can play it later;
+// null for a picture nobody shares.
+std::shared_ptr<const PictureSource> sharedPicture(const PictureSource& picture) {
+    if (const auto* object = dynamic_cast<const Dispatch*>(&picture))
+        return std::dynamic_pointer_cast<const PictureSource>(object->weak_from_this().lock());
+    return nullptr;
+}
+
 } // namespace
 
 // The persistent image follows the box's size lazily: a render may resize the
 // box several times before it draws, and only the size drawn at is made.
 // What Cls leaves is not copied into a resized image but cleared there anew.
+// With retained drawing the image holds only what was drawn before the pixels
+// were last asked for; the operations since then are kept in `retained`.
 struct PictureBox::Surface {
+    explicit Surface(const PictureBox& box) : retained([&box](QPainter& p) { box.paintUnderlay(p); }) {}
     QImage image;
     uint32_t lastBackColor = 0;
     bool cleared = true;      // holds only what Cls leaves (background and Picture)
     bool clearPending = true; // ... and that has not been painted into the image yet
+    RetainedDrawing retained;
 };
 
-PictureBox::PictureBox() : surface_(std::make_unique<Surface>()) {
+PictureBox::PictureBox() : surface_(std::make_unique<Surface>(*this)) {
     SetBackColor(0x8000000Fu);
     surface_->lastBackColor = BackColor();
     setWidget(new PictureBoxWidget(*this));
@@ -164,6 +191,9 @@ void PictureBox::registerMembers() {
 int PictureBox::innerOffsetPx() const { return borderStyle_ == 1 ? 2 : 0; }
 int PictureBox::innerPixelWidth() const { return std::max(0, twipsToPixels(widthTw()) - 2 * innerOffsetPx()); }
 int PictureBox::innerPixelHeight() const { return std::max(0, twipsToPixels(heightTw()) - 2 * innerOffsetPx()); }
+QRect PictureBox::imageRect() const {
+    return QRect(0, 0, std::max(1, innerPixelWidth()), std::max(1, innerPixelHeight()));
+}
 
 double PictureBox::ScaleLeft() const { return scaleMode_ == vb::User ? userLeft_ : 0.0; }
 double PictureBox::ScaleTop() const { return scaleMode_ == vb::User ? userTop_ : 0.0; }
@@ -253,7 +283,7 @@ void PictureBox::makeImage(int width, int height) {
     Surface& s = *surface_;
     QImage image;
     if (!imageTooBig(width, height))
-        image = QImage(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+        image = pixelImage(width, height);
     if (image.isNull()) {
         // With AutoRedraw the resize was refused (480) and the image stays as
         // it was; without, drawing that finds no persistent image is lost.
@@ -261,8 +291,6 @@ void PictureBox::makeImage(int width, int height) {
             s.image = QImage();
         return;
     }
-    image.setDotsPerMeterX(3780); // 96 pixels per inch
-    image.setDotsPerMeterY(3780);
     if (s.cleared || s.image.isNull()) {
         s.clearPending = true;
     } else {
@@ -276,6 +304,22 @@ void PictureBox::makeImage(int width, int height) {
 QImage& PictureBox::image() const {
     Surface& s = *surface_;
     const int w = innerPixelWidth(), h = innerPixelHeight();
+    if (retaining_ && !s.retained.empty()) {
+        // The pixels are wanted: what was kept becomes the image.
+        QImage flat;
+        if (!imageTooBig(w, h))
+            flat = pixelImage(w, h);
+        if (flat.isNull())
+            return s.image;
+        QPainter p(&flat);
+        s.retained.play(p);
+        p.end();
+        s.image = std::move(flat);
+        s.cleared = false;
+        s.clearPending = false;
+        s.retained.clear();
+        return s.image;
+    }
     if (s.image.isNull() || s.image.width() != std::max(1, w) || s.image.height() != std::max(1, h))
         const_cast<PictureBox*>(this)->makeImage(w, h);
     if (s.clearPending && !s.image.isNull()) {
@@ -296,6 +340,42 @@ QImage& PictureBox::drawingImage() {
     return result;
 }
 
+void PictureBox::paintUnderlay(QPainter& painter) const {
+    const Surface& s = *surface_;
+    painter.fillRect(QRect(0, 0, innerPixelWidth(), innerPixelHeight()), toQColor(BackColor()));
+    if (!s.cleared && !s.image.isNull())
+        painter.drawImage(0, 0, s.image);
+    else if (picture_)
+        picture_->paint(painter, QRectF(0, 0, picture_->widthHimetric() * 96.0 / 2540.0,
+                                        picture_->heightHimetric() * 96.0 / 2540.0));
+}
+
+void PictureBox::SetDrawingRetained(bool on) {
+    if (on == retaining_)
+        return;
+    if (!on)
+        (void)image();
+    retaining_ = on;
+    surface_->retained.clear();
+    drawn();
+}
+
+void PictureBox::draw(const std::function<void(QPainter&)>& operation, bool keepable) {
+    if (retaining_ && keepable) {
+        surface_->retained.append(operation);
+    } else {
+        QImage& image = drawingImage();
+        if (image.isNull())
+            return;
+        QPainter p(&image);
+        operation(p);
+        p.end();
+        // Kept operations play over the image: what they show changed too.
+        surface_->retained.invalidate();
+    }
+    drawn();
+}
+
 void PictureBox::geometryChanged() {
     // Only whether the image could be made is decided now; it is made when used.
     if (autoRedraw_ && imageTooBig(innerPixelWidth(), innerPixelHeight()))
@@ -305,6 +385,7 @@ void PictureBox::geometryChanged() {
 void PictureBox::geometryApplied(bool sizeChanged) {
     if (!sizeChanged)
         return;
+    surface_->retained.invalidate();
     for (const auto& child : controls())
         child->clipToHost();
     layoutAligned();
@@ -345,7 +426,10 @@ void PictureBox::appearanceChanged() {
 
 QImage& PictureBox::surfaceImage() { return drawingImage(); }
 
-void PictureBox::surfaceChanged() { drawn(); }
+void PictureBox::surfaceChanged() {
+    surface_->retained.invalidate();
+    drawn();
+}
 
 void PictureBox::drawn() {
     if (QWidget* w = widget())
@@ -406,6 +490,17 @@ QPen classicPen(QColor color, int16_t style, int16_t width) {
     return pen;
 }
 
+// Above one device pixel per logical pixel, a one-pixel line stays one
+// logical pixel wide, on the pixels it covers at one to one.
+void setClassicPen(QPainter& p, QColor color, int16_t style, int16_t width) {
+    QPen pen = classicPen(color, style, width);
+    if (width <= 1 && pen.style() != Qt::NoPen && std::abs(p.deviceTransform().m11()) > 1) {
+        pen.setWidth(1);
+        p.translate(0.5, 0.5);
+    }
+    p.setPen(pen);
+}
+
 Qt::BrushStyle hatch(int16_t fillStyle) {
     switch (fillStyle) {
     case 2: return Qt::HorPattern;
@@ -429,6 +524,9 @@ QStringList splitLines(const std::string& text) {
 void PictureBox::Cls() {
     surface_->cleared = true;
     surface_->clearPending = true;
+    surface_->retained.clear();
+    if (retaining_)
+        surface_->image = QImage();
     currentX_ = 0;
     currentY_ = 0;
     drawn();
@@ -444,19 +542,13 @@ void PictureBox::SetPicture(std::shared_ptr<PictureSource> picture) {
 
 void PictureBox::Print(const std::string& text, bool endLine) {
     const QFont font = toQFont(*Font());
-    QImage& image = drawingImage();
-    const QFontMetricsF fm = image.isNull() ? QFontMetricsF(font) : QFontMetricsF(font, &image);
-    std::unique_ptr<QPainter> painter;
-    if (!image.isNull()) {
-        painter = std::make_unique<QPainter>(&image);
-        painter->setFont(font);
-        painter->setPen(toQColor(ForeColor()));
-    }
+    const QFontMetricsF fm(font, &measuringDevice());
+    std::vector<std::pair<QPointF, QString>> runs;
     const QStringList lines = splitLines(text);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const bool last = i + 1 == lines.size();
-        if (painter && !lines[i].isEmpty())
-            painter->drawText(QPointF(toPixelX(currentX_), toPixelY(currentY_) + fm.ascent()), lines[i]);
+        if (!lines[i].isEmpty())
+            runs.emplace_back(QPointF(toPixelX(currentX_), toPixelY(currentY_) + fm.ascent()), lines[i]);
         if (last && !endLine) {
             currentX_ += fm.horizontalAdvance(lines[i]) * unitsPerPixelX();
         } else {
@@ -464,12 +556,16 @@ void PictureBox::Print(const std::string& text, bool endLine) {
             currentY_ += fm.height() * unitsPerPixelY();
         }
     }
-    painter.reset();
-    drawn();
+    draw([font, color = toQColor(ForeColor()), runs](QPainter& p) {
+        p.setFont(font);
+        p.setPen(color);
+        for (const auto& [at, line] : runs)
+            p.drawText(at, line);
+    });
 }
 
 double PictureBox::TextWidth(const std::string& text) const {
-    const QFontMetricsF fm(toQFont(*Font()), &image());
+    const QFontMetricsF fm(toQFont(*Font()), &measuringDevice());
     double widest = 0;
     for (const QString& line : splitLines(text))
         widest = std::max(widest, fm.horizontalAdvance(line));
@@ -477,7 +573,7 @@ double PictureBox::TextWidth(const std::string& text) const {
 }
 
 double PictureBox::TextHeight(const std::string& text) const {
-    const QFontMetricsF fm(toQFont(*Font()), &image());
+    const QFontMetricsF fm(toQFont(*Font()), &measuringDevice());
     return fm.height() * splitLines(text).size() * std::fabs(unitsPerPixelY());
 }
 
@@ -485,39 +581,35 @@ void PictureBox::Line(double x1, double y1, double x2, double y2, std::optional<
     const QColor c = toQColor(color.value_or(ForeColor()));
     currentX_ = x2;
     currentY_ = y2;
-    QImage& image = drawingImage();
-    if (image.isNull())
-        return;
     const int ax = ipx(toPixelX(x1)), ay = ipx(toPixelY(y1)), bx = ipx(toPixelX(x2)), by = ipx(toPixelY(y2));
-    QPainter p(&image);
-    if (box == LineBox::None) {
-        p.setPen(classicPen(c, drawStyle_, drawWidth_));
-        p.drawLine(ax, ay, bx, by);
-    } else {
+    const int16_t style = drawStyle_, width = drawWidth_, fill = fillStyle_;
+    const QColor fillColor = toQColor(fillColor_);
+    draw([=](QPainter& p) {
+        if (box == LineBox::None) {
+            setClassicPen(p, c, style, width);
+            p.drawLine(ax, ay, bx, by);
+            return;
+        }
         const int l = std::min(ax, bx), r = std::max(ax, bx), t = std::min(ay, by), b = std::max(ay, by);
         if (box == LineBox::BoxFilled) {
             p.fillRect(QRect(l, t, r - l + 1, b - t + 1), c);
-        } else {
-            if (fillStyle_ != vb::FillTransparent)
-                p.fillRect(QRect(l, t, r - l + 1, b - t + 1), QBrush(toQColor(fillColor_), hatch(fillStyle_)));
-            p.setPen(classicPen(c, drawStyle_, drawWidth_));
-            p.setBrush(Qt::NoBrush);
-            p.drawRect(QRect(l, t, r - l, b - t));
+            return;
         }
-    }
-    p.end();
-    drawn();
+        if (fill != vb::FillTransparent)
+            p.fillRect(QRect(l, t, r - l + 1, b - t + 1), QBrush(fillColor, hatch(fill)));
+        setClassicPen(p, c, style, width);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRect(l, t, r - l, b - t));
+    });
 }
 
 void PictureBox::PSet(double x, double y, std::optional<uint32_t> color) {
     currentX_ = x;
     currentY_ = y;
-    QImage& image = drawingImage();
     const int px = ipx(toPixelX(x)), py = ipx(toPixelY(y));
-    if (image.isNull() || !image.rect().contains(px, py))
+    if (!imageRect().contains(px, py))
         return;
-    image.setPixelColor(px, py, toQColor(color.value_or(ForeColor())));
-    drawn();
+    draw([px, py, c = toQColor(color.value_or(ForeColor()))](QPainter& p) { p.fillRect(QRect(px, py, 1, 1), c); });
 }
 
 void PictureBox::PaintPicture(const PictureSource& picture, double x, double y, double width, double height) {
@@ -526,24 +618,37 @@ void PictureBox::PaintPicture(const PictureSource& picture, double x, double y, 
         width = picture.widthHimetric() * 1440.0 / 2540.0 / twipsPerUnitX();
     if (height == kKeep)
         height = picture.heightHimetric() * 1440.0 / 2540.0 / twipsPerUnitY();
-    QImage& image = drawingImage();
-    if (image.isNull())
-        return;
     const double x1 = toPixelX(x), y1 = toPixelY(y), x2 = toPixelX(x + width), y2 = toPixelY(y + height);
     const QRectF target = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    picture.paint(p, target);
-    p.end();
-    drawn();
+    const std::shared_ptr<const PictureSource> shared = sharedPicture(picture);
+    const PictureSource* source = shared ? shared.get() : &picture;
+    draw(
+        [shared, source, target](QPainter& p) {
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            source->paint(p, target);
+        },
+        shared != nullptr);
 }
 
 int32_t PictureBox::Point(double x, double y) const {
-    const QImage& image = this->image();
     const int px = ipx(toPixelX(x)), py = ipx(toPixelY(y));
-    if (image.isNull() || !image.rect().contains(px, py))
-        return -1;
-    const QRgb c = image.pixel(px, py);
+    QRgb c = 0;
+    if (retaining_) {
+        if (!imageRect().contains(px, py))
+            return -1;
+        // The one pixel played on its own: a colour asked for does not make the whole image.
+        QImage one = pixelImage(1, 1);
+        QPainter p(&one);
+        p.translate(-px, -py);
+        surface_->retained.play(p);
+        p.end();
+        c = one.pixel(0, 0);
+    } else {
+        const QImage& image = this->image();
+        if (image.isNull() || !image.rect().contains(px, py))
+            return -1;
+        c = image.pixel(px, py);
+    }
     return static_cast<int32_t>(RGB(qRed(c), qGreen(c), qBlue(c)));
 }
 
@@ -569,14 +674,22 @@ void PictureBox::nativePaint(QPainter& painter, const QRegion& dirty) {
     }
     const QRect inner(b, b, innerPixelWidth(), innerPixelHeight());
     painter.setClipRect(inner);
-    painter.fillRect(inner, toQColor(BackColor()));
+    if (!retaining_)
+        painter.fillRect(inner, toQColor(BackColor()));
     if (!autoRedraw_ && onPaint)
         onPaint();
-    // Only the dirty part of the image: a pointer's thin lines across a large
-    // page must not copy the whole page again.
-    if (const QImage& shown = image(); !shown.isNull())
+    if (retaining_) {
+        painter.save();
+        painter.translate(b, b);
+        surface_->retained.paint(painter, (dirty & inner).translated(-b, -b),
+                                 (w->visibleRegion().boundingRect() & inner).translated(-b, -b));
+        painter.restore();
+    } else if (const QImage& shown = image(); !shown.isNull()) {
+        // Only the dirty part of the image: a pointer's thin lines across a
+        // large page must not copy the whole page again.
         for (const QRect& r : dirty & inner)
             painter.drawImage(r.topLeft(), shown, r.translated(-b, -b));
+    }
     paintWindowlessChildren(painter);
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+class QRect;
 class QRegion;
 
 namespace kelvppvw {
@@ -77,6 +78,12 @@ public:
     bool AutoRedraw() const { return autoRedraw_; }
     // Raises 480 when the persistent image cannot be made at the current size.
     void SetAutoRedraw(bool on);
+    // Keeps what is drawn as drawing operations played when shown (see
+    // RetainedDrawing) instead of an image of the whole box. Asking for the
+    // pixels (the surface image, a device context) makes what was drawn so
+    // far into an image at one pixel per logical pixel first.
+    bool DrawingRetained() const { return retaining_; }
+    void SetDrawingRetained(bool on);
 
     // Prints text at the current position; endLine moves to the start of the
     // next line, otherwise the position moves right past the text.
@@ -146,6 +153,8 @@ private:
     void registerMembers();
     int innerPixelWidth() const;
     int innerPixelHeight() const;
+    // The pixels of the persistent image, whether it is made or not.
+    QRect imageRect() const;
     double unitsPerPixelX() const;
     double unitsPerPixelY() const;
     double toPixelX(double x) const;
@@ -157,6 +166,13 @@ private:
     // The same, for drawing on it.
     QImage& drawingImage();
     void drawn();
+    // Draws on the persistent image, or keeps the operation when drawing is
+    // retained; an operation that cannot be kept (it refers to what it does
+    // not own) goes onto the image.
+    void draw(const std::function<void(QPainter&)>& operation, bool keepable = true);
+    // What lies beneath retained drawing: the image made so far, else the
+    // background and the Picture.
+    void paintUnderlay(QPainter& painter) const;
 
     struct Surface;
     std::unique_ptr<Surface> surface_;
@@ -166,6 +182,7 @@ private:
     int16_t drawStyle_ = vb::Solid, drawWidth_ = 1, fillStyle_ = vb::FillTransparent, borderStyle_ = 1;
     uint32_t fillColor_ = 0;
     bool autoRedraw_ = false;
+    bool retaining_ = false;
     bool tabStop_ = false;
     std::shared_ptr<PictureSource> picture_;
 };

@@ -2,11 +2,14 @@
 
 #include "platform/gdi/FontMetrics.h"
 
+#include <QCoreApplication>
 #include <QGlyphRun>
 #include <QPaintEngine>
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 namespace kelvppvw::gdi {
 namespace {
@@ -20,6 +23,55 @@ constexpr double farAway = double(1 << 24);
 enum ClipMode : std::uint32_t { RGN_AND = 1, RGN_OR = 2, RGN_XOR = 3, RGN_DIFF = 4, RGN_COPY = 5 };
 constexpr std::uint32_t ETO_OPAQUE = 0x2;
 constexpr std::uint32_t ETO_CLIPPED = 0x4;
+
+struct ResolvedFont {
+    QFont qfont;
+    QRawFont raw;
+};
+
+// By face, size in 1/1024 pixel, weight, italic, underline, strike-out and
+// whether the size is the cell's.
+using ResolvedFonts = std::map<std::tuple<QString, std::int64_t, std::int32_t, bool, bool, bool, bool>, ResolvedFont>;
+
+ResolvedFonts& resolvedFonts()
+{
+    thread_local ResolvedFonts fonts;
+    return fonts;
+}
+
+// A font at a size, shared by every playback on this thread: a page played
+// again (another page, another zoom, scrolled) finds its fonts resolved and
+// their glyphs already rendered by the raw font's engine.
+const ResolvedFont& resolveFont(const EmfFontObject& f, double size)
+{
+    ResolvedFonts& resolved = resolvedFonts();
+    // Font engines must go before the application that made them.
+    static const bool released = [] {
+        qAddPostRoutine([] { resolvedFonts().clear(); });
+        return true;
+    }();
+    (void)released;
+    const ResolvedFonts::key_type key{f.face,      std::llround(size * 1024), f.weight, f.italic,
+                                      f.underline, f.strikeOut, f.height > 0};
+    if (const auto found = resolved.find(key); found != resolved.end())
+        return found->second;
+    if (resolved.size() >= 256)
+        resolved.clear();
+    ResolvedFont& r = resolved[key];
+    r.qfont = FontMetrics::toQFont(f.face, -std::clamp(int(std::lround(size)), 1, 4096), f.weight, f.italic,
+                                   f.underline, f.strikeOut);
+    r.raw = QRawFont::fromFont(r.qfont);
+    if (r.raw.isValid()) {
+        r.raw.setPixelSize(size);
+        // A positive height is the cell's, not the em's.
+        if (f.height > 0) {
+            const double cell = r.raw.ascent() + r.raw.descent();
+            if (cell > 0)
+                r.raw.setPixelSize(std::clamp(size * size / cell, 0.5, 4096.0));
+        }
+    }
+    return r;
+}
 
 std::shared_ptr<EmfPenObject> pen(QColor c, std::uint32_t style = 0)
 {
@@ -113,6 +165,15 @@ EmfPlaybackState::EmfPlaybackState(QPainter& painter, const QTransform& deviceTo
     base_ = painter_.transform();
     if (painter_.hasClipping())
         callerClip_ = painter_.clipPath();
+    // Text is the costly part of a page, and a page played for a window is
+    // mostly outside it: text that cannot show on the device is not drawn.
+    if (const QPaintEngine* engine = painter_.paintEngine();
+        engine && engine->type() == QPaintEngine::Raster && engine->paintDevice()) {
+        // A raster engine paints on an image or pixmap, measured in device pixels.
+        drawable_ = QRectF(0, 0, engine->paintDevice()->width(), engine->paintDevice()->height());
+        if (callerClip_)
+            drawable_ = drawable_->intersected(painter_.deviceTransform().mapRect(callerClip_->boundingRect()));
+    }
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
@@ -501,17 +562,9 @@ void EmfPlaybackState::text(QPointF reference, const QString& text, const std::v
     double em = f->height == 0 ? 12.0 : std::abs(double(f->height));
     double size = std::clamp(em * sy, 0.5, 4096.0);
     if (std::abs(f->rawSize - size) > 1e-3) {
-        f->qfont = FontMetrics::toQFont(f->face, -std::clamp(int(std::lround(size)), 1, 4096), f->weight, f->italic,
-                                        f->underline, f->strikeOut);
-        f->raw = QRawFont::fromFont(f->qfont);
-        if (f->raw.isValid()) {
-            f->raw.setPixelSize(size);
-            if (f->height > 0) {
-                const double cell = f->raw.ascent() + f->raw.descent();
-                if (cell > 0)
-                    f->raw.setPixelSize(std::clamp(size * size / cell, 0.5, 4096.0));
-            }
-        }
+        const ResolvedFont& resolved = resolveFont(*f, size);
+        f->qfont = resolved.qfont;
+        f->raw = resolved.raw;
         f->rawSize = size;
     }
     if (!f->raw.isValid() || text.isEmpty())
@@ -561,6 +614,14 @@ void EmfPlaybackState::text(QPointF reference, const QString& text, const std::v
         painter_.setClipRect(local.inverted().mapRect(full_.mapRect(rect)), Qt::IntersectClip);
     if (attr_.bkMode == 2)
         painter_.fillRect(QRectF(left, baseline - ascent, total, ascent + descent), attr_.bkColor);
+    const double reach = ascent + descent; // room for overhangs and decorations
+    if (drawable_ && !drawable_->intersects(painter_.deviceTransform().mapRect(
+                         QRectF(left - reach, baseline - ascent - reach, total + 2 * reach, 3 * reach)))) {
+        painter_.restore();
+        if (updateCp)
+            advanceCurrent(total / sx);
+        return;
+    }
     painter_.setPen(attr_.textColor);
     // Characters the font lacks go through Qt's font fallback, one by one.
     QList<quint32> found;
@@ -599,14 +660,16 @@ void EmfPlaybackState::text(QPointF reference, const QString& text, const std::v
             painter_.drawText(at, QString(c));
     }
     painter_.restore();
+    if (updateCp)
+        advanceCurrent(total / sx);
+}
 
-    if (updateCp) {
-        const double logical = total / sx;
-        if ((attr_.textAlign & 6) == 0)
-            attr_.current.rx() += logical;
-        else if ((attr_.textAlign & 6) == 2)
-            attr_.current.rx() -= logical;
-    }
+void EmfPlaybackState::advanceCurrent(double logical)
+{
+    if ((attr_.textAlign & 6) == 0)
+        attr_.current.rx() += logical;
+    else if ((attr_.textAlign & 6) == 2)
+        attr_.current.rx() -= logical;
 }
 
 void EmfPlaybackState::image(const QRectF& dest, const QImage& img, const QRectF& source, std::uint32_t rop)

@@ -109,6 +109,8 @@ public:
 private:
     void applyTransform();
     void applyClip();
+    // Moves the current position past text `logical` units wide, as its alignment says.
+    void advanceCurrent(double logical);
     QPen qpen() const;
     QBrush qbrush() const;
     void drawPath(const QPainterPath& path, bool fill, bool stroke);
@@ -119,6 +121,7 @@ private:
     QTransform deviceToDest_;
     QTransform base_;                         // the caller's transform
     std::optional<QPainterPath> callerClip_; // the caller's clip, in its coordinates
+    std::optional<QRectF> drawable_;          // what can show on the device, in its pixels
     QSizeF pxPerMm_;
     QRectF destination_;
     std::vector<EmfObject> objects_;

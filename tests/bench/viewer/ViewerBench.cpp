@@ -41,8 +41,11 @@ void render(benchmark::State& state, int16_t zoomMode, double divisor) {
         return;
     v->miZoomMode = zoomMode;
     v->mdblZoomDivisor = divisor;
-    for (auto _ : state)
+    QApplication::processEvents(); // the window is shown before it paints
+    for (auto _ : state) {
         v->RenderPreviewPage(*v->picPreView, v->miZoomMode, true, true, false);
+        v->picPreView->widget()->repaint(); // the page is played as it is painted
+    }
     state.counters["pageWidthPx"] = v->picPreView->Width() / 15;
     v->Unload();
 }
