@@ -8,12 +8,8 @@
 namespace kelvppvw {
 namespace {
 
+using test::dark;
 using test::inkIn;
-
-bool dark(const QImage& image, int x, int y)
-{
-    return qGray(image.pixel(x, y)) < 128;
-}
 
 class PageRoundTrip : public test::PageFixture {
 protected:

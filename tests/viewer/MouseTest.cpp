@@ -17,15 +17,6 @@ namespace {
 
 class MouseOnViewer : public ViewerFixture {
 protected:
-    void SetUp() override {
-        std::swap(gsAppPath, home_); // closing and the scale menu write preview.ini there
-        ViewerFixture::SetUp();
-    }
-    void TearDown() override {
-        ViewerFixture::TearDown();
-        std::swap(gsAppPath, home_);
-    }
-
     QWidget* widget(const QString& name) const { return v->widget()->findChild<QWidget*>(name); }
     QWidget* page() const { return widget("picPreView"); }
     Ruler* ruler(int i) const { return dynamic_cast<Ruler*>(widget(QString("picRuler(%1)").arg(i))); }
@@ -42,9 +33,6 @@ protected:
             n += (row ? image.pixel(i, place) : image.pixel(place, i)) == 0xFF0000FF;
         return n;
     }
-
-    QTemporaryDir dir_;
-    std::string home_ = dir_.path().toStdString();
 };
 
 } // namespace

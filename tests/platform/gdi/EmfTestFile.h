@@ -82,7 +82,7 @@ inline QImage play(const std::vector<std::uint8_t>& bytes, QSize size)
 
 inline bool dark(const QImage& image, int x, int y)
 {
-    return qGray(image.pixel(x, y)) < 100;
+    return qGray(image.pixel(x, y)) < 128;
 }
 
 // Number of pixels darker than mid-grey inside `area`.
