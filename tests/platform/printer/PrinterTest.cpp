@@ -1,7 +1,6 @@
 #include "platform/automation/ErrorOf.h"
 #include "platform/printer/PdfOutput.h"
 #include "platform/printer/Printer.h"
-#include "platform/printer/Printers.h"
 
 #include "platform/automation/AutomationError.h"
 
@@ -84,15 +83,4 @@ TEST_F(PrinterSettings, refused_values_raise_380_and_change_nothing) {
     EXPECT_EQ(printer->paperSize(), 9);
     EXPECT_EQ(printer->deviceCaps().physicalWidth, before.physicalWidth);
     EXPECT_EQ(printer->deviceCaps().logPixelsX, before.logPixelsX);
-}
-
-TEST(PrinterCollection, lists_the_test_queue_sorted_and_hands_out_its_printers) {
-    ASSERT_TRUE(queueInstalled());
-    const auto printers = Printers::installed();
-    ASSERT_GE(printers->count(), 1);
-    const int32_t i = printers->indexOf(testQueue());
-    ASSERT_GE(i, 0);
-    EXPECT_EQ(printers->item(i)->deviceName(), testQueue());
-    EXPECT_EQ(printers->indexOf("no-such-queue"), -1);
-    EXPECT_EQ(errorOf([&] { printers->item(printers->count()); }), 9);
 }
