@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-
 namespace kelvppvw::test {
 
 class PageFixture : public ::testing::Test {
