@@ -1,40 +1,23 @@
 // Printing from a real viewer to the cups-pdf queue: what reaches CUPS, the
 // PDF that comes out, and the cancel countdown driven with the mouse.
-#include "host/PreviewValues.h"
-#include "host/PrintDataObject.h"
-#include "platform/automation/ClassRegistry.h"
-#include "platform/forms/Application.h"
-#include "platform/forms/ModalScript.h"
-#include "platform/gdi/Picture.h"
-#include "platform/printer/PdfOutput.h"
-#include "platform/printer/Printer.h"
+#include "viewer/ViewerFixture.h"
+
 #include "printing/CancelCountdown.h"
-#include "recording/MetafileToolkit.h"
-#include "recording/PageProduction.h"
-#include "viewer/frmPrtPreview.h"
 
 #include <cups/cups.h>
-#include <gtest/gtest.h>
 
-#include <QDir>
 #include <QPainter>
-#include <QProcess>
-#include <QTimer>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QToolButton>
-#include <QTest>
+#include <QTimer>
 
-#include <cstdlib>
 #include <map>
 #include <unistd.h>
 
 using namespace kelvppvw;
 using namespace kelvppvw::print_test;
+using namespace kelvppvw::viewer_test;
 
 namespace {
-
-constexpr const char* ReportClass = "PrintingTest.Report";
 
 // The attributes of the CUPS job titled `title`, as text; empty when none exists.
 std::map<std::string, std::string> cupsJob(const std::string& title) {
@@ -58,50 +41,13 @@ std::map<std::string, std::string> cupsJob(const std::string& title) {
     return attributes;
 }
 
-// Five pages, each with its number in text and a thick bar at a height of
-// its own, so that a sheet shows which page it is.
-class BarReport : public PrintDataObject {
-protected:
-    void PrintDataObjText(Variant&, Variant&) override {
-        Dispatch& viewer = *Parent;
-        Args none;
-        for (int page = 1; page <= 5; ++page) {
-            page == 1 ? viewer.callWith("PagesStart", 1, 1, 5) : viewer.callWith("PageAdded", page);
-            viewer.call("CreateNewEMF", none);
-            viewer.callWith("SetNewEMFfont", DrwHwnd, "Liberation Sans", int16_t(14), false, false, false, false);
-            viewer.callWith("DrawNewTextMM", DrwHwnd, 60, 60, "Page " + std::to_string(page) + " of 5");
-            for (int y = page * 160; y < page * 160 + 40; ++y) {
-                viewer.callWith("MoveNewTo", 60.0f, float(y));
-                viewer.callWith("LineNewMoveTo", 500, y);
-            }
-            viewer.call("CloseOnOutEMF", none);
-            viewer.callWith("PageFinished", page);
-        }
-        viewer.callWith("PagesComplete", 5, 1);
-    }
-};
-
-class Printing : public ::testing::Test {
+class Printing : public ProducedViewer {
 protected:
     void SetUp() override {
-        Application::ensure();
-        ModalScript::clear();
-        ASSERT_TRUE(queueInstalled());
-        ASSERT_TRUE(home_.isValid());
-        setenv(AppPathVariable, home_.path().toUtf8().constData(), 1);
-        gsAppPath = home_.path().toStdString();
-        QDir(home_.path()).mkdir("Preview");
-        ClassRegistry::instance().registerClass(ReportClass, [] { return ObjectRef(std::make_shared<BarReport>()); });
-        gsObjClassName = ReportClass;
+        ProducedViewer::SetUp();
         gsPrtFileName = uniqueJobTitle("kvt-print");
         glMilliWaitSet = 0;
-        printer = Printer::open(testQueue());
-        printer->setPaperSize(9);
-        Printer::setCurrent(printer);
-        v = NewForm<frmPrtPreview>();
-        v->Show();
-        DoEvents();
-        ASSERT_EQ(glHighPage, 5) << "the report was not produced";
+        open(5);
         caption = v->Caption();
         // Each countdown tick is seen after it ran; a test may act on it.
         v->tmrCntD->onTimer = [this, tick = v->tmrCntD->onTimer] {
@@ -113,11 +59,7 @@ protected:
     }
 
     void TearDown() override {
-        if (v)
-            v->Unload();
-        v.reset();
-        Printer::resetCurrent();
-        unsetenv(AppPathVariable);
+        ProducedViewer::TearDown();
         glMilliWaitSet = 0;
     }
 
@@ -176,9 +118,6 @@ protected:
         EXPECT_FALSE(v->cmdCanlP->Enabled());
     }
 
-    QTemporaryDir home_;
-    std::shared_ptr<Printer> printer;
-    std::shared_ptr<frmPrtPreview> v;
     std::string caption;
     std::vector<int> ticks;
     std::function<void()> onTick;

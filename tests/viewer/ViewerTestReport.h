@@ -51,6 +51,11 @@ protected:
             viewer.call("CreateNewEMF", none);
             viewer.callWith("SetNewEMFfont", DrwHwnd, "Liberation Sans", int16_t(12), false, false, false, false);
             viewer.callWith("DrawNewTextMM", DrwHwnd, 40, 40, text.toString() + " " + std::to_string(page));
+            // A thick bar at a height of its own tells a printed sheet's page.
+            for (int y = 160 + (page - 1) % 5 * 160, end = y + 40; y < end; ++y) {
+                viewer.callWith("MoveNewTo", 60.0f, float(y));
+                viewer.callWith("LineNewMoveTo", 500, y);
+            }
             viewer.callWith("MoveNewTo", 30.0f, 30.0f);
             viewer.callWith("DrawBoxedPoly", 30, 30, 400, 100);
             if (!(p.leaveLastOpen && page == p.pages))
