@@ -34,8 +34,6 @@ protected:
 
     // A loaded viewer without the modal show, for start-up cases.
     std::shared_ptr<frmPrtPreview> loadViewer() {
-        gsAppName = "App";
-        gsObjClassName = ViewerTestReport::ClassName;
         auto viewer = NewForm<frmPrtPreview>();
         viewer->Load();
         return viewer;
