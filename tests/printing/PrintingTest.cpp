@@ -170,8 +170,7 @@ TEST_F(Printing, countdown_counts_down_animates_and_stands_over_the_page) {
                 if (v->imgMov->Picture() == v->imgPrt(i).Picture())
                     frames.push_back(i);
         }
-        QDir().mkpath(KELVPPVW_ARTEFACT_DIR);
-        EXPECT_TRUE(v->widget()->grab().save(KELVPPVW_ARTEFACT_DIR "/printing-countdown.png"));
+        EXPECT_TRUE(v->widget()->grab().save(QString::fromStdString(artefactPath("printing-countdown.png"))));
         while (v->tmrCntD->Enabled())
             v->tmrCntD->Fire();
     });

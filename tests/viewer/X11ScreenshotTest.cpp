@@ -26,8 +26,7 @@ TEST_F(X11, DISABLED_X11_page_two_the_page_list_and_landscape_under_a_window_man
     EXPECT_GT(window->geometry().top(), window->frameGeometry().top()) << "a frame with a title bar";
     const auto shoot = [&](const std::string& name) {
         QTest::qWait(100);
-        QDir().mkpath(QStringLiteral(KELVPPVW_ARTEFACT_DIR));
-        const std::string path = std::string(KELVPPVW_ARTEFACT_DIR) + "/" + name;
+        const std::string path = artefactPath(name);
         EXPECT_TRUE(screen->grabWindow(0).save(QString::fromStdString(path)));
         std::printf("screenshot: %s\n", path.c_str());
     };
