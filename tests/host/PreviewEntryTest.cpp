@@ -1,16 +1,7 @@
-#include "host/PreviewValues.h"
-#include "host/PrintDataObject.h"
+#include "viewer/ViewerFixture.h"
+
 #include "host/clsPreview.h"
-#include "platform/automation/ClassRegistry.h"
-#include "platform/forms/Application.h"
-#include "platform/forms/ModalScript.h"
 #include "platform/forms/MsgBox.h"
-#include "platform/profile/TempFolder.h"
-#include "viewer/frmPrtPreview.h"
-
-#include <gtest/gtest.h>
-
-#include <QWidget>
 
 #include <cstdlib>
 
@@ -18,23 +9,13 @@ using namespace kelvppvw;
 
 namespace {
 
-// The host's print data object: these tests look at the entry, not at pages.
-class EmptyReport : public PrintDataObject {
-protected:
-    void PrintDataObjText(Variant&, Variant&) override {}
-};
-
-class PreviewEntry : public ::testing::Test {
+// The entry around a viewer of one page on the test queue.
+class PreviewEntry : public viewer_test::ProducedViewer {
 protected:
     void SetUp() override {
-        Application::ensure();
-        ModalScript::clear();
-        gsAppPath = home_; // for a viewer loaded before the entry sets it
-        preview_ = std::make_shared<clsPreview>();
-        ClassRegistry::instance().registerClass("Host.Report",
-                                                [] { return ObjectRef(std::make_shared<EmptyReport>()); });
+        ProducedViewer::SetUp();
+        ViewerTestReport::plan().pages = 1;
     }
-    void TearDown() override { ModalScript::clear(); }
 
     // Closes the viewer as a user would once it is up, and records what was open.
     void closeWhenShown(std::function<void(frmPrtPreview&)> look = {}) {
@@ -49,13 +30,11 @@ protected:
     }
 
     bool show(int32_t milliWait = 0) {
-        return preview_->ShowPreviewDialog("Host.Report", "", true, "App", "Sect", "Prnt", "host.ini", "Report.txt",
-                                           home_, "Title", "List", true, milliWait, "Setup");
+        return preview_->ShowPreviewDialog(ViewerTestReport::ClassName, "", true, "App", "Sect", "Prnt", "host.ini",
+                                           "Report.txt", gsAppPath, "Title", "List", true, milliWait, "Setup");
     }
 
-    TempHome temp_;
-    const std::string home_ = temp_.home();
-    std::shared_ptr<clsPreview> preview_;
+    std::shared_ptr<clsPreview> preview_ = std::make_shared<clsPreview>();
 };
 
 } // namespace
