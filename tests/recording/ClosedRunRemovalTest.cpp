@@ -7,8 +7,6 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-#include <filesystem>
-
 #include "recording/ClosedRunRemoval.h"
 #include "recording/RecordingFixture.h"
 
@@ -16,17 +14,7 @@ using namespace kelvppvw;
 
 namespace {
 
-class ClosedRun : public ::testing::Test, public RecordingFixture {
-protected:
-    std::vector<std::string> runFiles(const std::string& stamp) const
-    {
-        std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(folder.path))
-            if (e.path().filename().string().starts_with("Page_" + stamp + "_"))
-                names.push_back(e.path().filename().string());
-        return names;
-    }
-};
+class ClosedRun : public ::testing::Test, public RecordingFixture {};
 
 TEST_F(ClosedRun, every_file_then_the_entry_goes_whatever_the_size_of_the_run)
 {

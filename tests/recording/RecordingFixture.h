@@ -39,6 +39,15 @@ public:
     {
         return std::filesystem::symlink_status(folder.path + "/" + name).type() != std::filesystem::file_type::not_found;
     }
+    // The names of a run's page files, in the order the folder lists them.
+    std::vector<std::string> runFiles(const std::string& stamp) const
+    {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(folder.path))
+            if (e.path().filename().string().starts_with("Page_" + stamp + "_"))
+                names.push_back(e.path().filename().string());
+        return names;
+    }
     std::string listed(const std::string& key) const
     {
         return kelvppvw::ReadProfileKey(kelvppvw::kStampSection, key, "<none>", folder.cleanupList());

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "recording/PageFiles.h"
 #include "recording/RecordingFixture.h"
 #include "recording/StampCleanup.h"
 
@@ -9,17 +8,7 @@ using kelvppvw::PurgeStaleStamps;
 
 namespace {
 
-class Purge : public ::testing::Test, public RecordingFixture {
-protected:
-    // How many of a run's three page files are still there.
-    int pagesLeft(const std::string& stamp) const
-    {
-        int left = 0;
-        for (int p = 1; p <= 3; ++p)
-            left += exists(kelvppvw::PageFileName(stamp, p));
-        return left;
-    }
-};
+class Purge : public ::testing::Test, public RecordingFixture {};
 
 TEST_F(Purge, removes_runs_twelve_calendar_hours_old_and_keeps_younger_ones)
 {
@@ -31,9 +20,9 @@ TEST_F(Purge, removes_runs_twelve_calendar_hours_old_and_keeps_younger_ones)
     const std::string young = addRun(eleven, 2);
     const std::string ancient = addRun(days, 3);
     PurgeStaleStamps(folder, hooks);
-    EXPECT_EQ(pagesLeft(stale), 0);
-    EXPECT_EQ(pagesLeft(ancient), 0);
-    EXPECT_EQ(pagesLeft(young), 3);
+    EXPECT_TRUE(runFiles(stale).empty());
+    EXPECT_TRUE(runFiles(ancient).empty());
+    EXPECT_EQ(runFiles(young).size(), 3u);
     EXPECT_EQ(listed(kelvppvw::FormatStampKey(twelve, 1)), "<none>");
     EXPECT_EQ(listed(kelvppvw::FormatStampKey(days, 3)), "<none>");
     EXPECT_EQ(listed(kelvppvw::FormatStampKey(eleven, 2)), young);
@@ -57,9 +46,9 @@ TEST_F(Purge, entries_after_malformed_ones_are_still_examined)
     writeBytes(list, text);
     const std::string last = addRun({2026, 12, 3, 2, 0, 0}, 2);
     PurgeStaleStamps(folder, hooks);
-    EXPECT_EQ(pagesLeft(first), 0);
-    EXPECT_EQ(pagesLeft(last), 0);
-    EXPECT_EQ(pagesLeft("46359.125_003"), 0);
+    EXPECT_TRUE(runFiles(first).empty());
+    EXPECT_TRUE(runFiles(last).empty());
+    EXPECT_TRUE(runFiles("46359.125_003").empty());
     EXPECT_EQ(listed("20261203030000_003"), "<none>");
     // Unreadable dates stay listed; a readable stale date goes even when its value is no stamp.
     EXPECT_EQ(listed("not_a_date"), "yesterday_001");
