@@ -3,23 +3,17 @@
 #include "platform/forms/ModalScript.h"
 #include "platform/printer/PdfOutput.h"
 #include "platform/printer/Printer.h"
+#include "platform/profile/TempFolder.h"
 #include "printing/PrinterSetupCommands.h"
 
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QFile>
 #include <QRadioButton>
-#include <QTemporaryDir>
 
 using namespace kelvppvw;
 
 namespace {
-
-std::string readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
-}
 
 class PrinterSetupCommands : public ::testing::Test {
 protected:
@@ -30,10 +24,7 @@ protected:
         start = Printer::open(print_test::testQueue());
         start->setPaperSize(9);
         Printer::setCurrent(start);
-        ini = dir.filePath("host.ini");
-        QFile f(ini);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("; the host's own settings\r\n[MyApp]\r\nWindowLeft=120\r\n");
+        writeBytes(ini, "; the host's own settings\r\n[MyApp]\r\nWindowLeft=120\r\n");
     }
     void TearDown() override {
         ModalScript::clear();
@@ -41,8 +32,8 @@ protected:
     }
 
     std::shared_ptr<Printer> start;
-    QTemporaryDir dir;
-    QString ini;
+    TempFolder dir;
+    std::string ini = dir.file("host.ini");
 };
 
 } // namespace
@@ -62,10 +53,10 @@ TEST_F(PrinterSetupCommands, landscape_a5_chosen_in_the_dialog_is_stored_read_ba
         quality->setCurrentIndex(quality->findData(-1));
         return 1;
     });
-    EXPECT_TRUE(RunPrinterSetup("MyApp", ini.toStdString()));
+    EXPECT_TRUE(RunPrinterSetup("MyApp", ini));
     EXPECT_FALSE(ModalScript::hasPending());
 
-    const std::string text = readFile(ini);
+    const std::string text = *readBytes(ini);
     EXPECT_EQ(text.rfind("; the host's own settings\r\n[MyApp]\r\nWindowLeft=120\r\n", 0), 0u) << text;
     EXPECT_NE(text.find("PrtSetup_PaperSize=11\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("PrtSetup_Orientation=2\r\n"), std::string::npos) << text;
@@ -81,27 +72,23 @@ TEST_F(PrinterSetupCommands, landscape_a5_chosen_in_the_dialog_is_stored_read_ba
 }
 
 TEST_F(PrinterSetupCommands, a_cancelled_dialog_stores_and_changes_nothing) {
-    const std::string before = readFile(ini);
+    const std::string before = *readBytes(ini);
     ModalScript::push([](ModalMoment&) {
         PrinterSetupDialog* dialog = PrinterSetupDialog::active();
         if (dialog)
             dialog->findChild<QRadioButton*>("optLandscape")->click();
         return 0;
     });
-    EXPECT_FALSE(RunPrinterSetup("MyApp", ini.toStdString()));
-    EXPECT_EQ(readFile(ini), before);
+    EXPECT_FALSE(RunPrinterSetup("MyApp", ini));
+    EXPECT_EQ(*readBytes(ini), before);
     EXPECT_EQ(Printer::current(), start);
     EXPECT_EQ(start->orientation(), Printer::Portrait);
 }
 
 TEST_F(PrinterSetupCommands, a_stored_setting_the_printer_refuses_is_skipped_and_the_rest_applied) {
-    QFile f(ini);
-    ASSERT_TRUE(f.open(QIODevice::Append));
-    f.write(("[Broken]\r\nPrtSetup_DeviceName=" + print_test::testQueue() +
-             "\r\nPrtSetup_PaperSize=256\r\nPrtSetup_Orientation=2\r\nPrtSetup_Copies=0\r\n")
-                .c_str());
-    f.close();
-    ApplyStoredPrinterSetup("Broken", ini.toStdString());
+    writeBytes(ini, *readBytes(ini) + "[Broken]\r\nPrtSetup_DeviceName=" + print_test::testQueue() +
+                        "\r\nPrtSetup_PaperSize=256\r\nPrtSetup_Orientation=2\r\nPrtSetup_Copies=0\r\n");
+    ApplyStoredPrinterSetup("Broken", ini);
     const auto current = Printer::current();
     ASSERT_TRUE(current);
     EXPECT_NE(current, start);

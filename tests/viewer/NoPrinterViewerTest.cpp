@@ -1,12 +1,10 @@
 #include "platform/printer/PdfOutput.h"
+#include "platform/profile/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QTemporaryDir>
 
 #include <map>
 #include <string>
@@ -36,12 +34,10 @@ std::map<std::string, std::string> probe(const QString& home) {
 } // namespace
 
 TEST(NoPrinterViewer, without_a_printer_the_viewer_loads_with_the_notice_and_no_printing) {
-    QTemporaryDir home;
-    QFile ini(home.filePath("host.ini"));
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write(("[App]\r\nPrtSetup_DeviceName=" + kelvppvw::print_test::testQueue() + "\r\nPrtSetup_PaperSize=11\r\n").c_str());
-    ini.close();
-    auto seen = probe(home.path());
+    TempFolder home;
+    writeBytes(home.file("host.ini"),
+               "[App]\r\nPrtSetup_DeviceName=" + kelvppvw::print_test::testQueue() + "\r\nPrtSetup_PaperSize=11\r\n");
+    auto seen = probe(QString::fromStdString(home.path().string()));
     ASSERT_EQ(seen["done"], "1");
     EXPECT_EQ(seen["found"], "0");
     EXPECT_EQ(seen["panel2"], " A Printer was not found on your system...");

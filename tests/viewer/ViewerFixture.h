@@ -149,8 +149,6 @@ protected:
     }
 
     std::string zoomCaption() const { return v->tlbr1->Button("zoom").Caption(); }
-    double rulerDimension() const { return v->settings[ViewerSetting::RulerDimension]; }
-    double shadowDepth() const { return v->settings[ViewerSetting::ShadowDepth]; }
 
     // The whole window as the user sees it, saved as a test artefact.
     QImage screenshot(const std::string& name) const {

@@ -10,7 +10,7 @@ TEST_F(ViewerFixture, two_hundred_percent_scrolls_with_bars_that_span_the_overfl
     PictureBox& page = *v->picPreView;
     ScrollBar& hsc = *v->hscPV;
     ScrollBar& vsc = *v->vscPV;
-    const double rd = rulerDimension(), sd = shadowDepth();
+    const double rd = v->settings[ViewerSetting::RulerDimension], sd = v->settings[ViewerSetting::ShadowDepth];
     ASSERT_TRUE(hsc.Visible());
     ASSERT_TRUE(vsc.Visible());
     EXPECT_EQ(hsc.LargeChange(), LargeChangeFor(hsc.Max()));

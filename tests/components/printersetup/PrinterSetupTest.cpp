@@ -7,13 +7,12 @@
 #include "platform/forms/ModalScript.h"
 #include "platform/printer/PdfOutput.h"
 #include "platform/printer/Printers.h"
+#include "platform/profile/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QFile>
 #include <QPageSize>
-#include <QTemporaryDir>
 
 #include <set>
 
@@ -42,8 +41,8 @@ protected:
     }
 
     ObjectRef component;
-    QTemporaryDir dir;
-    std::string file = dir.filePath("host.ini").toStdString();
+    TempFolder dir;
+    std::string file = dir.file("host.ini");
 };
 
 } // namespace
@@ -96,14 +95,11 @@ TEST_F(PrinterSetupComponent, the_dialog_offers_each_paper_code_once_and_every_o
 }
 
 TEST_F(PrinterSetupComponent, a_stored_value_that_is_no_number_keeps_its_default_and_an_unwritable_place_raises_75) {
-    QFile f(QString::fromStdString(file));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("[App]\nPrtSetup_DeviceName=lp\nPrtSetup_PaperSize=A4\nPrtSetup_Orientation=2\n");
-    f.close();
+    writeBytes(file, "[App]\nPrtSetup_DeviceName=lp\nPrtSetup_PaperSize=A4\nPrtSetup_Orientation=2\n");
     const auto c = PrinterSetupStore::load("App", file);
     ASSERT_TRUE(c);
     EXPECT_EQ(c->paperSize, PrinterChoice{}.paperSize);
     EXPECT_EQ(c->orientation, 2);
-    EXPECT_EQ(errorOf([&] { PrinterSetupStore::save(*c, "App", dir.filePath("no/such/folder/x.ini").toStdString()); }),
+    EXPECT_EQ(errorOf([&] { PrinterSetupStore::save(*c, "App", dir.file("no/such/folder/x.ini")); }),
               75);
 }
