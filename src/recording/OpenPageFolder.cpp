@@ -28,7 +28,8 @@ std::unordered_map<std::string, std::vector<std::string>> OpenPageFolder::pageFi
 {
     std::unordered_map<std::string, std::vector<std::string>> found;
     scanError = 0;
-    const int dupFd = ::dup(fd_);
+    // A copy for the stream, close-on-exec as the folder's own (dup drops it).
+    const int dupFd = ::fcntl(fd_, F_DUPFD_CLOEXEC, 0);
     if (dupFd < 0) {
         scanError = errno;
         return found;
