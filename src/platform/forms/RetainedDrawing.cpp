@@ -48,7 +48,6 @@ void RetainedDrawing::paint(QPainter& painter, const QRegion& dirty, const QRect
         painter.setClipRegion(dirty, Qt::IntersectClip);
         play(painter);
         painter.restore();
-        ++plays_;
         return;
     }
     for (const QRect& r : dirty)
@@ -85,7 +84,6 @@ void RetainedDrawing::extendCache(const QRect& wanted, qreal ratio) {
         if (missing != QRegion(wanted))
             p.setClipRegion(missing);
         play(p);
-        ++plays_;
     }
     p.end();
     cache_ = std::move(next);

@@ -38,10 +38,6 @@ public:
     // Plays the underlay and every operation onto painter as it stands.
     void play(QPainter& painter) const;
 
-    // How often operations were played for the screen: once per part that
-    // came into view, never for a repaint of what the cache holds.
-    int plays() const { return plays_; }
-
 private:
     void extendCache(const QRect& wanted, qreal ratio);
 
@@ -51,7 +47,6 @@ private:
     QRect cached_;
     qreal cacheRatio_ = 1;
     bool cacheValid_ = false;
-    int plays_ = 0;
 };
 
 } // namespace kelvppvw
