@@ -7,7 +7,6 @@
 #include "platform/forms/ListBoxModel.h"
 
 #include <QListView>
-#include <QScrollBar>
 
 namespace kelvppvw {
 
@@ -43,23 +42,12 @@ ListBox::ListBox() {
         AddItem(a[0].toString(), a.size() > 1 && !a[1].isMissing() ? a[1].toLong() : -1);
         return Variant();
     });
-    method("RemoveItem", [this](Args& a) {
-        if (a.empty())
-            throw AutomationError(err::ArgumentNotOptional);
-        RemoveItem(a[0].toLong());
-        return Variant();
-    });
     method("Clear", [this](Args&) {
         Clear();
         return Variant();
     });
     property("ListCount", [this] { return Variant(ListCount()); });
-    indexedProperty(
-        "List", [this](Args& a) { return Variant(List(a.empty() ? ListIndex() : a[0].toLong())); },
-        [this](Args& a, const Variant& v) { SetList(a.empty() ? ListIndex() : a[0].toLong(), v.toString()); });
-    indexedProperty(
-        "ItemData", [this](Args& a) { return Variant(ItemData(a.empty() ? ListIndex() : a[0].toLong())); },
-        [this](Args& a, const Variant& v) { SetItemData(a.empty() ? ListIndex() : a[0].toLong(), v.toLong()); });
+    indexedProperty("List", [this](Args& a) { return Variant(List(a.empty() ? ListIndex() : a[0].toLong())); });
     indexedProperty(
         "Selected",
         [this](Args& a) {
@@ -74,7 +62,6 @@ ListBox::ListBox() {
         });
     property("ListIndex", [this] { return Variant(ListIndex()); }, [this](const Variant& v) { SetListIndex(v.toLong()); });
     property("SelCount", [this] { return Variant(SelCount()); });
-    property("TopIndex", [this] { return Variant(TopIndex()); }, [this](const Variant& v) { SetTopIndex(v.toLong()); });
     property("Text", [this] { return Variant(List(ListIndex())); });
 }
 
@@ -103,14 +90,6 @@ void ListBox::AddItem(const std::string& item, int32_t index) {
     updating_ = guard;
 }
 
-void ListBox::RemoveItem(int32_t index) {
-    if (index < 0 || index >= ListCount())
-        throw AutomationError(err::InvalidProcedureCall);
-    updating_ = true;
-    model_->remove(index);
-    updating_ = false;
-}
-
 void ListBox::Clear() {
     updating_ = true;
     selection()->clear();
@@ -129,21 +108,6 @@ std::string ListBox::List(int32_t index) const {
 void ListBox::checkIndex(int32_t index) const {
     if (index < 0 || index >= ListCount())
         throw AutomationError(err::InvalidPropertyArrayIndex, "Invalid property array index");
-}
-
-void ListBox::SetList(int32_t index, const std::string& text) {
-    checkIndex(index);
-    model_->setText(index, text);
-}
-
-int32_t ListBox::ItemData(int32_t index) const {
-    checkIndex(index);
-    return model_->number(index);
-}
-
-void ListBox::SetItemData(int32_t index, int32_t data) {
-    checkIndex(index);
-    model_->setNumber(index, data);
 }
 
 int32_t ListBox::ListIndex() const {
@@ -203,18 +167,6 @@ int32_t ListBox::SelCount() const {
     for (const QItemSelectionRange& range : selection()->selection())
         count += range.height();
     return count;
-}
-
-// Scrolling by whole items makes the scroll position the top item's index.
-int32_t ListBox::TopIndex() const {
-    view()->doItemsLayout();
-    return view()->verticalScrollBar()->value();
-}
-
-void ListBox::SetTopIndex(int32_t index) {
-    checkIndex(index);
-    view()->doItemsLayout();
-    view()->verticalScrollBar()->setValue(index);
 }
 
 int32_t ListBox::FindString(const std::string& prefix, int32_t start) const {

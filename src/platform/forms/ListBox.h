@@ -34,14 +34,10 @@ public:
     // Appends, or inserts at index; raises 5 for an index past the end and
     // 7 (out of memory) when the list is full.
     void AddItem(const std::string& item, int32_t index = -1);
-    void RemoveItem(int32_t index);
     void Clear();
     int32_t ListCount() const;
     // The text of item i; empty beyond the end (as the classic control reads).
     std::string List(int32_t index) const;
-    void SetList(int32_t index, const std::string& text);
-    int32_t ItemData(int32_t index) const;
-    void SetItemData(int32_t index, int32_t data);
 
     // The focus item, -1 for none. Setting it makes that item the focus item,
     // selects it and raises Click, also when it already was the focus item.
@@ -51,8 +47,6 @@ public:
     bool Selected(int32_t index) const;
     void SetSelected(int32_t index, bool selected);
     int32_t SelCount() const;
-    int32_t TopIndex() const;
-    void SetTopIndex(int32_t index);
 
     // First item after start (wrapping; -1 searches from the top) whose text
     // begins with prefix, case-insensitively; -1 when none does.

@@ -8,9 +8,9 @@
 
 namespace kelvppvw {
 
-// The items of a ListBox: a text and a 32-bit number each, nothing more. The
-// viewer lists one item per page, so an item costs a short string (held inline
-// up to 15 bytes) and an int; the text becomes a QString only when shown.
+// The items of a ListBox: a text each, nothing more. The viewer lists one
+// item per page, so an item costs a short string (held inline up to 15
+// bytes); the text becomes a QString only when shown.
 class ListBoxModel : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
@@ -20,17 +20,12 @@ public:
 
     int32_t count() const { return static_cast<int32_t>(texts_.size()); }
     void insert(int32_t row, std::string text);
-    void remove(int32_t row);
     void clear();
 
     const std::string& text(int32_t row) const { return texts_[size_t(row)]; }
-    void setText(int32_t row, std::string text);
-    int32_t number(int32_t row) const { return numbers_[size_t(row)]; }
-    void setNumber(int32_t row, int32_t value) { numbers_[size_t(row)] = value; }
 
 private:
     std::vector<std::string> texts_;
-    std::vector<int32_t> numbers_; // ItemData
 };
 
 } // namespace kelvppvw
