@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -59,7 +60,11 @@ void restPointerOnPage(QWidget& window) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool tour = argc > 2 && std::strcmp(argv[1], "--tour") == 0;
+    const bool tour = argc > 1 && std::strcmp(argv[1], "--tour") == 0;
+    if (tour && argc < 3) {
+        std::fprintf(stderr, "usage: %s [--tour] [SCREENSHOT.png]\n", argv[0]);
+        return 2;
+    }
     const std::string shot = tour       ? argv[2]
                              : argc > 1 ? argv[1]
                                         : QDir::current().absoluteFilePath("kelvppvw-demo.png").toStdString();

@@ -27,7 +27,16 @@ public:
         return worker;
     }
 
-    ~Worker() { finish(); }
+    ~Worker()
+    {
+        // A host's forked child may have copied the mutex locked by a thread
+        // it does not have: it must not wait for either.
+        if (thread_ && ::getpid() != owner_) {
+            (void)thread_.release();
+            return;
+        }
+        finish();
+    }
 
     void start(std::unique_ptr<OpenPageFolder> dir, std::vector<std::string> names, PageFolder folder,
                std::string key)
