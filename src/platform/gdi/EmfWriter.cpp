@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <limits>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kelvppvw::gdi {
@@ -41,15 +40,13 @@ Rect boundsOf(const std::vector<Point>& points)
     return r;
 }
 
-// What creating the file would run into, without creating it: the folder must
-// take a new file, or the file must be one that can be overwritten.
-bool creatable(const std::string& path)
+// Whether the file's folder takes new files. A file of that name in the way is
+// left to the writer thread, which reports it with the write errors: looking
+// the new name up here would wait on the folder's lock while the writer
+// creates the previous page, and on ext4 without a journal that creation can
+// take a millisecond (it scans past recently freed inodes).
+bool folderTakesFiles(const std::string& path)
 {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0)
-        return S_ISREG(st.st_mode) && ::access(path.c_str(), W_OK) == 0;
-    if (errno != ENOENT)
-        return false;
     const std::string folder = std::filesystem::path(path).parent_path().string();
     return ::access(folder.empty() ? "." : folder.c_str(), W_OK | X_OK) == 0;
 }
@@ -71,7 +68,7 @@ bool EmfWriter::open(const std::string& path, const Reference& reference, std::o
         file_ = std::fopen(path.c_str(), "wb");
         if (!file_)
             return false;
-    } else if (!creatable(path)) {
+    } else if (!folderTakesFiles(path)) {
         return false;
     }
     open_ = true;

@@ -23,8 +23,8 @@ public:
     };
 
     // Now: the file is created by open and written by close. Background: open
-    // only checks that it can be created and close hands it to the
-    // BackgroundFileWriter.
+    // only checks that the folder takes new files and close hands the file to
+    // the BackgroundFileWriter.
     enum class Delivery { Now, Background };
 
     EmfWriter() = default;
