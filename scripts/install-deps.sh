@@ -8,7 +8,7 @@ packages=(
   clang libclang-rt-14-dev
   cups cups-client cups-bsd libcups2-dev printer-driver-cups-pdf poppler-utils
   fonts-liberation2 fonts-dejavu-core
-  xvfb openbox emf2svg libxfixes-dev
+  xvfb openbox xdotool emf2svg libxfixes-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,10 +1,14 @@
 // The viewer on a real X server under a window manager, kept as screenshots
 // for a person to look at. Run by x11-screenshots.sh, which starts a private
-// Xvfb with openbox; the offscreen runs leave these tests out.
+// Xvfb with openbox (xdotool resizes the window through it); the offscreen
+// runs leave these tests out.
 #include "ViewerFixture.h"
+
+#include <cstdlib>
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QListView>
 #include <QScreen>
 
 using namespace kelvppvw;
@@ -16,6 +20,7 @@ using X11 = ProducedViewer;
 
 TEST_F(X11, DISABLED_X11_page_two_the_page_list_and_landscape_under_a_window_manager) {
     ASSERT_EQ(QGuiApplication::platformName(), "xcb");
+    store("RulersDisplayed", "1");
     open(12);
     QWidget* window = v->widget();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
@@ -40,6 +45,21 @@ TEST_F(X11, DISABLED_X11_page_two_the_page_list_and_landscape_under_a_window_man
     click("landscape");
     EXPECT_GT(v->picPreView->Width(), v->picPreView->Height());
     shoot("x11-landscape.png");
+
+    // The window manager grows the window after the pages were produced
+    // again: the list still shows its selected first item, not the panel
+    // behind it.
+    const QSize grown = window->size() + QSize(200, 200);
+    ASSERT_EQ(std::system(("xdotool windowsize " + std::to_string(window->winId()) + " " +
+                           std::to_string(grown.width()) + " " + std::to_string(grown.height()))
+                              .c_str()),
+              0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->size() == grown; }));
+    shoot("x11-grown.png");
+    auto* list = find<QListView>("lstPage");
+    const QPoint item = list->viewport()->mapToGlobal(list->visualRect(list->model()->index(0, 0)).center());
+    EXPECT_EQ(screen->grabWindow(0, item.x(), item.y(), 1, 1).toImage().pixelColor(0, 0),
+              list->palette().color(QPalette::Active, QPalette::Highlight));
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 # with the openbox window manager; exits 77 (skipped) without them.
 set -u
 program=$1
-for tool in Xvfb openbox; do
+for tool in Xvfb openbox xdotool; do
   command -v "$tool" >/dev/null || { echo "$tool is not installed"; exit 77; }
 done
 work=$(mktemp -d "${TMPDIR:-/tmp}/kelvppvw-x11.XXXXXX")

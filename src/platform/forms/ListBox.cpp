@@ -22,6 +22,12 @@ ListBox::ListBox() {
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
     list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    // The list fills its own background and its viewport only draws the items:
+    // Qt paints an opaque viewport that is still due before its panel's area,
+    // so a panel due under a list hidden and shown again in one handler (the
+    // viewer's resize) painted over the items.
+    list->setAutoFillBackground(true);
+    list->viewport()->setAutoFillBackground(false);
     setWidget(list);
     SetBackColor(0x80000005u);
     SetForeColor(0x80000008u);
