@@ -197,7 +197,9 @@ void Toolbar::buttonChanged(ToolbarButton& button) {
         const auto actions = menu->actions();
         for (qsizetype k = 0; k < actions.size() && k < static_cast<qsizetype>(button.ButtonMenus().size()); ++k) {
             const auto& m = button.ButtonMenus()[static_cast<size_t>(k)];
-            actions[k]->setText(qs(m->Text()));
+            // A separator with text shows that text beside its line.
+            if (!actions[k]->isSeparator())
+                actions[k]->setText(qs(m->Text()));
             actions[k]->setEnabled(m->Enabled());
             actions[k]->setVisible(m->Visible());
         }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QMenu>
 #include <QTest>
 #include <QToolButton>
 
@@ -51,4 +52,18 @@ TEST_F(ToolbarTest, group_buttons_release_each_other_and_a_disabled_button_repor
     landscape->SetEnabled(false);
     QTest::mouseClick(nativeButton(*bar, "landscape"), Qt::LeftButton);
     EXPECT_EQ(clicked.size(), 1u);
+}
+
+// A keyless "-" entry is a bare line: a separator with text shows the text beside it.
+TEST_F(ToolbarTest, a_drop_down_menu_shows_its_entries_and_a_bare_separator) {
+    auto bar = form->add<Toolbar>("tlbr1");
+    auto zoom = bar->AddButton("zoom", "zoom", vb::ButtonDropdown);
+    zoom->AddButtonMenu("zAuto", "Auto");
+    zoom->AddButtonMenu({}, "-");
+    zoom->AddButtonMenu("pOptions", "&Previewer Options");
+    zoom->SetCaption("100%");
+    std::vector<std::string> shown;
+    for (const QAction* action : nativeButton(*bar, "zoom")->menu()->actions())
+        shown.push_back((action->isSeparator() ? "[line]" : "") + action->text().toStdString());
+    EXPECT_EQ(shown, (std::vector<std::string>{"Auto", "[line]", "&Previewer Options"}));
 }
