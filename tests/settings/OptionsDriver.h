@@ -30,11 +30,13 @@ inline void choose(const frmPPVOS& f, int row, uint32_t color) {
     click(f, "BrowseForColor1(" + std::to_string(row) + ")");
 }
 
-// Drags the bar's thumb to `value` and lets go.
+// Drags the bar's thumb to `value` and lets go. The dialog's bars hold their
+// largest value at the top, where Qt keeps its minimum: Qt runs them on the
+// negated values.
 inline void drag(const frmPPVOS& f, const std::string& bar, int value) {
     if (auto* b = qobject_cast<QScrollBar*>(find(f, bar))) {
         b->setSliderDown(true);
-        b->setSliderPosition(value);
+        b->setSliderPosition(-value);
         b->setSliderDown(false);
     }
 }

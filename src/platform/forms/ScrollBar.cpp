@@ -3,7 +3,6 @@
 #include "platform/automation/AutomationError.h"
 #include "platform/forms/FormsErrors.h"
 
-#include <QKeyEvent>
 #include <QScrollBar>
 
 namespace kelvppvw {
@@ -16,26 +15,10 @@ int16_t to16(int32_t v) {
     return static_cast<int16_t>(v);
 }
 
-// Home and End go to the top and bottom (left and right) ends of the bar,
-// whichever values a reversed range puts there; Qt sends them to its own
-// minimum and maximum.
-class EndsScrollBar : public QScrollBar {
-public:
-    using QScrollBar::QScrollBar;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        if (invertedAppearance() && (event->key() == Qt::Key_Home || event->key() == Qt::Key_End))
-            triggerAction(event->key() == Qt::Key_Home ? SliderToMaximum : SliderToMinimum);
-        else
-            QScrollBar::keyPressEvent(event);
-    }
-};
-
 } // namespace
 
 ScrollBar::ScrollBar(Orientation orientation) : orientation_(orientation) {
-    auto* bar = new EndsScrollBar(orientation == Orientation::Horizontal ? Qt::Horizontal : Qt::Vertical);
+    auto* bar = new QScrollBar(orientation == Orientation::Horizontal ? Qt::Horizontal : Qt::Vertical);
     // Change comes when the thumb is let go; while it moves the bar reports Scroll.
     bar->setTracking(false);
     bar->setFocusPolicy(Qt::StrongFocus);
@@ -58,20 +41,20 @@ ScrollBar::ScrollBar(Orientation orientation) : orientation_(orientation) {
              [this](const Variant& v) { SetLargeChange(v.toInteger()); });
 }
 
+// Qt keeps its minimum at the top (left) end. A bar whose Min exceeds Max has
+// its largest value there, so Qt runs on the negated values: the arrows, a
+// click beside the thumb, the keys and the wheel all move towards the end
+// they point at.
+int ScrollBar::toNative(int16_t value) const { return min_ > max_ ? -value : value; }
+
 void ScrollBar::apply() {
     auto* bar = native<QScrollBar>();
     updating_ = true;
-    // Qt wants min <= max; a reversed range is shown inverted.
-    const bool reversed = min_ > max_;
-    bar->setInvertedAppearance(reversed);
-    // Qt's scroll bars invert the controls so that Down and the wheel move
-    // towards the bottom end; a reversed range has its smallest value there.
-    bar->setInvertedControls(!reversed);
-    bar->setRange(std::min(min_, max_), std::max(min_, max_));
+    bar->setRange(std::min(toNative(min_), toNative(max_)), std::max(toNative(min_), toNative(max_)));
     bar->setSingleStep(small_);
     bar->setPageStep(large_);
-    bar->setValue(value_);
-    bar->setSliderPosition(value_);
+    bar->setValue(toNative(value_));
+    bar->setSliderPosition(toNative(value_));
     updating_ = false;
 }
 
@@ -83,7 +66,7 @@ void ScrollBar::SetTabStop(bool on) {
 void ScrollBar::userMoved(int position, bool dragging) {
     if (updating_)
         return;
-    const int16_t v = static_cast<int16_t>(position);
+    const auto v = static_cast<int16_t>(min_ > max_ ? -position : position);
     if (dragging) {
         value_ = v;
         if (onScroll)

@@ -36,6 +36,7 @@ public:
     std::function<void()> onChange, onScroll;
 
 private:
+    int toNative(int16_t value) const;
     void apply();
     void keepValueInRange();
     void userMoved(int position, bool dragging);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QScrollBar>
+#include <QTest>
 
 using namespace kelvppvw;
 using kelvppvw::test::errorOf;
@@ -110,4 +111,30 @@ TEST_F(ControlsTest, scroll_bar_change_comes_only_with_a_real_change) {
     EXPECT_EQ(changes, 3);
     EXPECT_EQ(errorOf([&] { bar->SetMax(40000); }), 6);
     EXPECT_EQ(bar->Max(), 300);
+}
+
+// Min above Max puts the largest value at the top end: the arrows, a click
+// beside the thumb and the keys move towards the end they point at.
+TEST_F(ControlsTest, a_bar_with_its_largest_value_on_top_moves_the_way_its_arrows_point) {
+    auto bar = form->add<ScrollBar>("vscR", ScrollBar::Orientation::Vertical);
+    bar->SetMin(495);
+    bar->SetMax(150);
+    bar->SetSmallChange(15);
+    bar->SetLargeChange(45);
+    bar->SetValue(300);
+    auto* native = static_cast<QScrollBar*>(bar->widget());
+    const auto clickAt = [&](int y) {
+        QTest::mouseClick(native, Qt::LeftButton, {}, QPoint(native->width() / 2, y));
+        return bar->Value();
+    };
+    const auto key = [&](Qt::Key k) {
+        QTest::keyClick(native, k);
+        return bar->Value();
+    };
+    EXPECT_EQ(clickAt(2), 315) << "the up arrow";
+    EXPECT_EQ(clickAt(native->height() - 3), 300) << "the down arrow";
+    EXPECT_EQ(clickAt(native->width() + 2), 345) << "above the thumb";
+    EXPECT_EQ(key(Qt::Key_Home), 495);
+    EXPECT_EQ(key(Qt::Key_Down), 480);
+    EXPECT_EQ(key(Qt::Key_End), 150);
 }
