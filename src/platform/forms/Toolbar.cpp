@@ -152,6 +152,14 @@ void Toolbar::rebuild() {
     }
     if (focusedAt < natives_->items.size())
         natives_->items[focusedAt]->setFocus(Qt::OtherFocusReason);
+    keepButtonsApart();
+}
+
+// A window narrower than the buttons cuts the bar off at its right edge; left
+// to the layout, the buttons would be pushed over one another instead.
+void Toolbar::keepButtonsApart() {
+    natives_->layout->activate();
+    widget()->setMinimumWidth(natives_->layout->minimumSize().width());
 }
 
 void Toolbar::buttonChanged(ToolbarButton& button) {
@@ -204,6 +212,7 @@ void Toolbar::buttonChanged(ToolbarButton& button) {
             actions[k]->setVisible(m->Visible());
         }
     }
+    keepButtonsApart();
 }
 
 void Toolbar::releaseGroupOf(ToolbarButton& button) {

@@ -53,6 +53,8 @@ public:
     void menuClickFromNative(ButtonMenu& menu);
 
 private:
+    void keepButtonsApart();
+
     struct Natives;
     std::unique_ptr<Natives> natives_;
     std::vector<std::shared_ptr<ToolbarButton>> buttons_;

@@ -67,3 +67,19 @@ TEST_F(ToolbarTest, a_drop_down_menu_shows_its_entries_and_a_bare_separator) {
         shown.push_back((action->isSeparator() ? "[line]" : "") + action->text().toStdString());
     EXPECT_EQ(shown, (std::vector<std::string>{"Auto", "[line]", "&Previewer Options"}));
 }
+
+// A window narrower than its bar cuts the bar off; the buttons keep their places.
+TEST_F(ToolbarTest, buttons_never_overlap_in_a_window_narrower_than_the_bar) {
+    auto bar = form->add<Toolbar>("tlbr1");
+    bar->SetButtonWidth(810);
+    for (const char* key : {"PrintAll", "PrintPage", "SelPages", "Printsetup", "movefirst", "moveprev"})
+        bar->AddButton(key, key);
+    form->Move(0, 0, 3000, 3000);
+    QTest::qWait(0);
+    int right = 0;
+    for (const char* key : {"PrintAll", "PrintPage", "SelPages", "Printsetup", "movefirst", "moveprev"}) {
+        const QRect r = nativeButton(*bar, key)->geometry();
+        EXPECT_GE(r.left(), right) << key;
+        right = r.right() + 1;
+    }
+}
