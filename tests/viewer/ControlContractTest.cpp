@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAction>
+#include <QMenu>
 
 using namespace kelvppvw;
 using namespace kelvppvw::viewer_test;
@@ -50,6 +51,9 @@ TEST_F(ControlContract, every_control_is_named_reachable_and_does_what_it_shows)
                     EXPECT_NE(tool->findChild<QAction*>(QString::fromStdString(entry->Key())), nullptr);
                     EXPECT_TRUE(v->commands().handles(entry->Key())) << entry->Key();
                 }
+            // A separator with text would show it beside its line.
+            for (const QAction* action : tool->menu() ? tool->menu()->actions() : QList<QAction*>())
+                EXPECT_FALSE(action->isSeparator() && !action->text().isEmpty()) << button->Key();
         }
 
     QAccessibleInterface* bar = accessible(find("stbr1"));

@@ -113,8 +113,9 @@ TEST_F(ControlsTest, scroll_bar_change_comes_only_with_a_real_change) {
     EXPECT_EQ(bar->Max(), 300);
 }
 
-// Min above Max puts the largest value at the top end: the arrows, a click
-// beside the thumb and the keys move towards the end they point at.
+// Min above Max puts the largest value at the top end, and the arrows and a
+// click beside the thumb move towards the end they point at (the keys are the
+// options dialog's keyboard test's).
 TEST_F(ControlsTest, a_bar_with_its_largest_value_on_top_moves_the_way_its_arrows_point) {
     auto bar = form->add<ScrollBar>("vscR", ScrollBar::Orientation::Vertical);
     bar->SetMin(495);
@@ -127,14 +128,7 @@ TEST_F(ControlsTest, a_bar_with_its_largest_value_on_top_moves_the_way_its_arrow
         QTest::mouseClick(native, Qt::LeftButton, {}, QPoint(native->width() / 2, y));
         return bar->Value();
     };
-    const auto key = [&](Qt::Key k) {
-        QTest::keyClick(native, k);
-        return bar->Value();
-    };
     EXPECT_EQ(clickAt(2), 315) << "the up arrow";
     EXPECT_EQ(clickAt(native->height() - 3), 300) << "the down arrow";
     EXPECT_EQ(clickAt(native->width() + 2), 345) << "above the thumb";
-    EXPECT_EQ(key(Qt::Key_Home), 495);
-    EXPECT_EQ(key(Qt::Key_Down), 480);
-    EXPECT_EQ(key(Qt::Key_End), 150);
 }
