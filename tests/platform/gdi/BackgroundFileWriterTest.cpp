@@ -12,6 +12,9 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
+
+#include <sys/stat.h>
 
 using namespace kelvppvw;
 using namespace kelvppvw::gdi;
@@ -68,4 +71,35 @@ TEST(BackgroundFileWriter, a_metafile_closed_in_the_background_is_whole_when_loa
     EXPECT_EQ(createEnhMetaFile(0, dir.filePath("no/such/folder.emf").toStdString(), std::nullopt, std::nullopt), 0u)
         << "a page that cannot be created fails at once, as without the thread";
     setEnhMetaFilesInBackground(false);
+}
+
+// Page names are predictable: whatever stands under one is never written
+// through, neither in the background nor at once, and nothing waits on it.
+TEST(BackgroundFileWriter, a_link_second_name_or_pipe_under_a_files_name_is_refused)
+{
+    QTemporaryDir dir;
+    const std::string outside = dir.filePath("outside.txt").toStdString();
+    const auto plant = [&](const std::string& path, int kind) {
+        std::filesystem::remove(path);
+        std::ofstream(outside, std::ios::trunc) << "precious";
+        if (kind == 0)
+            std::filesystem::create_symlink(outside, path);
+        else if (kind == 1)
+            std::filesystem::create_hard_link(outside, path);
+        else
+            ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    };
+    auto& writer = BackgroundFileWriter::instance();
+    for (int kind = 0; kind < 3; ++kind) {
+        SCOPED_TRACE(kind);
+        const std::string page = dir.filePath("page.emf").toStdString();
+        plant(page, kind);
+        writer.write(page, bytes("page"));
+        EXPECT_NE(writer.finish(), 0);
+        EXPECT_EQ(readBytes(outside), bytes("precious"));
+
+        plant(page, kind);
+        EXPECT_EQ(createEnhMetaFile(0, page, Rect{0, 0, 2000, 2000}, std::nullopt), 0u);
+        EXPECT_EQ(readBytes(outside), bytes("precious"));
+    }
 }
