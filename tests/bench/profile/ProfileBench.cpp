@@ -49,4 +49,18 @@ void BM_WriteViewerSettings(benchmark::State& state)
 }
 BENCHMARK(BM_WriteViewerSettings)->Unit(benchmark::kMicrosecond);
 
+// A clean-up list left long by many runs whose files could not go.
+void BM_ReadLongCleanupList(benchmark::State& state)
+{
+    TempFolder dir;
+    const std::string ini = dir.file("Cleanup.ini");
+    std::string text = "[STAMPED FILES]\r\n";
+    for (int i = 0; i < state.range(0); ++i)
+        text += "20261206" + std::to_string(100000 + i) + "_001=46362." + std::to_string(i) + "_001\r\n";
+    writeBytes(ini, text);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(kelvppvw::ReadProfileSection("STAMPED FILES", ini));
+}
+BENCHMARK(BM_ReadLongCleanupList)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 }  // namespace
