@@ -1,9 +1,10 @@
 #pragma once
 // Puts finished files on disk from a thread of its own, in the order they
-// were handed over, so that creating and writing them (kernel work that
-// grows with every file in the folder) runs on another core while the caller
-// goes on drawing the next page. Readers wait for a file still queued. A
-// file that cannot be written completely is removed.
+// were handed over, so that creating and writing them runs on another core
+// while the caller goes on drawing the next page (creating a file is the
+// costly part: on ext4 without a journal it scans past every inode freed in
+// the last minutes). Readers wait for a file still queued. A file that cannot
+// be written completely is removed.
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
