@@ -115,10 +115,7 @@ TEST_F(ViewerRun, production_failures_show_the_box_and_keep_the_pages_written) {
     {
         ViewerTestReport::plan() = {};
         auto v = loadViewer();
-        ViewerTestReport::plan().afterPage = [&](int page) {
-            if (page == 2)
-                v->Unload();
-        };
+        ViewerTestReport::plan().afterPage = [&](int page) { page == 2 && v->Unload(); };
         v->ProducePages();
         EXPECT_EQ(glHighPage, 3) << "asked to stop when it opened page 3";
         EXPECT_EQ(pageFiles(gsPageStamp), 0);

@@ -53,13 +53,12 @@ BENCHMARK(BM_WriteViewerSettings)->Unit(benchmark::kMicrosecond);
 void BM_ReadLongCleanupList(benchmark::State& state)
 {
     TempFolder dir;
-    const std::string ini = dir.file("Cleanup.ini");
     std::string text = "[STAMPED FILES]\r\n";
     for (int i = 0; i < state.range(0); ++i)
-        text += "20261206" + std::to_string(100000 + i) + "_001=46362." + std::to_string(i) + "_001\r\n";
-    writeBytes(ini, text);
+        text += std::to_string(20261206100000 + i) + "_001=46362." + std::to_string(i) + "_001\r\n";
+    writeBytes(dir.file("Cleanup.ini"), text);
     for (auto _ : state)
-        benchmark::DoNotOptimize(kelvppvw::ReadProfileSection("STAMPED FILES", ini));
+        benchmark::DoNotOptimize(kelvppvw::ReadProfileSection("STAMPED FILES", dir.file("Cleanup.ini")));
 }
 BENCHMARK(BM_ReadLongCleanupList)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
