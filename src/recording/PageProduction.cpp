@@ -131,8 +131,10 @@ void PageProduction::GPrintPreView(PictureBox& surface, std::string& listText, c
     SetPageFilesInBackground(true);
     const auto failure = trapError([&] {
         const std::int32_t pictures = site_.graphicsCount ? site_.graphicsCount() : 0;
-        goPrintDataObj = ClassRegistry::instance().create(gsObjClassName, gsRmtServerName);
-        Dispatch& object = *goPrintDataObj;
+        // Held here too: a preview the host opens from inside its own call
+        // replaces the global and would free the object while it runs.
+        const ObjectRef held = goPrintDataObj = ClassRegistry::instance().create(gsObjClassName, gsRmtServerName);
+        Dispatch& object = *held;
         if (!gsSetupKey.empty())
             object.put("SETUPKEYASGLOBAL", Variant(gsSetupKey));
         object.putRef("Parent", Variant(site_.viewer()));
