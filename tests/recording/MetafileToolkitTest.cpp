@@ -1,8 +1,10 @@
 #include "PageFixture.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/automation/ErrorTrap.h"
 #include "platform/gdi/EmfRecordType.h"
 #include "platform/gdi/HandleTable.h"
+#include "recording/PageDrawingInterface.h"
 
 #include <cstring>
 
@@ -121,6 +123,21 @@ TEST_F(MetafileToolkitTest, with_no_page_open_every_call_draws_nothing_and_leaks
     EXPECT_EQ(glDrwHwnd, 0u);
     bool show = true;
     EXPECT_EQ(ClosePageMetafile(show), nullptr);
+}
+
+TEST(PageDrawingInterface, a_position_beyond_a_long_overflows)
+{
+    PageDrawingInterface drawing({});
+    std::function<Variant(Args&)> moveTo;
+    drawing.declareOn([&](const std::string& name, auto op) {
+        if (name == "MoveNewTo")
+            moveTo = op;
+    });
+    for (float far : {2147483648.0f, -3e38f}) {
+        Args args{Variant(far), Variant(0.0f)};
+        const auto error = trapError([&] { moveTo(args); });
+        EXPECT_EQ(error ? error->number() : 0, 6) << far;
+    }
 }
 
 TEST_F(MetafileToolkitTest, a_failing_print_data_object_stops_page_opening_silently)
