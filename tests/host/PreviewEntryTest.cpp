@@ -99,14 +99,10 @@ TEST_F(PreviewEntry, a_failure_shows_the_four_line_box_and_returns_false) {
 // second viewer runs and closes, and the first, still drawing, survives it.
 TEST_F(PreviewEntry, a_preview_opened_again_while_its_pages_are_drawn_leaves_the_first_running) {
     ViewerTestReport::plan().pages = 2;
-    int depth = 0;
-    bool innerShown = false;
-    ViewerTestReport::plan().afterPage = [&](int page) {
-        if (page == 1 && depth++ == 0)
-            innerShown = show();
-    };
+    int depth = 0, inner = 0;
+    ViewerTestReport::plan().afterPage = [&](int page) { inner = page == 1 && depth++ == 0 ? show() : inner; };
     EXPECT_TRUE(show());
-    EXPECT_TRUE(innerShown);
+    EXPECT_EQ(inner, 1) << "the second preview ran";
 }
 
 TEST(PreviewFolder, follows_the_library_unless_overridden_and_is_not_made_without_a_parent) {

@@ -7,6 +7,7 @@
 #include "recording/PageDrawingInterface.h"
 
 #include <cstring>
+#include <map>
 
 namespace kelvppvw {
 namespace {
@@ -127,17 +128,11 @@ TEST_F(MetafileToolkitTest, with_no_page_open_every_call_draws_nothing_and_leaks
 
 TEST(PageDrawingInterface, a_position_beyond_a_long_overflows)
 {
-    PageDrawingInterface drawing({});
-    std::function<Variant(Args&)> moveTo;
-    drawing.declareOn([&](const std::string& name, auto op) {
-        if (name == "MoveNewTo")
-            moveTo = op;
-    });
-    for (float far : {2147483648.0f, -3e38f}) {
-        Args args{Variant(far), Variant(0.0f)};
-        const auto error = trapError([&] { moveTo(args); });
-        EXPECT_EQ(error ? error->number() : 0, 6) << far;
-    }
+    std::map<std::string, std::function<Variant(Args&)>> ops;
+    PageDrawingInterface({}).declareOn([&](std::string name, auto op) { ops[name] = op; });
+    Args far{Variant(3e38f), Variant(0.0f)};
+    const auto error = trapError([&] { ops["MoveNewTo"](far); });
+    EXPECT_EQ(error ? error->number() : 0, 6);
 }
 
 TEST_F(MetafileToolkitTest, a_failing_print_data_object_stops_page_opening_silently)
