@@ -54,9 +54,13 @@ bool clsPreview::ShowPreviewDialog(const std::string& OBJ_FULL_CLASS_NAME, const
                       prtAppIni = PRT_APP_INI, prtFileName = PRT_FILE_NAME, prtFilePath = PRT_FILE_PATH,
                       titleText = S_TITLE_TEXT, printText = S_PRINT_TEXT, setupKey = SSETUPKEYASGLOBAL;
 
+    // Held here too: a host that calls this again while a viewer is up gets
+    // a viewer of its own, and the one still running must not be freed.
+    const std::shared_ptr<frmPrtPreview> outer = viewer_;
+    std::shared_ptr<frmPrtPreview> viewer;
     const auto failure = trapError([&] {
         Application::ensure();
-        viewer_ = NewForm<frmPrtPreview>();
+        viewer = viewer_ = NewForm<frmPrtPreview>();
         DoEvents();
 
         std::string want = "Me_Passer_Form";
@@ -74,11 +78,11 @@ bool clsPreview::ShowPreviewDialog(const std::string& OBJ_FULL_CLASS_NAME, const
 
         CreatePreviewFolder();
 
-        viewer_->SetBarFlatOrNone(B_FLAT_BAR);
-        viewer_->set_sTitleText(titleText);
-        viewer_->set_sListText(printText);
-        viewer_->ShowPOButton(B_SHOW_POB);
-        viewer_->set_cMilling(MilliWait);
+        viewer->SetBarFlatOrNone(B_FLAT_BAR);
+        viewer->set_sTitleText(titleText);
+        viewer->set_sListText(printText);
+        viewer->ShowPOButton(B_SHOW_POB);
+        viewer->set_cMilling(MilliWait);
 
         if (glMilliWait > 0) {
             // Out of range is not clamped to the nearer bound: it falls back to 100.
@@ -92,16 +96,17 @@ bool clsPreview::ShowPreviewDialog(const std::string& OBJ_FULL_CLASS_NAME, const
         auto self = std::static_pointer_cast<clsPreview>(weak_from_this().lock());
         if (!self)
             self = std::shared_ptr<clsPreview>(std::shared_ptr<clsPreview>(), this);
-        viewer_->set_gm_clsPreview(self);
-        viewer_->Show(1, gm_Me_Passer);
+        viewer->set_gm_clsPreview(self);
+        viewer->Show(1, gm_Me_Passer);
     });
 
     if (failure)
         ShowErrorBox(*failure, "ShowPreviewDialog", true);
     clearRunStrings();
-    if (viewer_)
-        viewer_->set_gm_clsPreview(nullptr); // the viewer's reference back to us would keep both alive
-    viewer_.reset();
+    if (viewer)
+        viewer->set_gm_clsPreview(nullptr); // the viewer's reference back to us would keep both alive
+    if (viewer_ == viewer)
+        viewer_ = outer;
     return !failure;
 }
 

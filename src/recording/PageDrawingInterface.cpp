@@ -33,10 +33,11 @@ std::string stringArg(const Args& a, std::size_t i)
     return i < a.size() && !a[i].isMissing() ? a[i].toString() : std::string();
 }
 
-// Single-precision coordinates become whole pixels, halves to even.
+// Single-precision coordinates become whole pixels, halves to even; beyond a
+// Long they overflow as any conversion to one does.
 std::int32_t pixelArg(const Args& a, std::size_t i)
 {
-    return i < a.size() && !a[i].isMissing() ? std::int32_t(roundHalfEven(a[i].toSingle())) : 0;
+    return i < a.size() && !a[i].isMissing() ? Variant(double(a[i].toSingle())).toLong() : 0;
 }
 
 } // namespace

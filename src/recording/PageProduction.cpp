@@ -7,6 +7,7 @@
 #include "platform/forms/Image.h"
 #include "platform/forms/PictureBox.h"
 #include "platform/forms/PictureSource.h"
+#include "recording/ClosedRunRemoval.h"
 #include "recording/FileAccessError.h"
 #include "recording/MetafileToolkit.h"
 #include "recording/PageFiles.h"
@@ -66,19 +67,20 @@ void PageProduction::declareOn(const std::function<void(std::string, std::functi
     });
 }
 
+RecordingHooks PageProduction::hooks() const
+{
+    RecordingHooks hooks;
+    hooks.setBusyCursor = [](bool busy) { SetScreenPointer(busy ? ScreenPointer::Hourglass : ScreenPointer::Default); };
+    if (site_.errorBox)
+        hooks.showErrorBox = site_.errorBox;
+    return hooks;
+}
+
 void PageProduction::ProducePages()
 {
     ResumeNext next;
     next([] { SetScreenPointer(ScreenPointer::Hourglass); });
-    next([&] {
-        RecordingHooks hooks;
-        hooks.setBusyCursor = [](bool busy) {
-            SetScreenPointer(busy ? ScreenPointer::Hourglass : ScreenPointer::Default);
-        };
-        if (site_.errorBox)
-            hooks.showErrorBox = site_.errorBox;
-        RemoveAllPages(PageFolder::beside(gsAppPath), gsPageStamp, hooks);
-    });
+    next([&] { RemoveAllPages(PageFolder::beside(gsAppPath), gsPageStamp, hooks()); });
     next([&] { site_.resetPageStatus(); });
     // The counters describe this production only; a previous preview's count
     // must not list pages that were never written.
@@ -105,13 +107,22 @@ void PageProduction::ProducePages()
     next([&] { site_.pagesProduced(); });
     next([&] { site_.picBack->SetAutoRedraw(false); });
     next([] { SetScreenPointer(ScreenPointer::Default); });
+    // Closing the viewer while the host drew removed the run's files so far;
+    // the pages drawn after that must go too, or nothing would ever list them.
+    if (viewerClosed())
+        next([&] { RemoveClosedRun(PageFolder::beside(gsAppPath), gsPageStamp, gsStampKey, hooks()); });
 }
 
 void PageProduction::GPrintPreView(PictureBox& surface, std::string& listText, const std::string& titleText)
 {
     (void)titleText;
     // The page opener hands every new page's handle to the object while it exists.
-    gPageRecordingHooks.doEvents = [] { DoEvents(); };
+    // The events let the user close the viewer: the host is then asked to stop.
+    gPageRecordingHooks.doEvents = [this] {
+        DoEvents();
+        if (viewerClosed())
+            CancelProduction();
+    };
     gPageRecordingHooks.setPrintDataObjDrwHwnd = [](gdi::Handle h) {
         if (goPrintDataObj)
             goPrintDataObj->put("DrwHwnd", Variant(std::int32_t(h)));
@@ -120,8 +131,10 @@ void PageProduction::GPrintPreView(PictureBox& surface, std::string& listText, c
     SetPageFilesInBackground(true);
     const auto failure = trapError([&] {
         const std::int32_t pictures = site_.graphicsCount ? site_.graphicsCount() : 0;
-        goPrintDataObj = ClassRegistry::instance().create(gsObjClassName, gsRmtServerName);
-        Dispatch& object = *goPrintDataObj;
+        // Held here too: a preview the host opens from inside its own call
+        // replaces the global and would free the object while it runs.
+        const ObjectRef held = goPrintDataObj = ClassRegistry::instance().create(gsObjClassName, gsRmtServerName);
+        Dispatch& object = *held;
         if (!gsSetupKey.empty())
             object.put("SETUPKEYASGLOBAL", Variant(gsSetupKey));
         object.putRef("Parent", Variant(site_.viewer()));
@@ -168,6 +181,7 @@ void PageProduction::GPrintPreView(PictureBox& surface, std::string& listText, c
         surface.SetScaleMode(scaleMode);
         goPrintDataObj.reset();
     });
+    gPageRecordingHooks.doEvents = [] { DoEvents(); };  // the hook above dies with this viewer
     // Nothing after production may find a page file unfinished.
     SetPageFilesInBackground(false);
     FinishPageFiles();

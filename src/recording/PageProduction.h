@@ -6,6 +6,7 @@
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/Dispatch.h"
 #include "recording/ProgressPanel.h"
+#include "recording/RecordingHooks.h"
 #include "settings/ViewerSettings.h"
 
 #include <cstdint>
@@ -46,6 +47,7 @@ struct ProductionSite {
     std::function<ProgressTexts()> texts;
     std::function<void(const std::string& text)> errorBox;
     std::function<void()> pagesProduced; // sets the viewer's mbPagesProduced
+    std::function<bool()> viewerOpen;    // false once the viewer was closed
 };
 
 class PageProduction {
@@ -70,6 +72,8 @@ public:
 
 private:
     void showProductionError(const AutomationError& failure);
+    RecordingHooks hooks() const;
+    bool viewerClosed() const { return site_.viewerOpen && !site_.viewerOpen(); }
 
     ProductionSite site_;
     ProgressPanel progress_;

@@ -1,5 +1,7 @@
 #include "settings/ProfileStore.h"
 
+#include <algorithm>
+
 #include "platform/profile/PrivateProfile.h"
 
 namespace kelvppvw {
@@ -32,20 +34,22 @@ std::string CutAtNull(std::string_view text)
 std::string ReadProfileSection(std::string_view section, const std::string& file)
 {
     // A count of exactly size - 2 is how the profile call says "did not fit";
-    // the buffer then grows by 1024 characters per attempt, up to 2e9.
+    // the buffer then grows, in whole steps of 1024 characters, up to 2e9.
+    // Every size that fits gives the same answer, so the steps double: a list
+    // of megabytes grown a kilobyte at a time would be read thousands of times.
     constexpr std::size_t kStep = 1024;
-    constexpr std::size_t kLastMultiplier = 1953126;
-    std::size_t multiplier = 2;
+    constexpr std::size_t kLastMultiplier = 1953125;
+    std::size_t multiplier = 1;
     std::string buffer(kStep, ' ');
     std::uint32_t n = 0;
     for (;;) {
         n = GetPrivateProfileSection(section, buffer, file);
         if (n == 0)
             return {};
-        if (n != buffer.size() - 2 || multiplier + 1 >= kLastMultiplier)
+        if (n != buffer.size() - 2 || multiplier == kLastMultiplier)
             break;
+        multiplier = std::min(multiplier * 2, kLastMultiplier);
         buffer.assign(multiplier * kStep, ' ');
-        ++multiplier;
     }
     if (n <= 1)
         return {};

@@ -151,6 +151,7 @@ void frmPrtPreview::wireProduction() {
     };
     site.errorBox = [](const std::string& text) { MsgBox(text, vb::Exclamation); };
     site.pagesProduced = [this] { mbPagesProduced = true; };
+    site.viewerOpen = [this] { return IsLoaded(); };
     production_ = std::make_unique<PageProduction>(std::move(site));
     production_->declareOn(addMethod);
 

@@ -95,6 +95,16 @@ TEST_F(PreviewEntry, a_failure_shows_the_four_line_box_and_returns_false) {
     EXPECT_EQ(gsAppName, "");
 }
 
+// A host may open the preview again from inside its own drawing call: the
+// second viewer runs and closes, and the first, still drawing, survives it.
+TEST_F(PreviewEntry, a_preview_opened_again_while_its_pages_are_drawn_leaves_the_first_running) {
+    ViewerTestReport::plan().pages = 2;
+    int depth = 0, inner = 0;
+    ViewerTestReport::plan().afterPage = [&](int page) { inner = page == 1 && depth++ == 0 ? show() : inner; };
+    EXPECT_TRUE(show());
+    EXPECT_EQ(inner, 1) << "the second preview ran";
+}
+
 TEST(PreviewFolder, follows_the_library_unless_overridden_and_is_not_made_without_a_parent) {
     EXPECT_EQ(FolderOfModule("/usr/lib/x86_64-linux-gnu/libkelvppvw.so.1"), "/usr/lib/x86_64-linux-gnu");
     EXPECT_EQ(PreviewFolderOf(FolderOfModule("/libkelvppvw.so")), "/Preview") << "the root separator is dropped";

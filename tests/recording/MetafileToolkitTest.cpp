@@ -1,10 +1,13 @@
 #include "PageFixture.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/automation/ErrorTrap.h"
 #include "platform/gdi/EmfRecordType.h"
 #include "platform/gdi/HandleTable.h"
+#include "recording/PageDrawingInterface.h"
 
 #include <cstring>
+#include <map>
 
 namespace kelvppvw {
 namespace {
@@ -121,6 +124,15 @@ TEST_F(MetafileToolkitTest, with_no_page_open_every_call_draws_nothing_and_leaks
     EXPECT_EQ(glDrwHwnd, 0u);
     bool show = true;
     EXPECT_EQ(ClosePageMetafile(show), nullptr);
+}
+
+TEST(PageDrawingInterface, a_position_beyond_a_long_overflows)
+{
+    std::map<std::string, std::function<Variant(Args&)>> ops;
+    PageDrawingInterface({}).declareOn([&](std::string name, auto op) { ops[name] = op; });
+    Args far{Variant(3e38f), Variant(0.0f)};
+    const auto error = trapError([&] { ops["MoveNewTo"](far); });
+    EXPECT_EQ(error ? error->number() : 0, 6);
 }
 
 TEST_F(MetafileToolkitTest, a_failing_print_data_object_stops_page_opening_silently)

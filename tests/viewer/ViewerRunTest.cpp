@@ -110,6 +110,17 @@ TEST_F(ViewerRun, production_failures_show_the_box_and_keep_the_pages_written) {
         EXPECT_EQ(goPrintDataObj, nullptr);
         v->Unload();
     }
+    // The window closed after page 2 (its events run while the host draws):
+    // the object is told to stop and no page file outlives the window.
+    {
+        ViewerTestReport::plan() = {};
+        auto v = loadViewer();
+        ViewerTestReport::plan().afterPage = [&](int page) { page == 2 && v->Unload(); };
+        v->ProducePages();
+        EXPECT_EQ(glHighPage, 3) << "asked to stop when it opened page 3";
+        EXPECT_EQ(pageFiles(gsPageStamp), 0);
+        EXPECT_EQ(ReadProfileKey("STAMPED FILES", gsStampKey, "gone", cleanup()), "gone");
+    }
     // The disk fills up after page 3 (a file-size limit stands in for it):
     // the host is told nothing, the box tells the user, pages 1 to 3 stay
     // viewable and no cut-short page is left.

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <utility>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kelvppvw::gdi {
@@ -72,11 +73,30 @@ void BackgroundFileWriter::run()
     }
 }
 
+int BackgroundFileWriter::openForWriting(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return errno ? -errno : -EIO;
+    struct stat st{};
+    int error = 0;
+    if (::fstat(fd, &st) != 0)
+        error = errno;
+    else if (!S_ISREG(st.st_mode) || st.st_nlink > 1)
+        error = EEXIST;
+    else if (st.st_size > 0 && ::ftruncate(fd, 0) != 0)
+        error = errno;
+    if (error == 0)
+        return fd;
+    ::close(fd);
+    return -error;
+}
+
 int BackgroundFileWriter::put(const Job& job)
 {
-    const int fd = ::open(job.path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int fd = openForWriting(job.path);
     if (fd < 0)
-        return errno ? errno : EIO;
+        return -fd;
     int error = 0;
     std::size_t done = 0;
     while (!error && done < job.bytes.size()) {

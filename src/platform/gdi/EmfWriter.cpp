@@ -65,9 +65,13 @@ bool EmfWriter::open(const std::string& path, const Reference& reference, std::o
     if (open_ || reference.widthPx <= 0 || reference.heightPx <= 0 || reference.widthMm <= 0 || reference.heightMm <= 0)
         return false;
     if (delivery == Delivery::Now) {
-        file_ = std::fopen(path.c_str(), "wb");
-        if (!file_)
+        const int fd = BackgroundFileWriter::openForWriting(path);
+        file_ = fd >= 0 ? ::fdopen(fd, "wb") : nullptr;
+        if (!file_) {
+            if (fd >= 0)
+                ::close(fd);
             return false;
+        }
     } else if (!folderTakesFiles(path)) {
         return false;
     }

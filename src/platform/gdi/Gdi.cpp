@@ -19,6 +19,10 @@
 #include <unordered_map>
 #include <utility>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace kelvppvw::gdi {
 namespace {
 
@@ -276,11 +280,31 @@ bool deleteEnhMetaFile(Handle metafile)
     return true;
 }
 
+namespace {
+
+// Opens path for reading only if it is a regular file. A page file another
+// process replaced by a pipe would block the open (and the viewer with it)
+// until someone writes to it; a device could be read without end.
+bool openRegularFile(const std::string& path, QFile& file)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st{};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || !file.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 Handle getEnhMetaFile(const std::string& path)
 {
     BackgroundFileWriter::instance().waitFor(path);
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegularFile(path, file))
         return 0;
     const QByteArray bytes = file.readAll();
     if (bytes.size() < 88 || std::memcmp(bytes.constData(), "\x01\0\0\0", 4) != 0 ||
@@ -378,14 +402,20 @@ bool deleteObject(Handle object)
 Handle loadBitmapFile(const std::string& path)
 {
     QtRuntime::ensure();
-    QImageReader reader(QString::fromStdString(path));
+    QFile file;
+    if (!openRegularFile(path, file))
+        return 0;
+    QImageReader reader(&file);
     return createBitmapFromImage(reader.read());
 }
 
 Handle loadIconFile(const std::string& path)
 {
     QtRuntime::ensure();
-    QImageReader reader(QString::fromStdString(path), "ico");
+    QFile file;
+    if (!openRegularFile(path, file))
+        return 0;
+    QImageReader reader(&file, "ico");
     return createIconFromImage(reader.read());
 }
 

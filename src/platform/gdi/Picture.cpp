@@ -82,6 +82,11 @@ std::int32_t Picture::pixelsToHimetric(std::int32_t pixels)
 std::shared_ptr<Picture> Picture::load(const std::string& path, std::string* error)
 {
     gdi::BackgroundFileWriter::instance().waitFor(path);
+    // Opening a pipe would wait for a writer; only a regular file is a picture.
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (std::filesystem::is_other(status) || std::filesystem::is_directory(status))
+        return fail(error, "Invalid picture: " + path);
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return fail(error, "File not found: " + path);

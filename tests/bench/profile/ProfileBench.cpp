@@ -49,4 +49,17 @@ void BM_WriteViewerSettings(benchmark::State& state)
 }
 BENCHMARK(BM_WriteViewerSettings)->Unit(benchmark::kMicrosecond);
 
+// A clean-up list left long by many runs whose files could not go.
+void BM_ReadLongCleanupList(benchmark::State& state)
+{
+    TempFolder dir;
+    std::string text = "[STAMPED FILES]\r\n";
+    for (int i = 0; i < state.range(0); ++i)
+        text += std::to_string(20261206100000 + i) + "_001=46362." + std::to_string(i) + "_001\r\n";
+    writeBytes(dir.file("Cleanup.ini"), text);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(kelvppvw::ReadProfileSection("STAMPED FILES", dir.file("Cleanup.ini")));
+}
+BENCHMARK(BM_ReadLongCleanupList)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 }  // namespace

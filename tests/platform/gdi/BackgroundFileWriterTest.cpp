@@ -12,6 +12,10 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include <sys/stat.h>
 
 using namespace kelvppvw;
 using namespace kelvppvw::gdi;
@@ -68,4 +72,24 @@ TEST(BackgroundFileWriter, a_metafile_closed_in_the_background_is_whole_when_loa
     EXPECT_EQ(createEnhMetaFile(0, dir.filePath("no/such/folder.emf").toStdString(), std::nullopt, std::nullopt), 0u)
         << "a page that cannot be created fails at once, as without the thread";
     setEnhMetaFilesInBackground(false);
+}
+
+// Page names are predictable: a link, a second name or a pipe planted under
+// one is refused, never written through or waited on.
+TEST(BackgroundFileWriter, a_link_second_name_or_pipe_under_a_files_name_is_refused)
+{
+    QTemporaryDir dir;
+    const std::string outside = dir.filePath("outside").toStdString(), page = dir.filePath("p.emf").toStdString();
+    std::ofstream(outside) << "precious";
+    const std::function<void()> plants[] = {[&] { std::filesystem::create_symlink(outside, page); },
+                                            [&] { std::filesystem::create_hard_link(outside, page); },
+                                            [&] { ::mkfifo(page.c_str(), 0600); }};
+    for (const auto& plant : plants) {
+        std::filesystem::remove(page);
+        plant();
+        BackgroundFileWriter::instance().write(page, bytes("page"));
+        EXPECT_NE(BackgroundFileWriter::instance().finish(), 0);
+        EXPECT_EQ(createEnhMetaFile(0, page, Rect{0, 0, 2000, 2000}, std::nullopt), 0u);
+        EXPECT_EQ(readBytes(outside), bytes("precious"));
+    }
 }

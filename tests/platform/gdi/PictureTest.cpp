@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <sys/stat.h>
 
 namespace kelvppvw {
 namespace {
@@ -57,6 +58,11 @@ TEST_F(PictureTest, missing_and_unreadable_files_give_an_error_and_no_picture)
     error.clear();
     EXPECT_FALSE(Picture::load(junk.fileName().toStdString(), &error));
     EXPECT_NE(error.find("Invalid picture"), std::string::npos);
+    // A pipe that nobody writes to is refused, not waited on.
+    const std::string pipe = dir.filePath("pipe.emf").toStdString();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_FALSE(Picture::load(pipe));
+    EXPECT_EQ(gdi::getEnhMetaFile(pipe) + gdi::loadBitmapFile(pipe), 0u);
 }
 
 // What a host hands over as a picture object shows in an image control.
