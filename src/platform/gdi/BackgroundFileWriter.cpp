@@ -1,9 +1,10 @@
 #include "platform/gdi/BackgroundFileWriter.h"
 
+#include "platform/gdi/RegularFile.h"
+
 #include <cerrno>
 #include <utility>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kelvppvw::gdi {
@@ -73,28 +74,9 @@ void BackgroundFileWriter::run()
     }
 }
 
-int BackgroundFileWriter::openForWriting(const std::string& path)
-{
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return errno ? -errno : -EIO;
-    struct stat st{};
-    int error = 0;
-    if (::fstat(fd, &st) != 0)
-        error = errno;
-    else if (!S_ISREG(st.st_mode) || st.st_nlink > 1)
-        error = EEXIST;
-    else if (st.st_size > 0 && ::ftruncate(fd, 0) != 0)
-        error = errno;
-    if (error == 0)
-        return fd;
-    ::close(fd);
-    return -error;
-}
-
 int BackgroundFileWriter::put(const Job& job)
 {
-    const int fd = openForWriting(job.path);
+    const int fd = openRegularForWriting(job.path);
     if (fd < 0)
         return -fd;
     int error = 0;

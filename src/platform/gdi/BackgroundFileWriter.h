@@ -32,12 +32,6 @@ public:
 
     static constexpr std::size_t MaxQueued = 32;
 
-    // Opens path to be written from the start: a descriptor, or -errno. Only
-    // a regular file of its own is written; anything planted under its name
-    // (a link to a file elsewhere, a second name of one, a pipe that would
-    // block) is refused rather than overwritten or waited on.
-    static int openForWriting(const std::string& path);
-
 private:
     struct Job {
         std::string path;

@@ -2,6 +2,7 @@
 
 #include "platform/gdi/EmfRecordType.h"
 #include "platform/gdi/BackgroundFileWriter.h"
+#include "platform/gdi/RegularFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -65,7 +66,7 @@ bool EmfWriter::open(const std::string& path, const Reference& reference, std::o
     if (open_ || reference.widthPx <= 0 || reference.heightPx <= 0 || reference.widthMm <= 0 || reference.heightMm <= 0)
         return false;
     if (delivery == Delivery::Now) {
-        const int fd = BackgroundFileWriter::openForWriting(path);
+        const int fd = openRegularForWriting(path);
         file_ = fd >= 0 ? ::fdopen(fd, "wb") : nullptr;
         if (!file_) {
             if (fd >= 0)

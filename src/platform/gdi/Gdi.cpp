@@ -6,6 +6,7 @@
 #include "platform/gdi/GdiImages.h"
 #include "platform/gdi/HandleTable.h"
 #include "platform/gdi/QtRuntime.h"
+#include "platform/gdi/RegularFile.h"
 #include "platform/gdi/SurfacePaint.h"
 
 #include <QFile>
@@ -19,8 +20,6 @@
 #include <unordered_map>
 #include <utility>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kelvppvw::gdi {
@@ -282,16 +281,13 @@ bool deleteEnhMetaFile(Handle metafile)
 
 namespace {
 
-// Opens path for reading only if it is a regular file. A page file another
-// process replaced by a pipe would block the open (and the viewer with it)
-// until someone writes to it; a device could be read without end.
+// Opens path through QFile, only if it is a regular file.
 bool openRegularFile(const std::string& path, QFile& file)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = openRegularForReading(path);
     if (fd < 0)
         return false;
-    struct stat st{};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || !file.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
+    if (!file.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
         ::close(fd);
         return false;
     }

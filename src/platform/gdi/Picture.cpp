@@ -4,12 +4,15 @@
 #include "platform/gdi/EmfFileInfo.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/PicturePainter.h"
+#include "platform/gdi/RegularFile.h"
 
+#include <cerrno>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <vector>
+
+#include <unistd.h>
 
 namespace kelvppvw {
 namespace {
@@ -82,17 +85,15 @@ std::int32_t Picture::pixelsToHimetric(std::int32_t pixels)
 std::shared_ptr<Picture> Picture::load(const std::string& path, std::string* error)
 {
     gdi::BackgroundFileWriter::instance().waitFor(path);
-    // Opening a pipe would wait for a writer; only a regular file is a picture.
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (std::filesystem::is_other(status) || std::filesystem::is_directory(status))
+    const int fd = gdi::openRegularForReading(path);
+    if (fd == -EINVAL)
         return fail(error, "Invalid picture: " + path);
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    if (fd < 0)
         return fail(error, "File not found: " + path);
     std::vector<std::uint8_t> head(128);
-    in.read(reinterpret_cast<char*>(head.data()), std::streamsize(head.size()));
-    head.resize(std::size_t(in.gcount()));
+    const ssize_t got = ::pread(fd, head.data(), head.size(), 0);
+    ::close(fd);
+    head.resize(got > 0 ? std::size_t(got) : 0);
 
     if (head.size() >= 44 && le32(head, 0) == 1 && le32(head, 40) == 0x464D4520) {
         const gdi::Handle h = gdi::getEnhMetaFile(path);
